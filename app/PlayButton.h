@@ -1,0 +1,20 @@
+// The floating Play button, the program's main window.
+#pragma once
+
+#include "win32/Window.h"
+
+namespace plk {
+
+class TForm1 : public Window {
+public:
+    TForm1();
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void paint();
+};
+
+}  // namespace plk

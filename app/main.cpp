@@ -1,0 +1,17 @@
+// Program entry: the application title, the windows created once and hidden
+// in their fixed order, the message loop, and the windows destroyed in
+// reverse order at the end.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/PlayButton.h"
+#include "win32/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+
+    plk::Application application("Plinkety");
+    plk::TForm1 form1;
+    return application.Run();
+}

@@ -1,0 +1,46 @@
+# Native build: the portable core with its unit tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, the tools, and the Windows build as a
+# sub-build, so that one `cmake --build` and one `ctest` cover both.
+option(PLINKETY_SANITIZE "build the native tree with ASan and UBSan" ON)
+add_compile_options(-Wall -Wextra)
+if(PLINKETY_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_package(ZLIB REQUIRED)
+target_link_libraries(plinkety_core PUBLIC ZLIB::ZLIB)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+include(ExternalProject)
+set(PLINKETY_WINDOWS_DIR ${CMAKE_BINARY_DIR}/windows)
+ExternalProject_Add(windows
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${PLINKETY_WINDOWS_DIR}
+  CMAKE_GENERATOR Ninja
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake
+    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+    -DPLINKETY_JPEG_PREFIX=${CMAKE_BINARY_DIR}/deps/libjpeg-mingw
+    -DPLINKETY_NATIVE_DIR=${CMAKE_BINARY_DIR}
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  USES_TERMINAL_BUILD ON)
+
+# The Windows tree lists its Wine tests in a file that ctest reads here.
+file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake
+  "if(EXISTS \"${PLINKETY_WINDOWS_DIR}/wine-tests.cmake\")\n"
+  "  include(\"${PLINKETY_WINDOWS_DIR}/wine-tests.cmake\")\n"
+  "endif()\n")
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows-tests.cmake)
+
+# A native GoogleTest executable, its cases listed one by one in ctest.
+function(plinkety_native_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE plinkety_core GTest::gtest_main)
+  gtest_discover_tests(${name} TEST_PREFIX "core." DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "PLINKETY_CORPUS=${CMAKE_SOURCE_DIR}/../shared/corpus")
+endfunction()

@@ -1,0 +1,57 @@
+# Windows build: the program, statically linked, and the Windows-side tests,
+# which ctest runs under Wine through tests/harness/wine-run.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
+                        _WIN32_IE=0x0600 STRICT)
+add_compile_options(-Wall -Wextra)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Both libraries link statically: the program ships as one file.
+set(ZLIB_USE_STATIC_LIBS ON)
+find_package(ZLIB REQUIRED)
+set(PLINKETY_JPEG_PREFIX "" CACHE PATH "libjpeg-turbo built for MinGW (scripts/build-libjpeg-mingw.sh)")
+set(JPEG_INCLUDE_DIR ${PLINKETY_JPEG_PREFIX}/include CACHE PATH "" FORCE)
+set(JPEG_LIBRARY ${PLINKETY_JPEG_PREFIX}/lib/libjpeg.a CACHE FILEPATH "" FORCE)
+find_package(JPEG REQUIRED)
+target_link_libraries(plinkety_core PUBLIC ZLIB::ZLIB)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The GUI layer: every window class, so that the program and the in-process
+# window tests link the same code.
+add_library(plinkety_gui STATIC)
+target_link_libraries(plinkety_gui PUBLIC plinkety_core JPEG::JPEG
+  comctl32 shell32 shlwapi ole32 advapi32 user32 gdi32 kernel32)
+
+set(PLINKETY_HARNESS ${CMAKE_SOURCE_DIR}/tests/harness)
+set_property(GLOBAL PROPERTY PLINKETY_WINE_TESTS "")
+
+# plinkety_wine_test(NAME <name> COMMAND <args...> [TIMEOUT s] [LABELS ...])
+# registers a test that runs under Wine; generator expressions are allowed.
+function(plinkety_wine_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "COMMAND;LABELS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  math(EXPR ctest_timeout "${T_TIMEOUT} + 60")
+  set(args "")
+  foreach(a IN LISTS T_COMMAND)
+    string(APPEND args " \"${a}\"")
+  endforeach()
+  set(text "add_test(\"${T_NAME}\" \"${PLINKETY_HARNESS}/wine-run\" --timeout ${T_TIMEOUT} --${args})\n")
+  string(APPEND text "set_tests_properties(\"${T_NAME}\" PROPERTIES RESOURCE_LOCK wine TIMEOUT ${ctest_timeout} LABELS \"wine;${T_LABELS}\")\n")
+  set_property(GLOBAL APPEND_STRING PROPERTY PLINKETY_WINE_TESTS "${text}")
+endfunction()
+
+# A GoogleTest executable for Windows, run in-process under Wine.
+function(plinkety_windows_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE plinkety_gui GTest::gtest)
+  plinkety_wine_test(NAME "wine.${name}" COMMAND "$<TARGET_FILE:${name}>")
+endfunction()
+
+function(plinkety_write_wine_tests)
+  get_property(text GLOBAL PROPERTY PLINKETY_WINE_TESTS)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/wine-tests.cmake CONTENT "${text}")
+endfunction()

@@ -1,0 +1,67 @@
+// Byte-level file access for the portable code (index file, tag reader).
+// Two implementations: Win32 for the program, POSIX for the native tests and
+// tools. Both open files shared for reading and writing, because a running
+// rebuild keeps the index open while the main window loads it, and a player
+// may hold a song open while its tag is read.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace plk {
+
+// A failure to open, read, write or seek a file. The text is the system's
+// own message, ready for the error box.
+class FileError : public std::runtime_error {
+public:
+    enum class Kind { Open, Io };
+    FileError(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// True when a file (not a folder) exists at path.
+bool FileExists(const std::string& path);
+
+// The Windows attribute bits of path (read-only 0x01, hidden 0x02, system
+// 0x04, directory 0x10, ...), or -1 when it does not exist. The POSIX version
+// maps "not writable" to read-only and a leading dot to hidden.
+long FileAttributes(const std::string& path);
+
+class File {
+public:
+    enum class Access {
+        Read,        // existing file, read only
+        ReadWrite,   // existing file, read and write
+        Create,      // create, or truncate to zero length, read and write
+    };
+
+    File() = default;
+    File(const std::string& path, Access access);  // throws FileError(Open)
+    ~File();
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    bool isOpen() const;
+    void close();
+
+    std::int64_t size() const;               // throws FileError(Io)
+    std::int64_t position() const;           // throws FileError(Io)
+    void seek(std::int64_t offset);          // from the start; throws FileError(Io)
+    void seekToEnd();                        // throws FileError(Io)
+    // Reads up to count bytes; fewer only at the end of the file.
+    std::size_t read(void* buffer, std::size_t count);     // throws FileError(Io)
+    // Writes all of count bytes in one call to the system.
+    void write(const void* buffer, std::size_t count);     // throws FileError(Io)
+
+private:
+    std::intptr_t handle_ = -1;
+};
+
+}  // namespace plk

@@ -1,0 +1,98 @@
+#include "platform/File.h"
+
+#include <windows.h>
+
+#include "win32/SystemMessage.h"
+
+namespace plk {
+namespace {
+
+[[noreturn]] void fail(FileError::Kind kind) { throw FileError(kind, SystemMessage(GetLastError())); }
+
+HANDLE native(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+long FileAttributes(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES ? -1 : static_cast<long>(attributes);
+}
+
+File::File(const std::string& path, Access access) {
+    const DWORD wanted = access == Access::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD disposition = access == Access::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+    const HANDLE opened = CreateFileA(path.c_str(), wanted, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) fail(FileError::Kind::Open);
+    handle_ = reinterpret_cast<std::intptr_t>(opened);
+}
+
+File::~File() { close(); }
+
+File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        close();
+        handle_ = other.handle_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+bool File::isOpen() const { return handle_ != -1; }
+
+void File::close() {
+    if (handle_ != -1) CloseHandle(native(handle_));
+    handle_ = -1;
+}
+
+std::int64_t File::size() const {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(native(handle_), &size)) fail(FileError::Kind::Io);
+    return size.QuadPart;
+}
+
+std::int64_t File::position() const {
+    LARGE_INTEGER zero{}, at;
+    if (!SetFilePointerEx(native(handle_), zero, &at, FILE_CURRENT)) fail(FileError::Kind::Io);
+    return at.QuadPart;
+}
+
+void File::seek(std::int64_t offset) {
+    LARGE_INTEGER to;
+    to.QuadPart = offset;
+    if (!SetFilePointerEx(native(handle_), to, nullptr, FILE_BEGIN)) fail(FileError::Kind::Io);
+}
+
+void File::seekToEnd() {
+    LARGE_INTEGER zero{};
+    if (!SetFilePointerEx(native(handle_), zero, nullptr, FILE_END)) fail(FileError::Kind::Io);
+}
+
+std::size_t File::read(void* buffer, std::size_t count) {
+    auto* at = static_cast<unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        DWORD got = 0;
+        if (!ReadFile(native(handle_), at + done, static_cast<DWORD>(count - done), &got, nullptr))
+            fail(FileError::Kind::Io);
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+void File::write(const void* buffer, std::size_t count) {
+    DWORD put = 0;
+    if (!WriteFile(native(handle_), buffer, static_cast<DWORD>(count), &put, nullptr))
+        fail(FileError::Kind::Io);
+    if (put != count) throw FileError(FileError::Kind::Io, SystemMessage(ERROR_DISK_FULL));
+}
+
+}  // namespace plk

@@ -1,0 +1,96 @@
+#include "win32/Application.h"
+
+#include <algorithm>
+
+namespace plk {
+namespace {
+
+const char kOwnerClass[] = "PlinketyApplication";
+
+std::string g_title;
+HWND g_owner = nullptr;
+std::vector<HWND> g_dialogs;
+
+}  // namespace
+
+Application::Application(const std::string& title) {
+    g_title = title;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = kOwnerClass;
+    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
+    RegisterClassA(&wc);
+    // A zero-size window at the centre of the screen: it carries the title
+    // and owns every window, so none of them gets a taskbar button of its own.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    g_owner = CreateWindowExA(0, kOwnerClass, title.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr,
+                              nullptr, Instance(), nullptr);
+}
+
+Application::~Application() {
+    if (g_owner) DestroyWindow(g_owner);
+    g_owner = nullptr;
+    UnregisterClassA(kOwnerClass, Instance());
+}
+
+const std::string& Application::Title() { return g_title; }
+
+HWND Application::OwnerWindow() { return g_owner; }
+
+HINSTANCE Application::Instance() { return GetModuleHandleA(nullptr); }
+
+std::string Application::ExePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string Application::ExeFolder() {
+    const std::string path = ExePath();
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+void Application::AddDialog(HWND dialog) { g_dialogs.push_back(dialog); }
+
+void Application::RemoveDialog(HWND dialog) {
+    g_dialogs.erase(std::remove(g_dialogs.begin(), g_dialogs.end(), dialog), g_dialogs.end());
+}
+
+bool Application::RouteToDialog(MSG& message) {
+    for (HWND dialog : g_dialogs) {
+        if (IsWindowVisible(dialog) && (message.hwnd == dialog || IsChild(dialog, message.hwnd)))
+            return IsDialogMessageA(dialog, &message) != FALSE;
+    }
+    return false;
+}
+
+int Application::Run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (RouteToDialog(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Application::Terminate() { PostQuitMessage(0); }
+
+LRESULT CALLBACK Application::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        Terminate();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace plk

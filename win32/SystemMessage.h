@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace plk {
+
+// The system's text for a Win32 error code, without the trailing line break,
+// e.g. "Access is denied." for 5.
+std::string SystemMessage(unsigned long errorCode);
+
+}  // namespace plk

@@ -1,0 +1,85 @@
+#include "win32/Window.h"
+
+#include "win32/Application.h"
+#include "win32/ErrorBox.h"
+
+namespace plk {
+namespace {
+
+void RegisterOnce(const WindowSpec& spec, WNDPROC proc) {
+    WNDCLASSA existing;
+    if (GetClassInfoA(Application::Instance(), spec.className, &existing)) return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = Application::Instance();
+    wc.lpszClassName = spec.className;
+    wc.hCursor = spec.cursor ? spec.cursor : LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = spec.background ? spec.background : GetSysColorBrush(COLOR_BTNFACE);
+    wc.hIcon = LoadIconA(Application::Instance(), MAKEINTRESOURCEA(1));
+    RegisterClassA(&wc);
+}
+
+}  // namespace
+
+Window::~Window() { destroy(); }
+
+void Window::destroy() {
+    if (hwnd_) {
+        const HWND window = hwnd_;
+        DestroyWindow(window);
+        hwnd_ = nullptr;
+    }
+}
+
+RECT Window::windowRect() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return rect;
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void Window::create(const WindowSpec& spec) {
+    RegisterOnce(spec, &Window::Dispatch);
+    int width = spec.width, height = spec.height;
+    if (spec.clientSize) {
+        RECT rect{0, 0, spec.width, spec.height};
+        AdjustWindowRectEx(&rect, spec.style, FALSE, spec.exStyle);
+        width = rect.right - rect.left;
+        height = rect.bottom - rect.top;
+    }
+    HWND owner = spec.owner ? spec.owner : Application::OwnerWindow();
+    CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), spec.style, spec.x, spec.y, width, height,
+                    owner, nullptr, Application::Instance(), this);
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return defaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    Window* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (!RunHandler([&] { result = self->handleMessage(message, wParam, lParam); }))
+        return 0;
+    return result;
+}
+
+}  // namespace plk

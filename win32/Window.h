@@ -1,0 +1,55 @@
+// Base of every window of the program. A subclass creates its window once
+// through create(), owns its child controls, timers and images, and handles
+// messages in handleMessage(). An exception escaping a handler is shown in
+// the error box and the window carries on.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace plk {
+
+struct WindowSpec {
+    const char* className = nullptr;
+    std::string text;
+    DWORD style = WS_POPUP;
+    DWORD exStyle = 0;
+    int x = 0, y = 0, width = 0, height = 0;  // outer size unless clientSize is set
+    bool clientSize = false;                  // width and height give the client area
+    HWND owner = nullptr;                     // default: the application's owner window
+    HBRUSH background = nullptr;
+    HCURSOR cursor = nullptr;                 // default: the arrow
+};
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    void show(int command = SW_SHOW) const { ShowWindow(hwnd_, command); }
+    void hide() const { ShowWindow(hwnd_, SW_HIDE); }
+    bool visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    RECT windowRect() const;
+
+    // The window of this class that owns hwnd, or nullptr.
+    static Window* FromHandle(HWND hwnd);
+
+protected:
+    void create(const WindowSpec& spec);
+    void destroy();
+
+    // Messages not handled here go to DefWindowProc.
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace plk
