@@ -1,0 +1,41 @@
+// The library index file plkindex.dat: a plain sequence of 260-byte records,
+// no header, no count. Loading and the write steps of a rebuild run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "library/LibraryRecord.h"
+#include "platform/File.h"
+
+namespace plk {
+
+using TLibrary = std::vector<TLibraryRecord>;
+
+// Loads the index at path. No file there (or a folder of that name): returns
+// false and leaves library untouched. Otherwise replaces library with the
+// file's whole records in file order (a trailing fragment is ignored) and
+// returns true. The file is opened read-only, shared for reading and writing
+// so that a running rebuild can keep writing. Throws FileError when the file
+// cannot be opened (library untouched) or a read fails (library holds the
+// records read before the failure).
+bool LoadIndex(const std::string& path, TLibrary& library);
+
+// The writing side, used by a rebuild run.
+class IndexWriter {
+public:
+    // Creates the file, or truncates it to zero length, and closes it at once.
+    static void CreateEmpty(const std::string& path);
+
+    // Opens the existing file shared for reading and writing, at its end.
+    void open(const std::string& path);
+    // Writes the whole record at the current end in one 260-byte write.
+    void append(const TLibraryRecord& record);
+    void close();
+    bool isOpen() const { return file_.isOpen(); }
+
+private:
+    File file_;
+};
+
+}  // namespace plk
