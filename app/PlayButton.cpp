@@ -28,6 +28,8 @@ void TForm1::FormCreate() {
     show(SW_SHOWNOACTIVATE);
 }
 
+void TForm1::ReadIndex() {}
+
 void TForm1::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);

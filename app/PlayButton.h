@@ -9,6 +9,9 @@ class TForm1 : public Window {
 public:
     TForm1();
 
+    // Reloads Library and NoLibrary from the index file beside the program.
+    void ReadIndex();
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/Forms.h"
 #include "app/PlayButton.h"
+#include "library/RebuildDialog.h"
 #include "win32/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -13,5 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     plk::Application application("Plinkety");
     plk::TForm1 form1;
+    plk::Forms::Form1 = &form1;
+    plk::TForm3 form3;
+    plk::Forms::Form3 = &form3;
     return application.Run();
 }
