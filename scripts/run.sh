@@ -12,8 +12,10 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "run: no display (DISPLAY is not set); start Plinkety from a desktop session" >&2
   exit 1
 fi
-export WINEPREFIX=${PLINKETY_WINEPREFIX:-$HOME/.wine-plinkety}
-plk_ensure_prefix_at() { :; }
+# A prefix of its own, apart from the tests' throwaway one, so that what
+# Plinkety writes to the registry (its autostart value) stays between runs.
+export WINEPREFIX=${PLINKETY_WINEPREFIX:-$PLINKETY_BUILD/wineprefix-run}
+plk_ensure_prefix
 mkdir -p "$PLINKETY_BUILD/run"
 cp "$PLINKETY_BUILD/windows/plinkety.exe" "$PLINKETY_BUILD/run/"
 echo "run: starting $PLINKETY_BUILD/run/plinkety.exe (right-click the button for the menu, E&xit to end)"
