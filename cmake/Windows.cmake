@@ -3,7 +3,7 @@
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
                         _WIN32_IE=0x0600 STRICT)
 add_compile_options(-Wall -Wextra)
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-s>)
 
 # Both libraries link statically: the program ships as one file.
 set(ZLIB_USE_STATIC_LIBS ON)
