@@ -15,6 +15,8 @@ PACKAGES=(
   dpkg-dev
   # running and driving the program
   wine wine32:i386 xvfb xauth xdotool x11-utils imagemagick file python3
+  # drawing the program's artwork (tools/art/make_art.py)
+  python3-pil fonts-dejavu-core
 )
 
 SRC_LIST=/etc/apt/sources.list.d/plinkety-src.sources

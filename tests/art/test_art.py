@@ -1,0 +1,184 @@
+#!/usr/bin/python3
+"""The artwork in resources/ is exactly what tools/art/make_art.py draws, and
+keeps the promises the windows rely on: strip sizes, opaque 24-bit pixels
+with no pure magenta (the layered windows' transparency key), a baseline
+three-component JPEG banner and a three-size icon.
+
+The files are read with small hand-written parsers rather than Pillow, so a
+check does not trust the library that wrote the file."""
+
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
+RESOURCES = os.path.join(ROOT, "resources")
+SCRIPT = os.path.join(ROOT, "tools", "art", "make_art.py")
+ARTWORK = ["playbutton.bmp", "playagain.bmp", "songtag.bmp", "plinkety.ico",
+           "banner.jpg"]
+BLACK, GRAY, BLUE, ORANGE, GREEN = range(5)
+
+
+def read(name):
+    with open(os.path.join(RESOURCES, name), "rb") as f:
+        return f.read()
+
+
+class Bmp:
+    """An uncompressed 24-bit Windows bitmap: size and RGB rows, top first."""
+
+    def __init__(self, data):
+        assert data[:2] == b"BM", "not a BMP file"
+        offset, = struct.unpack_from("<I", data, 10)
+        (_, self.width, height, _, self.bits,
+         self.compression) = struct.unpack_from("<IiiHHI", data, 14)
+        self.height = abs(height)
+        stride = (self.width * 3 + 3) & ~3
+        self.rows = []
+        for r in range(self.height):
+            y = self.height - 1 - r if height > 0 else r
+            row = data[offset + y * stride: offset + y * stride + self.width * 3]
+            self.rows.append([(row[i + 2], row[i + 1], row[i])
+                              for i in range(0, len(row), 3)])
+
+    def pixels(self, left, top, width, height):
+        for row in self.rows[top:top + height]:
+            yield from row[left:left + width]
+
+
+def luminance(rgb):
+    """Relative luminance (sRGB), as used for text contrast ratios."""
+    def lin(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (lin(c) for c in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def mean_luminance(pixels):
+    values = [luminance(p) for p in pixels]
+    return sum(values) / len(values)
+
+
+def contrast(l1, l2):
+    hi, lo = max(l1, l2), min(l1, l2)
+    return (hi + 0.05) / (lo + 0.05)
+
+
+def jpeg_segments(data):
+    """(marker, payload) of each segment up to the start of scan."""
+    assert data[:2] == b"\xff\xd8", "no JPEG start-of-image marker"
+    pos = 2
+    while pos < len(data):
+        assert data[pos] == 0xFF, "JPEG segments out of step"
+        marker = data[pos + 1]
+        length, = struct.unpack_from(">H", data, pos + 2)
+        yield marker, data[pos + 4: pos + 2 + length]
+        if marker == 0xDA:
+            return
+        pos += 2 + length
+
+
+class Reproducible(unittest.TestCase):
+    def test_script_redraws_every_committed_file_byte_for_byte(self):
+        with tempfile.TemporaryDirectory() as out:
+            subprocess.run([sys.executable, SCRIPT, out], check=True)
+            self.assertEqual(sorted(os.listdir(out)), sorted(ARTWORK))
+            for name in ARTWORK:
+                with open(os.path.join(out, name), "rb") as f:
+                    self.assertTrue(f.read() == read(name),
+                                    name + " differs from what make_art.py "
+                                    "draws; re-run tools/art/make_art.py")
+
+
+class Strips(unittest.TestCase):
+    SIZES = {"playbutton.bmp": (35, 35), "playagain.bmp": (35, 13),
+             "songtag.bmp": (150, 35)}
+
+    def strip(self, name):
+        return Bmp(read(name))
+
+    def theme(self, bmp, name, index):
+        w, h = self.SIZES[name]
+        return list(bmp.pixels(index * w, 0, w, h))
+
+    def test_five_theme_pictures_side_by_side_in_24_bits(self):
+        for name, (w, h) in self.SIZES.items():
+            bmp = self.strip(name)
+            self.assertEqual((bmp.width, bmp.height), (5 * w, h), name)
+            self.assertEqual((bmp.bits, bmp.compression), (24, 0), name)
+
+    def test_no_pixel_is_the_magenta_colour_key(self):
+        for name in self.SIZES:
+            bmp = self.strip(name)
+            keyed = [(x, y) for y, row in enumerate(bmp.rows)
+                     for x, p in enumerate(row) if p == (255, 0, 255)]
+            self.assertEqual(keyed, [], name)
+
+    def test_black_is_the_darkest_theme_and_gray_near_white(self):
+        for name in ("playbutton.bmp", "playagain.bmp"):
+            bmp = self.strip(name)
+            means = [mean_luminance(self.theme(bmp, name, t))
+                     for t in range(5)]
+            self.assertEqual(min(means), means[BLACK], name)
+            self.assertGreater(means[GRAY], 0.6, name)
+
+    def test_play_button_themes_look_different(self):
+        bmp = self.strip("playbutton.bmp")
+        averages = []
+        for t in range(5):
+            px = self.theme(bmp, "playbutton.bmp", t)
+            averages.append(tuple(sum(c[i] for c in px) // len(px)
+                                  for i in range(3)))
+        self.assertEqual(len(set(averages)), 5, averages)
+
+    def test_song_tag_labels_stay_readable(self):
+        # Labels: title at rows 3..15, artist at rows 19..32 from column 7;
+        # black on Gray, white on the other themes.
+        bmp = self.strip("songtag.bmp")
+        for t in range(5):
+            for top, height in ((3, 13), (19, 14)):
+                bg = mean_luminance(bmp.pixels(t * 150 + 7, top, 137, height))
+                text = 0.0 if t == GRAY else 1.0
+                self.assertGreaterEqual(contrast(bg, text), 4.5,
+                                        "theme %d rows %d+" % (t, top))
+
+
+class Banner(unittest.TestCase):
+    def test_baseline_jfif_500_by_150_with_three_8_bit_components(self):
+        segments = list(jpeg_segments(read("banner.jpg")))
+        markers = [m for m, _ in segments]
+        self.assertEqual(markers[0], 0xE0)
+        self.assertEqual(segments[0][1][:5], b"JFIF\0")
+        frames = [(m, p) for m, p in segments
+                  if 0xC0 <= m <= 0xCF and m not in (0xC4, 0xC8, 0xCC)]
+        self.assertEqual([m for m, _ in frames], [0xC0],
+                         "one baseline frame, not progressive")
+        precision, height, width, components = struct.unpack_from(
+            ">BHHB", frames[0][1])
+        self.assertEqual((precision, width, height, components),
+                         (8, 500, 150, 3))
+
+
+class Icon(unittest.TestCase):
+    def test_icon_holds_16_32_and_48_pixel_images(self):
+        data = read("plinkety.ico")
+        reserved, kind, count = struct.unpack_from("<HHH", data)
+        self.assertEqual((reserved, kind), (0, 1))
+        sizes = []
+        for i in range(count):
+            w, h, _, _, _, bits, length, offset = struct.unpack_from(
+                "<BBBBHHII", data, 6 + 16 * i)
+            self.assertLessEqual(offset + length, len(data))
+            header_w, header_h = struct.unpack_from("<ii", data, offset + 4)
+            self.assertEqual((header_w, header_h), (w, 2 * h),
+                             "DIB entry carries colour and mask")
+            sizes.append((w, h, bits))
+        self.assertEqual(sizes, [(16, 16, 32), (32, 32, 32), (48, 48, 32)])
+
+
+if __name__ == "__main__":
+    unittest.main()
