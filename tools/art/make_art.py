@@ -53,7 +53,7 @@ THEMES = [
           glyph=(255, 255, 255), glyph_low=(206, 208, 212),
           glyph_shade=((0, 0, 0), 0.75, 1),
           tag_top=(62, 63, 67), tag_bottom=(14, 14, 16)),
-    Theme("Gray", top=(255, 255, 255), bottom=(206, 208, 212),
+    Theme("Gray", top=(255, 255, 255), bottom=(194, 197, 203),
           glow=(255, 255, 255), gloss=0.8,
           glyph=(78, 80, 86), glyph_low=(36, 37, 40),
           glyph_shade=((255, 255, 255), 0.9, 1),
@@ -205,6 +205,10 @@ def glossy_face(size, theme, gloss_bottom):
 def glyph(face, theme, mask):
     """Lay a glyph (triangle, arrow) with its shade and its own gradient."""
     colour, opacity, dy = theme.glyph_shade
+    # A faint rim all round keeps the glyph's edge where it crosses the
+    # bright gloss; the stronger shade below lifts it off the face.
+    rim = ImageChops.subtract(mask.filter(ImageFilter.MaxFilter(3)), mask)
+    paint(face, colour, rim, opacity * 0.45)
     paint(face, colour, shifted(mask, 0, dy), opacity)
     fill = vertical_gradient(face.size, [(0.2, theme.glyph),
                                          (0.8, theme.glyph_low)])
@@ -307,10 +311,15 @@ def icon_image(px):
         radius=(radius - rim_w) * s, fill=255))
     rim = ImageChops.subtract(tile, inner)
     paint(face, (0, 0, 0, 255), rim, 0.85)
+    # Just inside the rim, a highlight that fades down the sides: the edge
+    # catches the light, so the tile stands out on a dark desktop too.
+    sheen = ImageChops.subtract(inner, inner.filter(ImageFilter.MinFilter(3)))
+    sheen = ImageChops.multiply(sheen, alpha_ramp(size, 0.55, 0.0))
+    paint(face, (255, 255, 255, 255), sheen)
     k = px / 35.0
     tri = [(13 * k, 9 * k), (13 * k, 26 * k), (26.5 * k, 17.5 * k)]
     if px == 16:
-        tri = [(6, 4), (6, 12), (12.5, 8)]
+        tri = [(5.5, 3.5), (5.5, 12.5), (12.5, 8)]
     mask = shape_mask(size, lambda d, s: d.polygon(scaled(tri, s), fill=255))
     glyph(face, theme, mask)
     face.putalpha(tile)
