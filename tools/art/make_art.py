@@ -100,7 +100,6 @@ def vertical_gradient(size, stops):
 
 def alpha_ramp(size, top, bottom):
     """A greyscale mask fading from opacity `top` to `bottom` down the rows."""
-    w, h = size
     g = vertical_gradient(size, [(0, (round(top * 255),) * 3),
                                  (1, (round(bottom * 255),) * 3)])
     return g.convert("L")
