@@ -1,16 +1,85 @@
-// The Rebuild Music Library dialog.
+// The Rebuild Music Library dialog: the start folder and the name patterns
+// of a rebuild, Start/Stop, Pause/Resume, and the run's progress. Modeless;
+// closing only hides it.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/SearchThread.h"
+#include "win32/GuiThreadCall.h"
 #include "win32/Window.h"
 
 namespace plk {
 
-class TForm3 : public Window {
+class TForm3 : public Window, private SearchObserver {
 public:
-    TForm3();
+    // Child control ids, for GetDlgItem.
+    enum ControlId {
+        GroupBox1 = 100, Label1, Edit1, Button1, Label2, Edit2, ListBox1, Button2, Button3,
+        GroupBox2, Label3, Button4, Button5, Button6, StatusBar1
+    };
 
-    // Shows the dialog without waiting for it.
+    TForm3();
+    ~TForm3() override;
+
+    // Shows the dialog without waiting for it: centred the first time, where
+    // the user left it afterwards.
     void ShowDialog();
+
+    // Handlers, named after control and event.
+    void Button1Click();  // Browse
+    void Button2Click();  // Add
+    void Button3Click();  // Remove
+    void Button4Click();  // Pause or Resume
+    void Button5Click();  // Start or Stop
+    void Button6Click();  // Close
+    void Edit2Change();
+    void ListBox1Click();
+
+    // Greys or enables Close in the window menu (and so the title bar's close button).
+    void EnableCloseItem(bool Enable);
+
+    // A worker, running or stopped and finishing its folder, has not ended yet.
+    bool Searching() const { return SearchThread != nullptr || !retired_.empty(); }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
+    void createControls();
+    void trimWindowMenu();
+    void command(int id, int notification);
+    bool running() const;
+    void Start();
+    void Stop();
+    void enterIdle();
+    void setStatus(const std::string& text);
+    HWND item(ControlId id) const { return GetDlgItem(hwnd(), id); }
+
+    // SearchObserver: the worker's steps, on the GUI thread.
+    void showFolder(const std::string& folder) override;
+    void showFileCount(std::int32_t fileCount) override;
+    void searchDone(std::int32_t fileCount) override;
+    void searchFailed(const std::string& message) override;
+    void searchEnded(const TSearchThread* thread) override;
+
+    // The run settings: the index path, and the folder and patterns of the
+    // current or last run.
+    std::string IndexFileName;
+    std::string StartFolder;
+    std::vector<std::string> SearchPatterns;
+
+    bool shownBefore_ = false;
+    GuiThreadCall gui_;
+    // The current run's worker, and stopped workers of earlier runs that a new
+    // Start has abandoned but that have not ended yet.
+    std::unique_ptr<TSearchThread> SearchThread;
+    std::vector<std::unique_ptr<TSearchThread>> retired_;
 };
 
 }  // namespace plk

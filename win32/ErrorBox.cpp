@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "win32/Application.h"
+#include "win32/Notice.h"
 
 namespace plk {
 
@@ -14,8 +15,7 @@ std::string ErrorBoxText(std::string text) {
 }
 
 void ShowErrorBox(const std::string& text) {
-    MessageBoxA(Application::OwnerWindow(), ErrorBoxText(text).c_str(), Application::Title().c_str(),
-                MB_OK | MB_ICONERROR);
+    ShowMessageBox(ErrorBoxText(text), Application::Title(), MB_OK | MB_ICONERROR);
 }
 
 void ShowCurrentException() {

@@ -1,0 +1,16 @@
+// The Windows directory listing behind the rebuild's walk.
+#pragma once
+
+#include "library/FolderWalk.h"
+
+namespace plk {
+
+// Lists with FindFirstFileA / FindNextFileA: wildcards '*' and '?', letters
+// compared without regard to case, hidden, system and read-only entries
+// included, long names as the file system stores them.
+class FindFileLister : public FolderLister {
+public:
+    void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) override;
+};
+
+}  // namespace plk

@@ -1,0 +1,81 @@
+#include "library/SearchThread.h"
+
+#include "library/FindFileLister.h"
+
+namespace plk {
+
+TSearchThread::TSearchThread(SearchSettings settings, SearchObserver& observer, const GuiThreadCall& gui)
+    : settings_(std::move(settings)), observer_(observer), gui_(gui), thread_([this] { Execute(); }) {}
+
+TSearchThread::~TSearchThread() {
+    Abandon();
+    thread_.join();
+}
+
+void TSearchThread::Terminate() {
+    terminated_ = true;
+    running_.open();
+}
+
+void TSearchThread::Abandon() {
+    abandoned_ = true;
+    Terminate();
+}
+
+void TSearchThread::Execute() {
+    FileCount = 0;
+    try {
+        IndexFile.open(settings_.IndexFileName);
+        SearchFolder(settings_.StartFolder, settings_.SearchPatterns);
+        IndexFile.close();
+        if (!terminated_) Synchronize(&TSearchThread::SearchDone);
+    } catch (const std::exception& error) {
+        IndexFile.close();
+        failure_ = error.what();
+        Synchronize(&TSearchThread::SearchFailed);
+    }
+    SearchObserver& observer = observer_;
+    const TSearchThread* self = this;
+    gui_.post([&observer, self] { observer.searchEnded(self); });
+}
+
+void TSearchThread::SearchFolder(const std::string& Folder, const std::vector<std::string>& Patterns) {
+    FindFileLister lister;
+    FolderWalk(lister, *this).searchFolder(Folder, Patterns);
+}
+
+void TSearchThread::folderEntered(const std::string& folder) {
+    CurrentPath = folder;
+    Synchronize(&TSearchThread::ShowFolder);
+}
+
+void TSearchThread::fileFound(const std::string& path) {
+    CurrentPath = path;
+    ++FileCount;
+    CurrentRecord.setNumber(FileCount);
+    CurrentRecord.setPath(CurrentPath);
+    Synchronize(&TSearchThread::WriteRecord);
+}
+
+void TSearchThread::Synchronize(void (TSearchThread::*step)()) {
+    running_.wait();
+    if (abandoned_) return;
+    // abandoned_ is set on the GUI thread, so checking it again there, where
+    // the step runs, cannot miss an Abandon that came while this call waited.
+    gui_.run([this, step] {
+        if (!abandoned_) (this->*step)();
+    });
+}
+
+void TSearchThread::ShowFolder() { observer_.showFolder(CurrentPath); }
+
+void TSearchThread::WriteRecord() {
+    IndexFile.append(CurrentRecord);
+    observer_.showFileCount(FileCount);
+}
+
+void TSearchThread::SearchDone() { observer_.searchDone(FileCount); }
+
+void TSearchThread::SearchFailed() { observer_.searchFailed(failure_); }
+
+}  // namespace plk

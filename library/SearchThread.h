@@ -1,0 +1,101 @@
+// The rebuild's worker: walks the folder tree on its own thread and hands
+// every visible step and every write of the index to the GUI thread, waiting
+// until each has run there.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "library/FolderWalk.h"
+#include "library/IndexFile.h"
+#include "library/LibraryRecord.h"
+#include "win32/Event.h"
+#include "win32/GuiThreadCall.h"
+#include "win32/Thread.h"
+
+namespace plk {
+
+class TSearchThread;
+
+// What one run works with; copied by the worker, so the dialog's settings
+// can change during the run for the next one.
+struct SearchSettings {
+    std::string IndexFileName;
+    std::string StartFolder;  // ends in a backslash
+    std::vector<std::string> SearchPatterns;
+};
+
+// The dialog's side of a run. Every call comes on the GUI thread.
+class SearchObserver {
+public:
+    virtual ~SearchObserver() = default;
+    virtual void showFolder(const std::string& folder) = 0;
+    virtual void showFileCount(std::int32_t fileCount) = 0;
+    // The walk completed; the worker waits until this returns.
+    virtual void searchDone(std::int32_t fileCount) = 0;
+    // The index could not be opened or written; the run has ended.
+    virtual void searchFailed(const std::string& message) = 0;
+    // The worker's body has returned (or is about to): it can be joined.
+    virtual void searchEnded(const TSearchThread* thread) = 0;
+};
+
+class TSearchThread : private FolderWalk::Events {
+public:
+    // Starts at once. The index file must exist (the dialog empties it first).
+    TSearchThread(SearchSettings settings, SearchObserver& observer, const GuiThreadCall& gui);
+    // Abandons the run and waits for the thread to end.
+    ~TSearchThread() override;
+
+    // The stop request: read when the worker enters a folder, so the folder it
+    // is in is still finished. Wakes a paused worker.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Pause holds the worker before its next step on the GUI thread; it holds
+    // nothing then that the GUI thread needs.
+    void Pause() { running_.close(); }
+    void Resume() { running_.open(); }
+    // The run's results are no longer wanted (a new run has emptied the index,
+    // or the program ends): no further step reaches the GUI thread or the
+    // index, and the walk ends at once. Called on the GUI thread.
+    void Abandon();
+
+    bool Finished() const { return thread_.finished(); }
+    // Waits for the end, handling the steps the worker still hands over.
+    void WaitFor() { thread_.join(); }
+
+private:
+    void Execute();
+    void SearchFolder(const std::string& Folder, const std::vector<std::string>& Patterns);
+    // The steps run on the GUI thread.
+    void ShowFolder();
+    void WriteRecord();
+    void SearchDone();
+    void SearchFailed();
+    void Synchronize(void (TSearchThread::*step)());
+
+    bool stopRequested() override { return terminated_; }
+    bool abandoned() override { return abandoned_; }
+    void folderEntered(const std::string& folder) override;
+    void fileFound(const std::string& path) override;
+
+    const SearchSettings settings_;
+    SearchObserver& observer_;
+    const GuiThreadCall& gui_;
+
+    std::string CurrentPath;
+    std::int32_t FileCount = 0;
+    IndexWriter IndexFile;
+    // Reused for every file of the run: a shorter path leaves the tail of a
+    // longer earlier one behind its length byte, as the index format allows.
+    TLibraryRecord CurrentRecord{};
+    std::string failure_;
+
+    std::atomic<bool> terminated_{false};
+    std::atomic<bool> abandoned_{false};
+    ManualResetEvent running_{true};
+    Thread thread_;  // last: starts once everything above is ready
+};
+
+}  // namespace plk

@@ -1,0 +1,180 @@
+// The walk's order and its stop rules, against an in-memory folder tree.
+#include "library/FolderWalk.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+
+namespace plk {
+namespace {
+
+using namespace file_attribute;
+
+// Wildcard match as the Windows listing does it: '*' and '?', no case, and
+// "*.*" matching every name.
+bool Matches(const char* wild, const char* name) {
+    if (*wild == '\0') return *name == '\0';
+    if (*wild == '*') return Matches(wild + 1, name) || (*name && Matches(wild, name + 1));
+    if (*name == '\0') return false;
+    if (*wild != '?' && std::tolower(static_cast<unsigned char>(*wild)) !=
+                            std::tolower(static_cast<unsigned char>(*name)))
+        return false;
+    return Matches(wild + 1, name + 1);
+}
+
+class FakeTree : public FolderLister {
+public:
+    void add(const std::string& folder, const std::string& name, std::uint32_t attributes = 0) {
+        auto& entries = folders_[folder];
+        if (entries.empty() && folder.size() > 3) {
+            entries.push_back({".", kDirectory});
+            entries.push_back({"..", kDirectory});
+        }
+        entries.push_back({name, attributes});
+    }
+    void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) override {
+        listed.push_back(pattern);
+        const std::size_t cut = pattern.find_last_of('\\') + 1;
+        const std::string wild = pattern.substr(cut);
+        const auto folder = folders_.find(pattern.substr(0, cut));
+        if (folder == folders_.end()) return;
+        for (const FolderEntry& entry : folder->second)
+            if ((wild == "*.*" || Matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) return;
+    }
+    std::vector<std::string> listed;
+
+private:
+    std::map<std::string, std::vector<FolderEntry>> folders_;
+};
+
+class Recorder : public FolderWalk::Events {
+public:
+    bool stopRequested() override { return stop; }
+    bool abandoned() override { return abandon; }
+    void folderEntered(const std::string& folder) override { steps.push_back("enter " + folder); }
+    void fileFound(const std::string& path) override {
+        steps.push_back(path);
+        if (onFile) onFile(path);
+    }
+    bool stop = false;
+    bool abandon = false;
+    std::function<void(const std::string&)> onFile;
+    std::vector<std::string> steps;
+};
+
+const std::vector<std::string> kDefaultPatterns{"*.mp3", "*.wmv", "*.flac", "*.ogg"};
+
+class FolderWalkTest : public ::testing::Test {
+protected:
+    std::vector<std::string> walk(const std::string& folder, const std::vector<std::string>& patterns) {
+        FolderWalk(tree, events).searchFolder(folder, patterns);
+        return events.steps;
+    }
+    FakeTree tree;
+    Recorder events;
+};
+
+TEST_F(FolderWalkTest, OwnFilesByPatternThenSubFoldersDepthFirst) {
+    tree.add("M:\\", "b.ogg");
+    tree.add("M:\\", "a.mp3");
+    tree.add("M:\\", "Rock", kDirectory);
+    tree.add("M:\\", "c.MP3");
+    tree.add("M:\\", "Jazz", kDirectory);
+    tree.add("M:\\Rock\\", "r.flac");
+    tree.add("M:\\Rock\\", "Live", kDirectory);
+    tree.add("M:\\Rock\\Live\\", "l.mp3");
+    tree.add("M:\\Jazz\\", "j.wmv");
+    tree.add("M:\\Jazz\\", "notes.txt");
+    EXPECT_EQ(walk("M:\\", kDefaultPatterns),
+              (std::vector<std::string>{"enter M:\\", "M:\\a.mp3", "M:\\c.MP3", "M:\\b.ogg", "enter M:\\Rock\\",
+                                        "M:\\Rock\\r.flac", "enter M:\\Rock\\Live\\", "M:\\Rock\\Live\\l.mp3",
+                                        "enter M:\\Jazz\\", "M:\\Jazz\\j.wmv"}));
+}
+
+TEST_F(FolderWalkTest, PatternsAreAppendedUnchangedSoOverlapsIndexTwice) {
+    tree.add("M:\\", "a.mp3");
+    tree.add("M:\\", "b.txt");
+    EXPECT_EQ(walk("M:\\", {"*.mp3", "*.*"}),
+              (std::vector<std::string>{"enter M:\\", "M:\\a.mp3", "M:\\a.mp3", "M:\\b.txt"}));
+    EXPECT_EQ(tree.listed, (std::vector<std::string>{"M:\\*.mp3", "M:\\*.*", "M:\\*.*"}));
+}
+
+TEST_F(FolderWalkTest, EmptyPatternListStillWalksEveryFolder) {
+    tree.add("M:\\", "a.mp3");
+    tree.add("M:\\", "Sub", kDirectory);
+    tree.add("M:\\Sub\\", "b.mp3");
+    EXPECT_EQ(walk("M:\\", {}), (std::vector<std::string>{"enter M:\\", "enter M:\\Sub\\"}));
+}
+
+TEST_F(FolderWalkTest, HiddenAndSystemFilesIndexedButSuchFoldersNotEntered) {
+    tree.add("M:\\", "hidden.mp3", kHidden);
+    tree.add("M:\\", "system.mp3", kSystem | kReadOnly);
+    tree.add("M:\\", "Secret", kDirectory | kHidden);
+    tree.add("M:\\", "Sys", kDirectory | kSystem);
+    tree.add("M:\\", "Open", kDirectory | kReadOnly);
+    tree.add("M:\\Secret\\", "s.mp3");
+    tree.add("M:\\Sys\\", "y.mp3");
+    tree.add("M:\\Open\\", "o.mp3");
+    EXPECT_EQ(walk("M:\\", {"*.mp3"}), (std::vector<std::string>{"enter M:\\", "M:\\hidden.mp3",
+                                                                  "M:\\system.mp3", "enter M:\\Open\\",
+                                                                  "M:\\Open\\o.mp3"}));
+}
+
+TEST_F(FolderWalkTest, FolderNamedLikeMusicIsEnteredNotIndexed) {
+    tree.add("M:\\", "Album.mp3", kDirectory);
+    tree.add("M:\\Album.mp3\\", "t.mp3");
+    EXPECT_EQ(walk("M:\\", {"*.mp3"}),
+              (std::vector<std::string>{"enter M:\\", "enter M:\\Album.mp3\\", "M:\\Album.mp3\\t.mp3"}));
+}
+
+TEST_F(FolderWalkTest, DotEntriesAreNotEntered) {
+    tree.add("M:\\Deep\\", "x.mp3");
+    EXPECT_EQ(walk("M:\\Deep\\", {"*.mp3"}), (std::vector<std::string>{"enter M:\\Deep\\", "M:\\Deep\\x.mp3"}));
+}
+
+TEST_F(FolderWalkTest, StopFinishesTheCurrentFolderAndEntersNoOther) {
+    tree.add("M:\\", "1.mp3");
+    tree.add("M:\\", "2.mp3");
+    tree.add("M:\\", "3.ogg");
+    tree.add("M:\\", "Sub", kDirectory);
+    tree.add("M:\\Sub\\", "4.mp3");
+    events.onFile = [&](const std::string&) { events.stop = true; };
+    EXPECT_EQ(walk("M:\\", kDefaultPatterns),
+              (std::vector<std::string>{"enter M:\\", "M:\\1.mp3", "M:\\2.mp3", "M:\\3.ogg"}));
+}
+
+TEST_F(FolderWalkTest, AbandonEndsTheWalkAtOnce) {
+    tree.add("M:\\", "1.mp3");
+    tree.add("M:\\", "2.mp3");
+    tree.add("M:\\", "3.ogg");
+    tree.add("M:\\", "Sub", kDirectory);
+    events.onFile = [&](const std::string&) { events.abandon = true; };
+    EXPECT_EQ(walk("M:\\", kDefaultPatterns), (std::vector<std::string>{"enter M:\\", "M:\\1.mp3"}));
+    EXPECT_EQ(tree.listed, std::vector<std::string>{"M:\\*.mp3"});
+}
+
+TEST_F(FolderWalkTest, StopBeforeStartEntersNothing) {
+    tree.add("M:\\", "1.mp3");
+    events.stop = true;
+    EXPECT_TRUE(walk("M:\\", kDefaultPatterns).empty());
+}
+
+TEST_F(FolderWalkTest, FolderThatCannotBeListedContributesNothing) {
+    tree.add("M:\\", "Gone", kDirectory);  // listed in its parent, but has no listing of its own
+    tree.add("M:\\", "Next", kDirectory);
+    tree.add("M:\\Next\\", "n.mp3");
+    EXPECT_EQ(walk("M:\\", {"*.mp3"}), (std::vector<std::string>{"enter M:\\", "enter M:\\Gone\\",
+                                                                  "enter M:\\Next\\", "M:\\Next\\n.mp3"}));
+}
+
+TEST(StartFolder, GetsOneTrailingBackslash) {
+    EXPECT_EQ(StartFolderOf("C:\\Music"), "C:\\Music\\");
+    EXPECT_EQ(StartFolderOf("C:\\Music\\"), "C:\\Music\\");
+    EXPECT_EQ(StartFolderOf("D:"), "D:\\");
+    EXPECT_EQ(StartFolderOf(" Music "), " Music \\");  // typed text is not trimmed
+    EXPECT_EQ(StartFolderOf("C:/Music/"), "C:/Music/\\");
+}
+
+}  // namespace
+}  // namespace plk

@@ -1,0 +1,260 @@
+// The rebuild's worker on real folder trees: what it writes to the index, in
+// which order, and how a stop, a pause and a failure end a run.
+#include "library/SearchThread.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "tests/win/TestSupport.h"
+
+namespace plk {
+namespace {
+
+using test::IndexEntry;
+using test::Paths;
+using test::PumpUntil;
+
+const std::vector<std::string> kDefaultPatterns{"*.mp3", "*.wmv", "*.flac", "*.ogg"};
+
+class Steps : public SearchObserver {
+public:
+    void showFolder(const std::string& folder) override { folders.push_back(folder); }
+    void showFileCount(std::int32_t fileCount) override {
+        count = fileCount;
+        if (onFile) onFile(fileCount);
+    }
+    void searchDone(std::int32_t fileCount) override { done.push_back(fileCount); }
+    void searchFailed(const std::string& message) override { failures.push_back(message); }
+    void searchEnded(const TSearchThread*) override { ended = true; }
+
+    std::vector<std::string> folders;
+    std::int32_t count = 0;
+    std::vector<std::int32_t> done;
+    std::vector<std::string> failures;
+    bool ended = false;
+    std::function<void(std::int32_t)> onFile;
+};
+
+class SearchThreadTest : public ::testing::Test {
+protected:
+    SearchThreadTest() : index(tree.root() + "plkindex.dat") { IndexWriter::CreateEmpty(index); }
+
+    void start(const std::string& folder, const std::vector<std::string>& patterns) {
+        worker = std::make_unique<TSearchThread>(SearchSettings{index, folder, patterns}, steps, gui);
+    }
+    // Runs a whole search of folder and returns the paths it indexed.
+    std::vector<std::string> search(const std::string& folder, const std::vector<std::string>& patterns) {
+        start(folder, patterns);
+        EXPECT_TRUE(PumpUntil([&] { return steps.ended; }));
+        return Paths(test::ReadIndexFile(index));
+    }
+
+    test::TempTree tree;
+    test::TempTree music;
+    std::string index;
+    GuiThreadCall gui;
+    Steps steps;
+    std::unique_ptr<TSearchThread> worker;
+};
+
+TEST_F(SearchThreadTest, IndexesDepthFirstOwnFilesByPatternBeforeSubFolders) {
+    const std::string& m = music.root();
+    music.file("a.ogg");
+    music.file("b.mp3");
+    music.file("c.flac");
+    music.file("d.WMV");
+    music.file("readme.txt");
+    music.file("Sub\\e.mp3");
+    music.file("Sub\\Deeper\\f.ogg");
+    music.file("Sub\\Deeper\\g.txt");
+    EXPECT_EQ(search(m, kDefaultPatterns),
+              (std::vector<std::string>{m + "b.mp3", m + "d.WMV", m + "c.flac", m + "a.ogg", m + "Sub\\e.mp3",
+                                        m + "Sub\\Deeper\\f.ogg"}));
+    EXPECT_EQ(steps.folders, (std::vector<std::string>{m, m + "Sub\\", m + "Sub\\Deeper\\"}));
+    EXPECT_EQ(steps.done, std::vector<std::int32_t>{6});
+    EXPECT_EQ(steps.count, 6);
+}
+
+TEST_F(SearchThreadTest, RecordsAreNumberedFromOneAndKeepTheStaleTail) {
+    const std::string& m = music.root();
+    music.file("a-long-name-first.mp3");
+    music.file("Sub\\b.ogg");
+    start(m, kDefaultPatterns);
+    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], (IndexEntry{1, m + "a-long-name-first.mp3"}));
+    EXPECT_EQ(entries[1], (IndexEntry{2, m + "Sub\\b.ogg"}));
+    // The writer reuses one record: the bytes after the shorter second path
+    // are the tail of the first.
+    TLibrary raw;
+    LoadIndex(index, raw);
+    const std::string first = m + "a-long-name-first.mp3";
+    const std::string second = m + "Sub\\b.ogg";
+    EXPECT_EQ(std::string(raw[1].PathChars + second.size(), first.size() - second.size()),
+              first.substr(second.size()));
+}
+
+TEST_F(SearchThreadTest, EveryFolderIsOneBlockWithItsOwnFilesFirst) {
+    const std::string& m = music.root();
+    for (const char* folder : {"A", "B", "C", "A\\X", "A\\Y", "B\\Z"}) {
+        music.file(std::string(folder) + "\\1.mp3");
+        music.file(std::string(folder) + "\\2.ogg");
+    }
+    const std::vector<std::string> paths = search(m, kDefaultPatterns);
+    ASSERT_EQ(paths.size(), 12u);
+    for (const char* folder : {"A\\", "B\\", "C\\", "A\\X\\", "A\\Y\\", "B\\Z\\"}) {
+        const std::string prefix = m + folder;
+        const auto inside = [&](const std::string& p) { return p.compare(0, prefix.size(), prefix) == 0; };
+        const auto first = std::find_if(paths.begin(), paths.end(), inside);
+        const auto end = std::find_if_not(first, paths.end(), inside);
+        EXPECT_EQ(std::count_if(end, paths.end(), inside), 0) << folder << " is not one block";
+        // The folder's own files open its block, the .mp3 before the .ogg.
+        ASSERT_GE(end - first, 2);
+        EXPECT_EQ(first[0], prefix + "1.mp3");
+        EXPECT_EQ(first[1], prefix + "2.ogg");
+    }
+}
+
+TEST_F(SearchThreadTest, HiddenAndSystemFilesAreIndexedButSuchFoldersAreSkipped) {
+    const std::string& m = music.root();
+    music.file("hidden.mp3", FILE_ATTRIBUTE_HIDDEN);
+    music.file("system.mp3", FILE_ATTRIBUTE_SYSTEM);
+    music.file("readonly.mp3", FILE_ATTRIBUTE_READONLY);
+    music.file("Secret\\s.mp3");
+    music.folder("Secret", FILE_ATTRIBUTE_HIDDEN);
+    music.file("Sys\\y.mp3");
+    music.folder("Sys", FILE_ATTRIBUTE_SYSTEM);
+    std::vector<std::string> paths = search(m, {"*.mp3"});
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths, (std::vector<std::string>{m + "hidden.mp3", m + "readonly.mp3", m + "system.mp3"}));
+}
+
+TEST_F(SearchThreadTest, AHiddenStartFolderIsStillSearched) {
+    const std::string start = music.folder("Hidden", FILE_ATTRIBUTE_HIDDEN);
+    music.file("Hidden\\h.mp3");
+    EXPECT_EQ(search(start, {"*.mp3"}), std::vector<std::string>{start + "h.mp3"});
+}
+
+TEST_F(SearchThreadTest, AFolderNamedLikeMusicIsEnteredNotIndexed) {
+    const std::string& m = music.root();
+    music.file("Album.mp3\\track.mp3");
+    EXPECT_EQ(search(m, {"*.mp3"}), std::vector<std::string>{m + "Album.mp3\\track.mp3"});
+}
+
+TEST_F(SearchThreadTest, AnAllFilesPatternIndexesMusicTwice) {
+    const std::string& m = music.root();
+    music.file("song.mp3");
+    music.file("notes.txt");
+    std::vector<std::string> patterns = kDefaultPatterns;
+    patterns.push_back("*.*");
+    std::vector<std::string> paths = search(m, patterns);
+    ASSERT_EQ(paths.size(), 3u);
+    EXPECT_EQ(paths[0], m + "song.mp3");
+    std::sort(paths.begin() + 1, paths.end());
+    EXPECT_EQ(paths[1], m + "notes.txt");
+    EXPECT_EQ(paths[2], m + "song.mp3");
+}
+
+TEST_F(SearchThreadTest, AnEmptyPatternListGivesAnEmptyIndexAndCompletes) {
+    music.file("song.mp3");
+    EXPECT_TRUE(search(music.root(), {}).empty());
+    EXPECT_EQ(steps.done, std::vector<std::int32_t>{0});
+}
+
+TEST_F(SearchThreadTest, APathOverTwoHundredFiftyFiveCharactersIsCutTo255) {
+    // The deepest folder the ANSI calls can create, then a name that brings
+    // the whole path to 258 characters.
+    std::string deep;
+    while (music.root().size() + deep.size() < 200) deep += "abcdefghij\\";
+    const std::string folder = music.folder(deep.substr(0, deep.size() - 1));
+    const std::string name = std::string(258 - folder.size() - 4, 'n') + ".mp3";
+    music.file(deep + name);
+    ASSERT_EQ((folder + name).size(), 258u);
+    EXPECT_EQ(search(music.root(), {"*.mp3"}), std::vector<std::string>{(folder + name).substr(0, 255)});
+}
+
+TEST_F(SearchThreadTest, ADriveRootIsSearchedFromItsBackslash) {
+    // The system drive's root, with a pattern that only this test's files match.
+    const std::string pattern = "*.plk" + std::to_string(GetCurrentProcessId());
+    const std::string top = "C:\\root" + pattern.substr(1);
+    const std::string deep = "C:\\plk-root-test\\deep" + pattern.substr(1);
+    CreateDirectoryA("C:\\plk-root-test", nullptr);
+    CloseHandle(CreateFileA(top.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CloseHandle(CreateFileA(deep.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::vector<std::string> paths = search("C:\\", {pattern});
+    DeleteFileA(deep.c_str());
+    RemoveDirectoryA("C:\\plk-root-test");
+    DeleteFileA(top.c_str());
+    EXPECT_EQ(paths, (std::vector<std::string>{top, deep}));
+}
+
+TEST_F(SearchThreadTest, StopInALargeFolderFinishesItAndEntersNoOther) {
+    for (int i = 0; i < 300; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
+    music.file("Big\\Later\\never.mp3");
+    steps.onFile = [&](std::int32_t count) {
+        if (count == 5) worker->Terminate();
+    };
+    start(music.root() + "Big\\", {"*.mp3"});
+    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    EXPECT_EQ(static_cast<std::int32_t>(entries.size()), steps.count);
+    EXPECT_EQ(entries.size(), 300u);
+    EXPECT_TRUE(steps.done.empty());
+    for (const IndexEntry& entry : entries) EXPECT_EQ(entry.path.find("never"), std::string::npos);
+}
+
+TEST_F(SearchThreadTest, APausedWorkerTakesNoStepUntilResumed) {
+    for (int i = 0; i < 50; ++i) music.file(std::to_string(i) + ".mp3");
+    steps.onFile = [&](std::int32_t count) {
+        if (count == 3) worker->Pause();
+    };
+    start(music.root(), {"*.mp3"});
+    ASSERT_TRUE(PumpUntil([&] { return steps.count >= 3; }));
+    test::PumpFor(300);
+    EXPECT_EQ(steps.count, 3);
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 3u);
+    worker->Resume();
+    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    EXPECT_EQ(steps.done, std::vector<std::int32_t>{50});
+}
+
+TEST_F(SearchThreadTest, AbandonedWorkerWritesNothingMoreAndEndsAtOnce) {
+    for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
+    steps.onFile = [&](std::int32_t count) {
+        if (count == 10) worker->Abandon();
+    };
+    start(music.root(), {"*.mp3"});
+    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 10u);
+    EXPECT_EQ(steps.count, 10);
+    EXPECT_TRUE(steps.done.empty());
+    EXPECT_TRUE(steps.failures.empty());
+}
+
+TEST_F(SearchThreadTest, AMissingIndexEndsTheRunWithAFailure) {
+    music.file("song.mp3");
+    DeleteFileA(index.c_str());
+    start(music.root(), {"*.mp3"});
+    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    ASSERT_EQ(steps.failures.size(), 1u);
+    EXPECT_FALSE(steps.failures[0].empty());
+    EXPECT_TRUE(steps.done.empty());
+    EXPECT_TRUE(steps.folders.empty());
+}
+
+TEST_F(SearchThreadTest, DestroyingARunningWorkerEndsItWithWholeRecords) {
+    for (int i = 0; i < 300; ++i) music.file(std::to_string(i) + ".mp3");
+    start(music.root(), {"*.mp3"});
+    ASSERT_TRUE(PumpUntil([&] { return steps.count >= 20; }));
+    worker.reset();  // returns: the worker ended
+    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    ASSERT_GE(entries.size(), 20u);
+    EXPECT_LT(entries.size(), 300u);
+    for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<std::int32_t>(i + 1));
+}
+
+}  // namespace
+}  // namespace plk

@@ -1,0 +1,118 @@
+#include "tests/win/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "library/IndexFile.h"
+#include "win32/Notice.h"
+
+namespace plk::test {
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path + "\\");
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+TempTree::TempTree() {
+    static int counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    root_ = std::string(temp) + "plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
+    RemoveTree(root_);
+    CreateDirectoryA(root_.c_str(), nullptr);
+}
+
+TempTree::~TempTree() { RemoveTree(root_); }
+
+std::string TempTree::folder(const std::string& relative, DWORD attributes) {
+    std::string path = root_;
+    std::size_t start = 0;
+    while (start < relative.size()) {
+        std::size_t end = relative.find('\\', start);
+        if (end == std::string::npos) end = relative.size();
+        path += relative.substr(start, end - start);
+        CreateDirectoryA(path.c_str(), nullptr);
+        path += '\\';
+        start = end + 1;
+    }
+    if (attributes) SetFileAttributesA(path.c_str(), attributes);
+    return path;
+}
+
+std::string TempTree::file(const std::string& relative, DWORD attributes) {
+    const std::size_t cut = relative.find_last_of('\\');
+    if (cut != std::string::npos) folder(relative.substr(0, cut));
+    const std::string path = root_ + relative;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    WriteFile(file, "plk", 3, &written, nullptr);
+    CloseHandle(file);
+    if (attributes) SetFileAttributesA(path.c_str(), attributes);
+    return path;
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    PumpUntil([&] { return GetTickCount() - start >= milliseconds; });
+}
+
+std::vector<IndexEntry> ReadIndexFile(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
+    EXPECT_EQ(data.nFileSizeLow % sizeof(TLibraryRecord), 0u) << "the index holds a partial record";
+    TLibrary library;
+    LoadIndex(path, library);
+    std::vector<IndexEntry> entries;
+    for (const TLibraryRecord& record : library) entries.push_back({record.number(), record.path()});
+    return entries;
+}
+
+std::vector<std::string> Paths(const std::vector<IndexEntry>& entries) {
+    std::vector<std::string> paths;
+    for (const IndexEntry& entry : entries) paths.push_back(entry.path);
+    return paths;
+}
+
+MessageBoxRecorder::MessageBoxRecorder() {
+    ReplaceMessageBoxForTesting([this](const std::string& text, const std::string& caption, UINT flags) {
+        boxes.push_back({text, caption, flags});
+        if (onShow) onShow(boxes.back());
+        return IDOK;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { ReplaceMessageBoxForTesting(nullptr); }
+
+}  // namespace plk::test

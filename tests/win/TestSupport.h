@@ -1,0 +1,67 @@
+// Shared pieces of the in-process window tests: a folder tree made on disk
+// for one test, the message pump, the index as written, message boxes
+// answered by the test.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace plk::test {
+
+// A fresh folder under the temporary folder, removed with all its contents
+// (hidden, system and read-only ones too) at the end of the test.
+class TempTree {
+public:
+    TempTree();
+    ~TempTree();
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    // The tree's root, with a trailing backslash.
+    const std::string& root() const { return root_; }
+    // Creates the folder (and its parents) below the root; returns its full path.
+    std::string folder(const std::string& relative, DWORD attributes = 0);
+    // Creates a small file below the root (its folder too); returns its full path.
+    std::string file(const std::string& relative, DWORD attributes = 0);
+
+private:
+    std::string root_;
+};
+
+// Handles this thread's messages until done() holds or the time is up.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 30000);
+// Handles this thread's messages for a while.
+void PumpFor(DWORD milliseconds);
+
+struct IndexEntry {
+    std::int32_t number;
+    std::string path;
+    bool operator==(const IndexEntry& other) const { return number == other.number && path == other.path; }
+};
+// The records of an index file; fails the test when its size is not a whole
+// number of records.
+std::vector<IndexEntry> ReadIndexFile(const std::string& path);
+// The paths of the entries, in order.
+std::vector<std::string> Paths(const std::vector<IndexEntry>& entries);
+
+struct ShownBox {
+    std::string text;
+    std::string caption;
+    UINT flags;
+};
+
+// Answers every message box with OK while it lives, and keeps what they said.
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    std::vector<ShownBox> boxes;
+    // Runs while a box is "shown", on the thread that showed it.
+    std::function<void(const ShownBox&)> onShow;
+};
+
+}  // namespace plk::test

@@ -1,0 +1,73 @@
+#include "win32/Controls.h"
+
+#include "win32/Application.h"
+#include "win32/Handles.h"
+
+namespace plk {
+namespace {
+
+SIZE TextSize(const std::string& text) {
+    HDC screen = GetDC(nullptr);
+    SIZE size{};
+    {
+        SelectObjectScope font(screen, DialogFont());
+        GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    ReleaseDC(nullptr, screen);
+    return size;
+}
+
+}  // namespace
+
+HFONT DialogFont() {
+    static const FontHandle font([] {
+        HDC screen = GetDC(nullptr);
+        const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        ReleaseDC(nullptr, screen);
+        return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+    }());
+    return font.get();
+}
+
+HWND CreateControl(HWND parent, const ControlSpec& spec) {
+    int width = spec.width, height = spec.height;
+    if (width == 0 || height == 0) {
+        const SIZE text = TextSize(spec.text);
+        if (width == 0) width = text.cx;
+        if (height == 0) height = text.cy;
+    }
+    HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(),
+                                   WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), Application::Instance(),
+                                   nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    return control;
+}
+
+std::string ControlText(HWND control) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void SetControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+void EnableControl(HWND control, bool enable) { EnableWindow(control, enable); }
+
+bool ControlEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
+
+std::vector<std::string> ListBoxItems(HWND listBox) {
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageA(listBox, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::string item(static_cast<std::size_t>(length) + 1, '\0');
+        const LRESULT got = SendMessageA(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item[0]));
+        item.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+        items.push_back(item);
+    }
+    return items;
+}
+
+}  // namespace plk

@@ -1,0 +1,13 @@
+#include "win32/Event.h"
+
+#include <stdexcept>
+
+#include "win32/SystemMessage.h"
+
+namespace plk {
+
+ManualResetEvent::ManualResetEvent(bool open) : handle_(CreateEventA(nullptr, TRUE, open, nullptr)) {
+    if (!handle_) throw std::runtime_error(SystemMessage(GetLastError()));
+}
+
+}  // namespace plk

@@ -1,0 +1,48 @@
+#include "win32/FolderPicker.h"
+
+#include <shlobj.h>
+
+#include <memory>
+
+#include "win32/Application.h"
+#include "win32/Placement.h"
+
+namespace plk {
+namespace {
+
+struct CoTaskMemFreer {
+    void operator()(void* memory) const { CoTaskMemFree(memory); }
+};
+
+}  // namespace
+
+std::string BrowseForFolder(const std::string& Title, UINT Flags) {
+    char displayName[MAX_PATH] = {};
+    BROWSEINFOA info{};
+    info.hwndOwner = Application::OwnerWindow();
+    info.pidlRoot = nullptr;
+    info.pszDisplayName = displayName;
+    info.lpszTitle = Title.c_str();
+    info.ulFlags = Flags;
+    info.lpfn = BrowseCallback;
+    info.lParam = 0;
+    std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(SHBrowseForFolderA(&info));
+    if (!chosen) return std::string();
+    char path[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListA(chosen.get(), path)) return std::string();
+    return path;
+}
+
+int CALLBACK BrowseCallback(HWND Window, UINT Message, LPARAM, LPARAM) {
+    if (Message != BFFM_INITIALIZED) return 0;
+    const RECT area = WorkArea();
+    RECT picker{};
+    GetWindowRect(Window, &picker);
+    const int width = picker.right - picker.left, height = picker.bottom - picker.top;
+    const int x = (area.right - area.left) / 2 - width / 2;
+    const int y = (area.bottom - area.top) / 2 - height / 2;
+    MoveWindow(Window, x, y, width, height, TRUE);
+    return 0;
+}
+
+}  // namespace plk

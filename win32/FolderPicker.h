@@ -1,0 +1,23 @@
+// The shell's folder picker.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace plk {
+
+// Opens the picker owned by the application's window, starting at the
+// desktop with nothing preselected. Returns the chosen folder's file-system
+// path (a drive root ends in a backslash, other folders do not), or an empty
+// path when the user cancels. Flags are BROWSEINFO's ulFlags (1: file-system
+// folders only).
+std::string BrowseForFolder(const std::string& Title, UINT Flags);
+
+// The picker's callback: once the picker is initialised, moves it to the
+// middle of the work area's size. The work area's left and top edges are not
+// added, so with a taskbar at the left or top the picker sits off-centre by
+// that much; this is where users of the program have always found it.
+int CALLBACK BrowseCallback(HWND Window, UINT Message, LPARAM Param, LPARAM Data);
+
+}  // namespace plk

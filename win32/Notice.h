@@ -1,0 +1,25 @@
+// The program's questions and notices: modal message boxes centred on the
+// screen, captioned by their kind, with the kind's icon.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace plk {
+
+enum class NoticeKind { Information, Warning };
+
+// buttons: MB_OK or MB_OKCANCEL. Returns IDOK, IDCANCEL, ...
+int ShowNotice(NoticeKind kind, const std::string& text, UINT buttons = MB_OK);
+
+// Every message box of the program goes through here (the error box too).
+int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
+
+// Tests answer the boxes themselves instead of a user: the function is called
+// in place of the system's message box until it is replaced by an empty one.
+using MessageBoxFunction = std::function<int(const std::string& text, const std::string& caption, UINT flags)>;
+void ReplaceMessageBoxForTesting(MessageBoxFunction replacement);
+
+}  // namespace plk
