@@ -1,7 +1,5 @@
 #include "win32/Notice.h"
 
-#include "win32/Application.h"
-
 namespace plk {
 namespace {
 
@@ -19,9 +17,9 @@ int ShowNotice(NoticeKind kind, const std::string& text, UINT buttons) {
 
 int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
     if (Replacement()) return Replacement()(text, caption, flags);
-    // Owned by the application's window, which sits at the centre of the
-    // screen, so the box is centred on the screen too.
-    return MessageBoxA(Application::OwnerWindow(), text.c_str(), caption.c_str(), flags);
+    // No owner and task-modal: the box is centred on the screen and the
+    // program's windows take no clicks until it is answered.
+    return MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
 }
 
 void ReplaceMessageBoxForTesting(MessageBoxFunction replacement) { Replacement() = std::move(replacement); }

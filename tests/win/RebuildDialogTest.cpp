@@ -1,0 +1,373 @@
+// The Rebuild Music Library dialog driven through its controls, on real
+// folder trees, with the index beside the test program as in the real one.
+#include "library/RebuildDialog.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/win/TestSupport.h"
+#include "win32/Application.h"
+#include "win32/Controls.h"
+
+namespace plk {
+namespace {
+
+using test::PumpUntil;
+
+const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
+
+class RebuildDialogTest : public ::testing::Test {
+protected:
+    RebuildDialogTest() : index(Application::ExeFolder() + "plkindex.dat") {
+        SetFileAttributesA(index.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(index.c_str());
+        dialog = std::make_unique<TForm3>();
+    }
+    ~RebuildDialogTest() override {
+        dialog.reset();
+        SetFileAttributesA(index.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(index.c_str());
+    }
+
+    HWND item(TForm3::ControlId id) const { return GetDlgItem(dialog->hwnd(), id); }
+    std::string text(TForm3::ControlId id) const { return ControlText(item(id)); }
+    bool enabled(TForm3::ControlId id) const { return ControlEnabled(item(id)); }
+    void click(TForm3::ControlId id) { SendMessageA(item(id), BM_CLICK, 0, 0); }
+    void searchIn(const std::string& folder) { SetControlText(item(TForm3::Edit1), folder); }
+    std::string status() const {
+        char panel[128] = {};
+        SendMessageA(item(TForm3::StatusBar1), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(panel));
+        return panel;
+    }
+    int statusCount() const { return std::stoi(status().substr(std::string("Indexed Files: ").size())); }
+    bool closeItemGreyed() const {
+        return GetMenuState(GetSystemMenu(dialog->hwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED;
+    }
+    void expectIdle() const {
+        EXPECT_EQ(text(TForm3::Button5), "&Start");
+        EXPECT_FALSE(enabled(TForm3::Button4));
+        EXPECT_EQ(text(TForm3::Button4), "&Pause");
+        EXPECT_TRUE(enabled(TForm3::Button6));
+        EXPECT_FALSE(closeItemGreyed());
+    }
+    void expectRunning() const {
+        EXPECT_EQ(text(TForm3::Button5), "&Stop");
+        EXPECT_TRUE(enabled(TForm3::Button4));
+        EXPECT_FALSE(enabled(TForm3::Button6));
+        EXPECT_TRUE(closeItemGreyed());
+    }
+    // Only this pattern in the list.
+    void searchFor(const std::string& pattern) {
+        while (SendMessageA(item(TForm3::ListBox1), LB_GETCOUNT, 0, 0) > 0)
+            SendMessageA(item(TForm3::ListBox1), LB_DELETESTRING, 0, 0);
+        SetControlText(item(TForm3::Edit2), pattern);
+        click(TForm3::Button2);
+    }
+    bool doneBoxShown() const { return !boxes.boxes.empty(); }
+    // Runs from Start to the completion box.
+    void runToCompletion() {
+        click(TForm3::Button5);
+        ASSERT_TRUE(PumpUntil([&] { return doneBoxShown(); }));
+    }
+
+    test::MessageBoxRecorder boxes;
+    test::TempTree music;
+    std::string index;
+    std::unique_ptr<TForm3> dialog;
+};
+
+RECT ClientRectOf(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
+    EXPECT_FALSE(dialog->visible());
+    EXPECT_EQ(ControlText(dialog->hwnd()), "Rebuild Music Library");
+    RECT client{};
+    GetClientRect(dialog->hwnd(), &client);
+    EXPECT_EQ(client.right, 345);
+    EXPECT_EQ(client.bottom, 276);
+    EXPECT_FALSE(GetWindowLongA(dialog->hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    struct Expected { TForm3::ControlId id; const char* text; int x, y, w, h; bool enabled; };
+    const Expected controls[] = {
+        {TForm3::GroupBox1, " Settings ", 8, 8, 329, 153, true},
+        {TForm3::Edit1, "C:\\", 88, 35, 145, 21, true},
+        {TForm3::Button1, "&Browse", 248, 32, 75, 25, true},
+        {TForm3::Edit2, "", 88, 72, 145, 21, true},
+        {TForm3::ListBox1, "", 88, 94, 145, 57, true},
+        {TForm3::Button2, "&Add", 248, 72, 75, 25, false},
+        {TForm3::Button3, "&Remove", 248, 104, 75, 25, false},
+        {TForm3::GroupBox2, " Progress ", 8, 168, 329, 41, true},
+        {TForm3::Label3, "", 19, 186, 310, 18, true},
+        {TForm3::Button4, "&Pause", 88, 224, 75, 25, false},
+        {TForm3::Button5, "&Start", 176, 224, 75, 25, true},
+        {TForm3::Button6, "&Close", 264, 224, 75, 25, true},
+        {TForm3::StatusBar1, "", 0, 257, 345, 19, true},
+    };
+    for (const Expected& c : controls) {
+        SCOPED_TRACE(c.id);
+        const RECT r = ClientRectOf(item(c.id));
+        EXPECT_EQ(r.left, c.x);
+        EXPECT_EQ(r.top, c.y);
+        EXPECT_EQ(r.right - r.left, c.w);
+        EXPECT_EQ(r.bottom - r.top, c.h);
+        if (c.id != TForm3::StatusBar1) EXPECT_EQ(text(c.id), c.text);
+        EXPECT_EQ(enabled(c.id), c.enabled);
+    }
+    EXPECT_EQ(ClientRectOf(item(TForm3::Label1)).left, 20);
+    EXPECT_EQ(ClientRectOf(item(TForm3::Label2)).top, 72);
+    EXPECT_EQ(text(TForm3::Label1), "Search in:");
+    EXPECT_EQ(text(TForm3::Label2), "Search for:");
+    EXPECT_EQ(ListBoxItems(item(TForm3::ListBox1)), (std::vector<std::string>{"*.mp3", "*.wmv", "*.flac", "*.ogg"}));
+    EXPECT_EQ(SendMessageA(item(TForm3::ListBox1), LB_GETCURSEL, 0, 0), LB_ERR);
+    EXPECT_EQ(status(), "Indexed Files: 0");
+    EXPECT_TRUE(GetWindowLongA(item(TForm3::Button5), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    expectIdle();
+
+    // The children's order is the tab order: the first group's controls, the
+    // second group's, then Start, Close, Pause.
+    std::vector<int> order;
+    for (HWND child = GetWindow(dialog->hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
+    EXPECT_EQ(order, (std::vector<int>{TForm3::Edit1, TForm3::Button1, TForm3::Edit2, TForm3::ListBox1,
+                                       TForm3::Button2, TForm3::Button3, TForm3::Button5, TForm3::Button6,
+                                       TForm3::Button4}));
+}
+
+TEST_F(RebuildDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
+    dialog->ShowDialog();
+    EXPECT_TRUE(dialog->visible());
+    const RECT first = dialog->windowRect();
+    EXPECT_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - (first.right - first.left)) / 2);
+    EXPECT_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - (first.bottom - first.top)) / 2);
+    SetWindowPos(dialog->hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    click(TForm3::Button6);
+    EXPECT_FALSE(dialog->visible());
+    dialog->ShowDialog();
+    EXPECT_EQ(dialog->windowRect().left, 40);
+    EXPECT_EQ(dialog->windowRect().top, 50);
+}
+
+TEST_F(RebuildDialogTest, PatternListIsEditedWithAddAndRemove) {
+    SetControlText(item(TForm3::Edit2), "*.mid");
+    EXPECT_TRUE(enabled(TForm3::Button2));
+    click(TForm3::Button2);
+    click(TForm3::Button2);  // no duplicate check
+    EXPECT_EQ(text(TForm3::Edit2), "*.mid");
+    EXPECT_TRUE(enabled(TForm3::Button2));
+    EXPECT_EQ(ListBoxItems(item(TForm3::ListBox1)),
+              (std::vector<std::string>{"*.mp3", "*.wmv", "*.flac", "*.ogg", "*.mid", "*.mid"}));
+    SetControlText(item(TForm3::Edit2), "");
+    EXPECT_FALSE(enabled(TForm3::Button2));
+
+    SendMessageA(item(TForm3::ListBox1), LB_SETCURSEL, 1, 0);
+    SendMessageA(dialog->hwnd(), WM_COMMAND, MAKEWPARAM(TForm3::ListBox1, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(TForm3::ListBox1)));
+    EXPECT_TRUE(enabled(TForm3::Button3));
+    click(TForm3::Button3);
+    EXPECT_FALSE(enabled(TForm3::Button3));
+    EXPECT_EQ(ListBoxItems(item(TForm3::ListBox1)),
+              (std::vector<std::string>{"*.mp3", "*.flac", "*.ogg", "*.mid", "*.mid"}));
+}
+
+TEST_F(RebuildDialogTest, StartWithoutAnExistingFolderWarnsAndLeavesTheIndexAlone) {
+    test::MessageBoxRecorder& shown = boxes;
+    IndexWriter::CreateEmpty(index);
+    music.file("not-a-folder.mp3");
+    for (const std::string& typed : {music.root() + "missing", std::string(), music.root() + "not-a-folder.mp3"}) {
+        SCOPED_TRACE(typed);
+        shown.boxes.clear();
+        {
+            // A stand-in record that must survive.
+            File file(index, File::Access::ReadWrite);
+            TLibraryRecord record{};
+            record.setPath("kept");
+            file.write(&record, sizeof record);
+        }
+        searchIn(typed);
+        click(TForm3::Button5);
+        ASSERT_EQ(shown.boxes.size(), 1u);
+        EXPECT_EQ(shown.boxes[0].caption, "Warning");
+        EXPECT_EQ(shown.boxes[0].text, kNoSuchFolder);
+        EXPECT_TRUE(shown.boxes[0].flags & MB_ICONWARNING);
+        expectIdle();
+        EXPECT_EQ(test::Paths(test::ReadIndexFile(index)), std::vector<std::string>{"kept"});
+        EXPECT_FALSE(dialog->Searching());
+    }
+}
+
+TEST_F(RebuildDialogTest, ACompletedRunShowsDoneAndTheCountAndCanStartAgain) {
+    music.file("a.mp3");
+    music.file("Sub\\b.ogg");
+    music.file("Sub\\c.txt");
+    std::string typed = music.root();
+    typed.pop_back();  // typed without its trailing backslash
+    searchIn(typed);
+    dialog->ShowDialog();
+    boxes.onShow = [&](const test::ShownBox&) {
+        // What the dialog shows while the box is up.
+        EXPECT_EQ(text(TForm3::Label3), "Done.");
+        expectIdle();
+        EXPECT_EQ(status(), "Indexed Files: 2");
+    };
+    click(TForm3::Button5);
+    expectRunning();
+    EXPECT_EQ(status(), "Indexed Files: 0");
+    ASSERT_TRUE(PumpUntil([&] { return doneBoxShown(); }));
+    EXPECT_EQ(boxes.boxes[0].caption, "Information");
+    EXPECT_EQ(boxes.boxes[0].text, "Your new music library has been built.\r\n\r\n2 music files found.");
+    EXPECT_EQ(test::Paths(test::ReadIndexFile(index)),
+              (std::vector<std::string>{music.root() + "a.mp3", music.root() + "Sub\\b.ogg"}));
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+
+    // One press starts the next run, which indexes each file once again.
+    boxes.onShow = nullptr;
+    boxes.boxes.clear();
+    runToCompletion();
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 2u);
+}
+
+TEST_F(RebuildDialogTest, ADriveTypedWithoutBackslashSearchesItsRoot) {
+    const std::string pattern = "*.plkd" + std::to_string(GetCurrentProcessId());
+    const std::string file = "C:\\plk-drive-test" + pattern.substr(1);
+    CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    searchIn("C:");
+    searchFor(pattern);
+    runToCompletion();
+    DeleteFileA(file.c_str());
+    EXPECT_EQ(test::Paths(test::ReadIndexFile(index)), std::vector<std::string>{file});
+}
+
+TEST_F(RebuildDialogTest, AnEmptyPatternListCompletesWithNothingFound) {
+    music.file("a.mp3");
+    searchIn(music.root());
+    for (int i = 0; i < 4; ++i) {
+        SendMessageA(item(TForm3::ListBox1), LB_SETCURSEL, 0, 0);
+        SendMessageA(dialog->hwnd(), WM_COMMAND, MAKEWPARAM(TForm3::ListBox1, LBN_SELCHANGE), 0);
+        click(TForm3::Button3);
+    }
+    runToCompletion();
+    EXPECT_EQ(text(TForm3::Label3), "Done.");
+    EXPECT_EQ(boxes.boxes[0].text, "Your new music library has been built.\r\n\r\n0 music files found.");
+    EXPECT_TRUE(test::ReadIndexFile(index).empty());
+}
+
+TEST_F(RebuildDialogTest, StopInALargeFolderCountsEveryRecordItStillWrites) {
+    for (int i = 0; i < 400; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
+    music.file("Big\\Sub\\never.mp3");
+    searchIn(music.root() + "Big");
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 5; }));
+    click(TForm3::Button5);
+    EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+    expectIdle();
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+    const auto entries = test::ReadIndexFile(index);
+    EXPECT_EQ(static_cast<int>(entries.size()), statusCount());
+    EXPECT_EQ(entries.size(), 400u);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(RebuildDialogTest, RapidStopAndStartLeaveNoStrayRecords) {
+    for (int i = 0; i < 300; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
+    music.file("Big\\Sub\\last.mp3");
+    searchIn(music.root());
+    for (int round = 0; round < 25; ++round) {
+        click(TForm3::Button5);  // Start
+        if (round % 2) PumpUntil([&] { return statusCount() >= 2; }, 2000);
+        click(TForm3::Button5);  // Stop: the worker goes on with its folder
+    }
+    runToCompletion();
+    const auto entries = test::ReadIndexFile(index);
+    ASSERT_EQ(entries.size(), 301u);
+    for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<int>(i + 1));
+    EXPECT_EQ(entries.back().path, music.root() + "Big\\Sub\\last.mp3");
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 301u);
+}
+
+TEST_F(RebuildDialogTest, PauseHoldsTheRunAndResumeFinishesIt) {
+    for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
+    searchIn(music.root());
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 3; }));
+    click(TForm3::Button4);
+    EXPECT_EQ(text(TForm3::Button4), "R&esume");
+    expectRunning();
+    test::PumpFor(100);  // a step already handed over may still land
+    const int held = statusCount();
+    test::PumpFor(400);
+    EXPECT_EQ(statusCount(), held);
+    EXPECT_EQ(static_cast<int>(test::ReadIndexFile(index).size()), held);
+    EXPECT_LT(held, 200);
+    click(TForm3::Button4);
+    EXPECT_EQ(text(TForm3::Button4), "&Pause");
+    ASSERT_TRUE(PumpUntil([&] { return doneBoxShown(); }));
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 200u);
+}
+
+TEST_F(RebuildDialogTest, StopWhilePausedEndsTheRunAndResetsPause) {
+    for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
+    music.file("Sub\\never.mp3");
+    searchIn(music.root());
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 3; }));
+    click(TForm3::Button4);
+    click(TForm3::Button5);
+    expectIdle();  // Pause disabled and reading "&Pause" again
+    EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    EXPECT_EQ(static_cast<int>(test::ReadIndexFile(index).size()), statusCount());
+    EXPECT_EQ(statusCount(), 200);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(RebuildDialogTest, CannotBeClosedDuringARun) {
+    for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
+    searchIn(music.root());
+    dialog->ShowDialog();
+    click(TForm3::Button5);
+    SendMessageA(dialog->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(dialog->visible());
+    click(TForm3::Button5);  // Stop
+    SendMessageA(dialog->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(dialog->visible());
+}
+
+TEST_F(RebuildDialogTest, AnIndexThatCannotBeEmptiedLeavesTheDialogIdle) {
+    music.file("a.mp3");
+    // A folder where the index should be: it cannot be created as a file.
+    ASSERT_TRUE(CreateDirectoryA(index.c_str(), nullptr));
+    searchIn(music.root());
+    click(TForm3::Button5);
+    RemoveDirectoryA(index.c_str());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Plinkety");
+    EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
+    expectIdle();
+    EXPECT_FALSE(dialog->Searching());
+}
+
+TEST_F(RebuildDialogTest, EndingTheProgramDuringARunLeavesWholeRecords) {
+    for (int i = 0; i < 400; ++i) music.file(std::to_string(i) + ".mp3");
+    searchIn(music.root());
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 10; }));
+    click(TForm3::Button4);  // paused, too: the end must not wait for a Resume
+    dialog.reset();
+    const auto entries = test::ReadIndexFile(index);
+    ASSERT_GE(entries.size(), 10u);
+    EXPECT_LT(entries.size(), 400u);
+    for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<int>(i + 1));
+}
+
+}  // namespace
+}  // namespace plk
