@@ -1,0 +1,91 @@
+// The frames of the last tag parsed, each with its header fields and its own
+// copy of the body. Records are numbered from 1; frames are stored as read
+// and decoded in place the first time their text is wanted.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace plk {
+
+// A frame number of 0 or above the count.
+class FrameRangeError : public std::out_of_range {
+public:
+    FrameRangeError() : std::out_of_range("Array range out of bounds.") {}
+};
+
+struct TFrameRecord {
+    bool modified = true;
+    std::uint32_t frameOffset = 0;   // from the first byte of the tag header
+    std::uint32_t headerLength = 0;  // 10 plus the extra bytes
+    std::string frameId;             // four characters, upper case
+    std::uint8_t statusFlags = 0;    // version 4 layout
+    std::uint8_t formatFlags = 0;    // version 4 layout; compression and unsynchronisation clear once undone
+    std::uint8_t statusFlagsAsRead = 0;
+    std::uint8_t formatFlagsAsRead = 0;
+    std::uint32_t dataLength = 0;    // inflated size or data length indicator; 0 when absent
+    std::uint8_t encryptionMethod = 0;
+    std::uint8_t groupIdentifier = 0;
+    std::vector<std::uint8_t> data;
+};
+
+class TFrameIndex {
+public:
+    std::uint32_t Count() const { return static_cast<std::uint32_t>(records_.size()); }
+
+    // Appends a record for id (upper-cased; four characters from A-Z and
+    // 0-9) and returns the new count, or 0 and adds nothing when the id is
+    // not valid.
+    std::uint32_t AddFrame(const std::string& id);
+    void Clear() { records_.clear(); }
+
+    // The number of the first frame with exactly this id, or 0.
+    std::uint32_t Find(const std::string& id) const;
+
+    // 0 done; -1 the frame is not (or no longer) marked unsynchronised;
+    // 4 failure.
+    int RemoveUnsynchronisation(std::uint32_t number);
+    // 0 done; -2 done, but the inflated size is not the one declared;
+    // 4 zlib failure (record unchanged); 2 still unsynchronised;
+    // 1 encrypted; -1 not compressed.
+    int Decompress(std::uint32_t number);
+
+    // Field accessors. Every one throws FrameRangeError for a bad number.
+    const TFrameRecord& Record(std::uint32_t number) const;
+    bool Modified(std::uint32_t number) const { return Record(number).modified; }
+    std::uint32_t FrameOffset(std::uint32_t number) const { return Record(number).frameOffset; }
+    std::uint32_t HeaderLength(std::uint32_t number) const { return Record(number).headerLength; }
+    const std::string& FrameId(std::uint32_t number) const { return Record(number).frameId; }
+    std::uint8_t StatusFlags(std::uint32_t number) const { return Record(number).statusFlags; }
+    std::uint8_t FormatFlags(std::uint32_t number) const { return Record(number).formatFlags; }
+    std::uint8_t StatusFlagsAsRead(std::uint32_t number) const { return Record(number).statusFlagsAsRead; }
+    std::uint8_t FormatFlagsAsRead(std::uint32_t number) const { return Record(number).formatFlagsAsRead; }
+    std::uint32_t DataLength(std::uint32_t number) const { return Record(number).dataLength; }
+    std::uint8_t EncryptionMethod(std::uint32_t number) const { return Record(number).encryptionMethod; }
+    std::uint8_t GroupIdentifier(std::uint32_t number) const { return Record(number).groupIdentifier; }
+    std::uint32_t DataSize(std::uint32_t number) const {
+        return static_cast<std::uint32_t>(Record(number).data.size());
+    }
+    const std::vector<std::uint8_t>& Data(std::uint32_t number) const { return Record(number).data; }
+
+    // Write accessors for what the parse fills. Flag and data writes mark the
+    // record modified.
+    void SetFrameOffset(std::uint32_t number, std::uint32_t value) { Writable(number).frameOffset = value; }
+    void SetHeaderLength(std::uint32_t number, std::uint32_t value) { Writable(number).headerLength = value; }
+    void SetStatusFlags(std::uint32_t number, std::uint8_t flags);
+    void SetFormatFlags(std::uint32_t number, std::uint8_t flags);
+    void SetFlagsAsRead(std::uint32_t number, std::uint8_t statusFlags, std::uint8_t formatFlags);
+    void SetDataLength(std::uint32_t number, std::uint32_t value) { Writable(number).dataLength = value; }
+    void SetEncryptionMethod(std::uint32_t number, std::uint8_t value) { Writable(number).encryptionMethod = value; }
+    void SetGroupIdentifier(std::uint32_t number, std::uint8_t value) { Writable(number).groupIdentifier = value; }
+    void SetData(std::uint32_t number, std::vector<std::uint8_t> data);
+
+private:
+    TFrameRecord& Writable(std::uint32_t number);
+
+    std::vector<TFrameRecord> records_;
+};
+
+}  // namespace plk
