@@ -1,0 +1,18 @@
+// Shared by the tag reader's tests: load a built tag from a temporary file.
+#pragma once
+
+#include <cstdint>
+
+#include "tags/Id3v2Tag.h"
+#include "tests/core/TagBuilder.h"
+
+namespace plk::test {
+
+inline std::uint16_t LoadBytes(Tid3v2tag& tag, const Bytes& bytes, std::uint64_t offset = 0) {
+    TempFile file(bytes);
+    return tag.LoadFromFile(file.path(), offset);
+}
+
+inline std::string Str(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+}  // namespace plk::test

@@ -1,0 +1,16 @@
+// The text tagdump prints for one file. Other tooling parses it, so its
+// format is fixed:
+//   load 0xHHHH
+//   frame N ID SIZE 0xHH          (with --frames; N from 1, SIZE in bytes, current format flags)
+//   ID CODE HEX                   (only for a usable load; HEX is "-" for empty text)
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace plk {
+
+void DumpTag(std::ostream& out, const std::string& fileName, bool listFrames, const std::vector<std::string>& ids);
+
+}  // namespace plk

@@ -1,0 +1,26 @@
+// tagdump [--frames] FILE [ID ...]: what the tag reader makes of a file's
+// ID3v2 tag at offset 0. Exit status 0 whatever the load code, 2 on bad usage.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/tagdump/TagDump.h"
+
+int main(int argc, char** argv) {
+    bool listFrames = false;
+    int at = 1;
+    if (at < argc && std::strcmp(argv[at], "--frames") == 0) {
+        listFrames = true;
+        ++at;
+    }
+    if (at >= argc || std::strncmp(argv[at], "--", 2) == 0) {
+        std::cerr << "usage: tagdump [--frames] FILE [ID ...]\n";
+        return 2;
+    }
+    const std::string fileName = argv[at++];
+    std::vector<std::string> ids(argv + at, argv + argc);
+    if (ids.empty()) ids = {"TPE1", "TIT2"};
+    plk::DumpTag(std::cout, fileName, listFrames, ids);
+    return std::cout.flush() ? 0 : 1;
+}
