@@ -16,10 +16,15 @@ using TLibrary = std::vector<TLibraryRecord>;
 // false and leaves library untouched. Otherwise replaces library with the
 // file's whole records in file order (a trailing fragment is ignored) and
 // returns true. The file is opened read-only, shared for reading and writing
-// so that a running rebuild can keep writing. Throws FileError when the file
-// cannot be opened (library untouched) or a read fails (library holds the
-// records read before the failure).
+// so that a running rebuild can keep writing, and so that a read-only index
+// loads. Throws FileError when the file cannot be opened (library untouched)
+// or a read fails (library holds the whole records read before the failure).
 bool LoadIndex(const std::string& path, TLibrary& library);
+
+// The main window's reload: noLibrary says whether the file was missing.
+// It is set before the file is opened, so a file that exists but cannot be
+// read leaves noLibrary false, whatever LoadIndex throws.
+void ReloadIndex(const std::string& path, TLibrary& library, bool& noLibrary);
 
 // The writing side, used by a rebuild run.
 class IndexWriter {

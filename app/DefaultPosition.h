@@ -1,0 +1,27 @@
+// Where the Play button sits when no position is saved: 50 pixels in from
+// the right and the bottom of the screen, and clear of a taskbar docked at
+// the right or the bottom.
+#pragma once
+
+namespace plk {
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// From the primary screen's size and the taskbar's rectangle. Only the
+// taskbar's left and top edges matter: an edge at 0 or less means the
+// taskbar does not cut into that side.
+ScreenPoint DefaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar);
+
+// When the taskbar cannot be asked for: the same place, measured from the
+// work area (the screen less the taskbar), which gives the same result for
+// a taskbar at any edge.
+ScreenPoint DefaultPositionFromWorkArea(const ScreenRect& workArea);
+
+}  // namespace plk

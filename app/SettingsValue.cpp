@@ -1,0 +1,64 @@
+#include "app/SettingsValue.h"
+
+#include <cstdint>
+
+namespace plk {
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Up to eight hex digits, read as the bits of a 32-bit integer.
+bool ParseHex(const std::string& digits, int& value) {
+    if (digits.empty() || digits.size() > 8) return false;
+    std::uint32_t bits = 0;
+    for (char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0) return false;
+        bits = bits << 4 | static_cast<std::uint32_t>(digit);
+    }
+    value = static_cast<int>(static_cast<std::int32_t>(bits));
+    return true;
+}
+
+bool ParseDecimal(const std::string& text, int& value) {
+    std::size_t at = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) at = 1;
+    if (at == text.size()) return false;
+    std::int64_t magnitude = 0;
+    for (; at < text.size(); ++at) {
+        if (text[at] < '0' || text[at] > '9') return false;
+        magnitude = magnitude * 10 + (text[at] - '0');
+        if (magnitude > std::int64_t(INT32_MAX) + 1) return false;
+    }
+    const std::int64_t signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > INT32_MAX) return false;
+    value = static_cast<int>(signedValue);
+    return true;
+}
+
+bool ParseNumber(const std::string& text, int& value) {
+    if (!text.empty() && text[0] == '$') return ParseHex(text.substr(1), value);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseHex(text.substr(2), value);
+    return ParseDecimal(text, value);
+}
+
+}  // namespace
+
+int ParseSettingsInteger(const std::string& text, int fallback) {
+    int value = 0;
+    return ParseNumber(text, value) ? value : fallback;
+}
+
+bool ParseSettingsBool(const std::string& text, bool fallback) {
+    int value = 0;
+    return ParseNumber(text, value) ? value != 0 : fallback;
+}
+
+}  // namespace plk

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <sys/stat.h>
+
+#include "library/IndexFile.h"
+
+namespace plk {
+namespace {
+
+std::string RecordBytes(std::int32_t number, const std::string& path, char tail = '\0') {
+    std::string bytes(260, tail);
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>(static_cast<std::uint32_t>(number) >> (8 * i));
+    bytes[4] = static_cast<char>(path.size());
+    bytes.replace(5, path.size(), path);
+    return bytes;
+}
+
+class IndexFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/plk-index-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+        path_ = folder_ + "/plkindex.dat";
+    }
+    void TearDown() override {
+        std::remove(path_.c_str());
+        rmdir(path_.c_str());
+        rmdir(folder_.c_str());
+    }
+    void Write(const std::string& bytes) {
+        std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::string ReadBack() {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static TLibrary OneRecord(const std::string& path) {
+        TLibrary library(1);
+        library[0] = TLibraryRecord{};
+        library[0].setPath(path);
+        return library;
+    }
+
+    std::string folder_, path_;
+};
+
+TEST(LibraryRecord, LayoutIsNumberLengthAndPath) {
+    TLibraryRecord record{};
+    record.setNumber(0x01020304);
+    record.setPath("C:\\a.mp3");
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+    EXPECT_EQ(bytes[0], 0x04);
+    EXPECT_EQ(bytes[3], 0x01);
+    EXPECT_EQ(bytes[4], 8);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes) + 5, 8), "C:\\a.mp3");
+    record.setNumber(-2);
+    EXPECT_EQ(record.number(), -2);
+}
+
+TEST(LibraryRecord, LongPathIsCutAndTheTailKeepsTheEarlierPath) {
+    TLibraryRecord record{};
+    record.setPath(std::string(258, 'x'));
+    EXPECT_EQ(record.path(), std::string(255, 'x'));
+    record.setPath("C:\\short");
+    EXPECT_EQ(record.path(), "C:\\short");
+    EXPECT_EQ(record.PathChars[8], 'x');  // the writer's record keeps the old tail
+    EXPECT_EQ(record.PathChars[254], 'x');
+}
+
+TEST_F(IndexFileTest, MissingFileMeansNoLibraryAndLeavesTheListAlone) {
+    TLibrary library = OneRecord("C:\\kept.mp3");
+    bool noLibrary = false;
+    ReloadIndex(path_, library, noLibrary);
+    EXPECT_TRUE(noLibrary);
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].path(), "C:\\kept.mp3");
+}
+
+TEST_F(IndexFileTest, AFolderOfThatNameCountsAsNoFile) {
+    ASSERT_EQ(mkdir(path_.c_str(), 0755), 0);
+    TLibrary library = OneRecord("C:\\kept.mp3");
+    bool noLibrary = false;
+    ReloadIndex(path_, library, noLibrary);
+    EXPECT_TRUE(noLibrary);
+    EXPECT_EQ(library.size(), 1u);
+}
+
+TEST_F(IndexFileTest, EmptyFileGivesAnEmptyLibrary) {
+    Write("");
+    TLibrary library = OneRecord("C:\\old.mp3");
+    bool noLibrary = true;
+    ReloadIndex(path_, library, noLibrary);
+    EXPECT_FALSE(noLibrary);
+    EXPECT_TRUE(library.empty());
+}
+
+TEST_F(IndexFileTest, FragmentAloneOrAtTheEndIsIgnored) {
+    Write(std::string(259, 'z'));
+    TLibrary library;
+    ASSERT_TRUE(LoadIndex(path_, library));
+    EXPECT_TRUE(library.empty());
+
+    Write(RecordBytes(1, "C:\\one.mp3") + RecordBytes(2, "C:\\two.ogg") + std::string(100, 'q'));
+    ASSERT_TRUE(LoadIndex(path_, library));
+    ASSERT_EQ(library.size(), 2u);
+    EXPECT_EQ(library[0].path(), "C:\\one.mp3");
+    EXPECT_EQ(library[1].path(), "C:\\two.ogg");
+}
+
+TEST_F(IndexFileTest, StaleTailAfterTheLengthIsNotPartOfThePath) {
+    Write(RecordBytes(0, std::string(20, 'p'), 'T'));
+    TLibrary library;
+    ASSERT_TRUE(LoadIndex(path_, library));
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].path(), std::string(20, 'p'));
+    EXPECT_EQ(library[0].number(), 0);
+}
+
+TEST_F(IndexFileTest, ManyRecordsLoadInFileOrderAcrossReadChunks) {
+    std::string bytes;
+    const int count = 1000;  // several of the loader's multi-record reads
+    for (int k = 0; k < count; ++k) bytes += RecordBytes(k + 1, "C:\\Music\\" + std::to_string(k) + ".mp3");
+    Write(bytes);
+    TLibrary library = OneRecord("C:\\old.mp3");
+    ASSERT_TRUE(LoadIndex(path_, library));
+    ASSERT_EQ(library.size(), std::size_t(count));
+    for (int k = 0; k < count; ++k) {
+        ASSERT_EQ(library[k].path(), "C:\\Music\\" + std::to_string(k) + ".mp3");
+        ASSERT_EQ(library[k].number(), k + 1);
+    }
+    // The records are the file's bytes exactly.
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(library.data()), bytes.size()), bytes);
+}
+
+TEST_F(IndexFileTest, ReloadAfterTheFileGoesKeepsTheOldRecords) {
+    Write(RecordBytes(1, "C:\\one.mp3"));
+    TLibrary library;
+    bool noLibrary = true;
+    ReloadIndex(path_, library, noLibrary);
+    ASSERT_FALSE(noLibrary);
+    std::remove(path_.c_str());
+    ReloadIndex(path_, library, noLibrary);
+    EXPECT_TRUE(noLibrary);
+    EXPECT_EQ(library.size(), 1u);
+}
+
+TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {
+    Write(RecordBytes(9, "C:\\previous index.mp3"));
+    IndexWriter::CreateEmpty(path_);
+    EXPECT_EQ(ReadBack().size(), 0u);
+
+    IndexWriter writer;
+    writer.open(path_);
+    ASSERT_TRUE(writer.isOpen());
+    TLibraryRecord record{};  // one record reused for the whole run
+    record.setNumber(1);
+    record.setPath("C:\\Music\\a rather long name.mp3");
+    writer.append(record);
+    record.setNumber(2);
+    record.setPath("C:\\b.ogg");
+    writer.append(record);
+    writer.close();
+
+    const std::string bytes = ReadBack();
+    ASSERT_EQ(bytes.size(), 520u);
+    EXPECT_EQ(bytes.substr(0, 260), RecordBytes(1, "C:\\Music\\a rather long name.mp3"));
+    std::string second = RecordBytes(2, "C:\\b.ogg");
+    second.replace(5 + 8, 23, std::string("C:\\Music\\a rather long name.mp3").substr(8));
+    EXPECT_EQ(bytes.substr(260), second);
+
+    // Opening again appends at the end.
+    writer.open(path_);
+    writer.append(record);
+    writer.close();
+    EXPECT_EQ(ReadBack().size(), 780u);
+}
+
+}  // namespace
+}  // namespace plk
