@@ -1,12 +1,56 @@
 #include "app/PlayButton.h"
 
+#include <shellapi.h>
+
+#include "app/Autostart.h"
+#include "app/DefaultPosition.h"
+#include "app/Forms.h"
+#include "app/Hotkeys.h"
+#include "app/PlayButtonMenu.h"
+#include "app/TagReaderStandIn.h"
+#include "library/RebuildDialog.h"
+#include "resources/resource.h"
 #include "win32/Application.h"
+#include "win32/ErrorBox.h"
+#include "win32/ImageStrip.h"
 
 namespace plk {
 namespace {
 
 const COLORREF kColourKey = RGB(255, 0, 255);
 const int kButtonSize = 37;
+const int kImageSize = 35;
+const BYTE kRestAlpha = 125;
+const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+
+// The shell's record is 36 bytes in a 32-bit program; its size field tells
+// the shell which layout it was given.
+static_assert(sizeof(void*) != 4 || sizeof(APPBARDATA) == 36, "APPBARDATA of a 32-bit program");
+
+// The button's place when none is saved, clear of the taskbar. When the
+// shell cannot say where the taskbar is, the work area (the screen less the
+// taskbar) gives the same place; failing that, the whole screen.
+ScreenPoint DefaultButtonPosition() {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    APPBARDATA taskbar{};
+    taskbar.cbSize = sizeof taskbar;
+    if (SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar))
+        return DefaultPosition(width, height,
+                               ScreenRect{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom});
+    RECT work{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+        return DefaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom});
+    return DefaultPositionFromWorkArea(ScreenRect{0, 0, width, height});
+}
+
+// Start-up goes on after a failing step: each step is run on its own, its
+// error shown in the error box, and the next step runs regardless, so the
+// button always ends up placed, drawn and shown.
+template <typename Step>
+void StartupStep(Step&& step) {
+    RunHandler(std::forward<Step>(step));
+}
 
 }  // namespace
 
@@ -16,28 +60,172 @@ TForm1::TForm1() {
     spec.text = Application::Title();
     spec.style = WS_POPUP;
     spec.exStyle = WS_EX_LAYERED;
+    spec.width = kButtonSize;
+    spec.height = kButtonSize;
+    spec.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     create(spec);
+    createControls();
     FormCreate();
 }
 
-void TForm1::FormCreate() {
-    const int x = GetSystemMetrics(SM_CXSCREEN) - 50 - kButtonSize;
-    const int y = GetSystemMetrics(SM_CYSCREEN) - 50 - kButtonSize;
-    SetWindowPos(hwnd(), HWND_TOPMOST, x, y, kButtonSize, kButtonSize, SWP_NOACTIVATE);
-    SetLayeredWindowAttributes(hwnd(), kColourKey, 125, LWA_COLORKEY | LWA_ALPHA);
-    show(SW_SHOWNOACTIVATE);
+TForm1::~TForm1() {
+    RunHandler([this] { FormDestroy(); });
 }
 
-void TForm1::ReadIndex() {}
+void TForm1::createControls() {
+    ImageList1 = LoadImageStrip(IDB_PLAYBUTTON, kImageSize, kImageSize);
+    Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageSize, kImageSize);
+    Image1->onClick = [this] { Image1Click(); };
+    Image1->onContextMenu = [this](POINT at) { PopupMenu1.showAt(hwnd(), at); };
+    Image1->onMouseMove = [this](WPARAM keys) { FormMouseMove(keys); };
+    BuildPopupMenu1(PopupMenu1);
+}
+
+void TForm1::FormCreate() {
+    IndexFileName = Application::ExeFolder() + "plkindex.dat";
+    const ScreenPoint home = DefaultButtonPosition();
+    readSettings(home.x, home.y);
+    hideTaskbarButton();
+    if (StayOnTop) SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+    Image1->drawImage(ImageList1.get(), Theme);
+    // A saved place off the current screen is used as it is.
+    SetWindowPos(hwnd(), nullptr, StartPosX, StartPosY, kButtonSize, kButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetLayeredWindowAttributes(hwnd(), kColourKey, kRestAlpha, LWA_COLORKEY | LWA_ALPHA);
+    StartupStep([this] { ReadIndex(); });
+    StartupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
+    StartupStep([this] {
+        if (!PlayHotkeyText.empty()) RegisterHotkeyText(hwnd(), kPlayHotkeyId, PlayHotkeyText);
+        if (!PlayAgainHotkeyText.empty()) RegisterHotkeyText(hwnd(), kPlayAgainHotkeyId, PlayAgainHotkeyText);
+    });
+    show();
+}
+
+void TForm1::readSettings(int defaultLeft, int defaultTop) {
+    StayOnTop = settings_.readBool("stayontop", true);
+    PopupMenu1.setChecked(Alwaysontop1, StayOnTop);
+
+    Theme = settings_.readInteger("schema", 0);
+    if (const UINT item = ThemeItem(Theme)) PopupMenu1.checkRadio(item);
+
+    InvertLabels = settings_.readBool("clinvert", false);
+
+    const int autostart = settings_.readInteger("autostart", 2);
+    if (const UINT item = AutostartItem(autostart)) PopupMenu1.checkRadio(item);
+    if (autostart == 2) {
+        // A value the user set up by other means (another path) is kept.
+        StartupStep([] {
+            if (!RunValueExists(RunHive::CurrentUser, Application::Title()))
+                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::Title(), Application::ExePath());
+        });
+    }
+
+    PlayHotkeyText = settings_.readString("hotkey", std::string());
+    PlayAgainHotkeyText = settings_.readString("hotkeypa", std::string());
+    StartPosX = settings_.readInteger("posX", defaultLeft);
+    StartPosY = settings_.readInteger("posY", defaultTop);
+}
+
+void TForm1::hideTaskbarButton() {
+    // The owner window stands for the program on the taskbar and in Alt+Tab;
+    // as a tool window it appears in neither. The style only takes effect
+    // while the window is hidden.
+    const HWND owner = Application::OwnerWindow();
+    ShowWindow(owner, SW_HIDE);
+    SetWindowLongA(owner, GWL_EXSTYLE, GetWindowLongA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    ShowWindow(owner, SW_SHOW);
+}
+
+void TForm1::FormClose() { UnregisterHotKey(hwnd(), kPlayHotkeyId); }
+
+void TForm1::FormDestroy() {
+    if (!hwnd()) return;
+    const RECT now = windowRect();
+    if (now.left == StartPosX && now.top == StartPosY) return;
+    settings_.writeInteger("posX", now.left);
+    settings_.writeInteger("posY", now.top);
+}
 
 void TForm1::paint() {
+    // Shape1: a one-pixel black frame with a white fill, under Image1.
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
+    const HDC dc = BeginPaint(hwnd(), &ps);
     RECT frame{0, 0, kButtonSize, kButtonSize};
     FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    RECT face{1, 1, kButtonSize - 1, kButtonSize - 1};
-    FillRect(dc, &face, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    InflateRect(&frame, -1, -1);
+    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     EndPaint(hwnd(), &ps);
+}
+
+void TForm1::FormMouseMove(WPARAM keys) {
+    // Ctrl and the left button drag the button: the system's move loop
+    // follows the pointer until the button is released.
+    if ((keys & MK_LBUTTON) && (keys & MK_CONTROL)) {
+        ReleaseCapture();
+        SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | 1, 0);
+    }
+}
+
+void TForm1::menuCommand(UINT id) {
+    switch (id) {
+    case Reindex1: Reindex1Click(); break;
+    case Dontstartautomatically1: Dontstartautomatically1Click(); break;
+    case StartwithWindows1: StartwithWindows1Click(); break;
+    case Startwithcurrentuser1: Startwithcurrentuser1Click(); break;
+    case Alwaysontop1: Alwaysontop1Click(); break;
+    case Black1: themeClick(0); break;
+    case Gray1: themeClick(1); break;
+    case Blue1: themeClick(2); break;
+    case Orange1: themeClick(3); break;
+    case Green1: themeClick(4); break;
+    case Exit1: ExitClick(); break;
+    default: break;  // the hotkey dialog and About come with their windows
+    }
+}
+
+void TForm1::ExitClick() { Application::Terminate(); }
+
+void TForm1::Reindex1Click() {
+    if (Forms::Form3) Forms::Form3->ShowDialog();
+}
+
+void TForm1::Alwaysontop1Click() {
+    const bool onTop = !PopupMenu1.isChecked(Alwaysontop1);
+    PopupMenu1.setChecked(Alwaysontop1, onTop);
+    settings_.writeBool("stayontop", onTop);
+    StayOnTop = onTop;
+    // Turned off, the button goes behind every other window at once.
+    SetWindowPos(hwnd(), onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
+}
+
+void TForm1::Dontstartautomatically1Click() {
+    PopupMenu1.checkRadio(Dontstartautomatically1);
+    settings_.writeInteger("autostart", 0);
+    DeleteRunValue(Application::Title(), RunHive::LocalMachine);
+    DeleteRunValue(Application::Title(), RunHive::CurrentUser);
+}
+
+void TForm1::StartwithWindows1Click() {
+    PopupMenu1.checkRadio(StartwithWindows1);
+    settings_.writeInteger("autostart", 1);
+    DeleteRunValue(Application::Title(), RunHive::CurrentUser);
+    WriteRunValue(RunHive::LocalMachine, kRunKeyPath, Application::Title(), Application::ExePath());
+}
+
+void TForm1::Startwithcurrentuser1Click() {
+    PopupMenu1.checkRadio(Startwithcurrentuser1);
+    settings_.writeInteger("autostart", 2);
+    DeleteRunValue(Application::Title(), RunHive::LocalMachine);
+    WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::Title(), Application::ExePath());
+}
+
+void TForm1::themeClick(int theme) {
+    PopupMenu1.checkRadio(ThemeItem(theme));
+    const bool invert = theme == 1;  // only Gray has dark labels
+    settings_.writeInteger("schema", theme);
+    settings_.writeBool("clinvert", invert);
+    Theme = theme;
+    InvertLabels = invert;
+    Image1->drawImage(ImageList1.get(), Theme);
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -45,8 +233,18 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         paint();
         return 0;
-    case WM_RBUTTONUP:
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0 && lParam == 0) menuCommand(LOWORD(wParam));
+        return 0;
+    case WM_HOTKEY:
+        if (wParam == kPlayHotkeyId) runRandomizedFile();
+        if (wParam == kPlayAgainHotkeyId) playAgain();
+        return 0;
     case WM_CLOSE:
+        // Closing the main window ends the program.
+        FormClose();
         Application::Terminate();
         return 0;
     default:

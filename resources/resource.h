@@ -2,3 +2,6 @@
 #pragma once
 
 #define IDI_PLINKETY 1
+
+// Image strips, five pictures side by side in theme order.
+#define IDB_PLAYBUTTON 101

@@ -1,0 +1,50 @@
+#include "app/Autostart.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "win32/Handles.h"
+#include "win32/SystemMessage.h"
+
+namespace plk {
+
+const char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+namespace {
+
+HKEY Root(RunHive hive) { return hive == RunHive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+RegistryKey OpenRunKey(RunHive hive, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(Root(hive), kRunKeyPath, 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
+    return RegistryKey(key);
+}
+
+}  // namespace
+
+void DeleteRunValue(const std::string& name, RunHive hive) {
+    const RegistryKey key = OpenRunKey(hive, KEY_ALL_ACCESS);
+    if (key) RegDeleteValueA(key.get(), name.c_str());
+}
+
+void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& name, const std::string& text) {
+    HKEY opened = nullptr;
+    // The registry functions return their error instead of setting the
+    // thread's last error, so the returned code is the one to report.
+    const LONG status = RegCreateKeyExA(Root(hive), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                        KEY_WRITE, nullptr, &opened, nullptr);
+    if (status != ERROR_SUCCESS) throw std::runtime_error(SystemMessage(static_cast<unsigned long>(status)));
+    const RegistryKey key(opened);
+    const LONG written = RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
+                                        reinterpret_cast<const BYTE*>(text.c_str()),
+                                        static_cast<DWORD>(text.size() + 1));
+    if (written != ERROR_SUCCESS) throw std::runtime_error(SystemMessage(static_cast<unsigned long>(written)));
+}
+
+bool RunValueExists(RunHive hive, const std::string& name) {
+    const RegistryKey key = OpenRunKey(hive, KEY_QUERY_VALUE);
+    return key && RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+}  // namespace plk

@@ -1,0 +1,25 @@
+// The autostart value: a string named after the program under the Run key
+// of the machine or of the current user, holding the executable's path.
+#pragma once
+
+#include <string>
+
+namespace plk {
+
+extern const char kRunKeyPath[];  // Software\Microsoft\Windows\CurrentVersion\Run
+
+enum class RunHive { LocalMachine = 1, CurrentUser = 2 };
+
+// Deletes the value from hive's Run key when it is there. Silent: a key that
+// cannot be opened (no rights on the machine's key) deletes nothing.
+void DeleteRunValue(const std::string& name, RunHive hive);
+
+// Writes text as a REG_SZ value, creating the key when needed. Throws
+// std::runtime_error with the system's message when the key cannot be
+// opened for writing.
+void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& name, const std::string& text);
+
+// True when hive's Run key holds a value of that name.
+bool RunValueExists(RunHive hive, const std::string& name);
+
+}  // namespace plk

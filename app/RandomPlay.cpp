@@ -1,0 +1,71 @@
+// Random play and play again: the Play button's reason to exist.
+#include "app/PlayButton.h"
+
+#include <shellapi.h>
+
+#include "app/Forms.h"
+#include "app/RandomPick.h"
+#include "app/SongPath.h"
+#include "library/RebuildDialog.h"
+#include "platform/File.h"
+#include "win32/Notice.h"
+
+namespace plk {
+namespace {
+
+const char kWelcomeText[] =
+    "Welcome!\r\n\r\nSince this might be your first startup, no music library has been built yet."
+    "\r\n\r\nWould you like to build it now?";
+const char kNoFilesText[] =
+    "No indexed files found.\r\n\r\nYou have to rebuild your music library in order to play random songs."
+    "\r\n\r\nWould you like to rebuild it now?";
+
+std::string NoneFoundText() {
+    return "None of " + std::to_string(kMaxSongDraws) +
+           " songs picked from your music library could be found.\r\n\r\n"
+           "The files may have been moved, renamed or deleted, or they are on a drive that is not attached. "
+           "Rebuild your music library to bring it up to date.\r\n\r\nWould you like to rebuild it now?";
+}
+
+// The low 32 bits of the performance counter, or the milliseconds since
+// the system started where there is no such counter.
+std::uint32_t ClockSeed() {
+    LARGE_INTEGER counter;
+    if (QueryPerformanceCounter(&counter)) return static_cast<std::uint32_t>(counter.QuadPart);
+    return GetTickCount();
+}
+
+}  // namespace
+
+void TForm1::ReadIndex() { ReloadIndex(IndexFileName, Library, NoLibrary); }
+
+void TForm1::Image1Click() { runRandomizedFile(); }
+
+void TForm1::runRandomizedFile() {
+    if (NoLibrary) return offerRebuild(kWelcomeText);
+    if (Library.empty()) return offerRebuild(kNoFilesText);
+    const SongPick pick = PickExistingSong(Library, ClockSeed, FileExists);
+    if (!pick.found) return offerRebuild(NoneFoundText());
+    LastSong = pick.path;
+    openSong(LastSong);
+}
+
+void TForm1::playAgain() {
+    if (LastSong.empty() || !FileExists(LastSong)) return;
+    openSong(LastSong);
+}
+
+void TForm1::openSong(const std::string& path) {
+    // An MP3 file that cannot be read for its tag throws here, and is then
+    // not opened.
+    if (IsMp3Path(path)) ShowID3(path);
+    // No verb: the file type's default action. What the shell makes of a
+    // file without an associated program is its own business.
+    ShellExecuteA(hwnd(), nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void TForm1::offerRebuild(const std::string& text) {
+    if (ShowNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && Forms::Form3) Forms::Form3->ShowDialog();
+}
+
+}  // namespace plk

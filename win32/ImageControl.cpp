@@ -1,0 +1,103 @@
+#include "win32/ImageControl.h"
+
+#include <windowsx.h>
+
+#include "win32/Application.h"
+
+namespace plk {
+
+ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : width_(width), height_(height) {
+    const HDC screen = GetDC(nullptr);
+    picture_.reset(CreateCompatibleBitmap(screen, width, height));
+    {
+        // An image with nothing drawn yet is blank white.
+        MemoryDc dc(CreateCompatibleDC(screen));
+        SelectObjectScope select(dc.get(), picture_.get());
+        RECT all{0, 0, width, height};
+        FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ReleaseDC(nullptr, screen);
+
+    WindowSpec spec;
+    spec.className = "PlinketyImage";
+    spec.style = WS_CHILD | WS_VISIBLE;
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    spec.owner = parent;
+    create(spec);
+}
+
+void ImageControl::drawImage(HIMAGELIST strip, int index) {
+    if (!strip || index < 0 || index >= ImageList_GetImageCount(strip)) return;
+    const HDC screen = GetDC(nullptr);
+    {
+        MemoryDc dc(CreateCompatibleDC(screen));
+        SelectObjectScope select(dc.get(), picture_.get());
+        ImageList_Draw(strip, index, dc.get(), 0, 0, ILD_NORMAL);
+    }
+    ReleaseDC(nullptr, screen);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ImageControl::paint() {
+    PAINTSTRUCT ps;
+    const HDC target = BeginPaint(hwnd(), &ps);
+    MemoryDc dc(CreateCompatibleDC(target));
+    {
+        SelectObjectScope select(dc.get(), picture_.get());
+        BitBlt(target, 0, 0, width_, height_, dc.get(), 0, 0, SRCCOPY);
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+void ImageControl::buttonDown(bool left) {
+    SetCapture(hwnd());
+    if (left) leftPressed_ = true;
+    if (onMouseDown) onMouseDown();
+}
+
+void ImageControl::buttonUp(bool left) {
+    const bool click = left && leftPressed_;
+    if (left) leftPressed_ = false;
+    if (GetCapture() == hwnd()) ReleaseCapture();
+    if (onMouseUp) onMouseUp();
+    if (click && onClick) onClick();
+}
+
+LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        buttonDown(message == WM_LBUTTONDOWN);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+        buttonUp(message == WM_LBUTTONUP);
+        return 0;
+    case WM_RBUTTONUP:
+        buttonUp(false);
+        // DefWindowProc turns the right button's release into WM_CONTEXTMENU.
+        return defaultHandling(message, wParam, lParam);
+    case WM_CAPTURECHANGED:
+        leftPressed_ = false;  // a drag move took the mouse: no click follows
+        return 0;
+    case WM_MOUSEMOVE:
+        if (onMouseMove) onMouseMove(wParam);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (onContextMenu) onContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace plk
