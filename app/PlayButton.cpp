@@ -158,10 +158,12 @@ void TForm1::paint() {
 
 void TForm1::FormMouseMove(WPARAM keys) {
     // Ctrl and the left button drag the button: the system's move loop
-    // follows the pointer until the button is released.
+    // follows the pointer until the button is released. The low bits name
+    // the caption as the spot being dragged; with 1 (the client area) in
+    // them, Wine's move loop does not follow the mouse.
     if ((keys & MK_LBUTTON) && (keys & MK_CONTROL)) {
         ReleaseCapture();
-        SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | 1, 0);
+        SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
     }
 }
 

@@ -10,6 +10,7 @@ Run by tests/harness/wine-run, which sets WINEPREFIX and DISPLAY.
 
 import argparse
 import os
+import re
 import shutil
 import signal
 import struct
@@ -152,12 +153,80 @@ class Plinkety:
     # --- the process ------------------------------------------------------
     def start(self):
         register_recorder(self.recorder)
-        env = dict(os.environ, PLINKETY_RECORDER_LOG=windows_path(self.recorder_log))
+        # Wine's message box trace tells which box the program put up.
+        env = dict(os.environ, PLINKETY_RECORDER_LOG=windows_path(self.recorder_log),
+                   WINEDEBUG="-all,trace+msgbox")
+        if getattr(self, "wine_log", None):
+            self.wine_log.close()
+        self.wine_log = open(os.path.join(self.folder, "wine.log"), "wb")
         self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=self.wine_log,
                                         start_new_session=True)
-        self.window = self.wait_window("Plinkety", visible_only=True)
+        self.window = self.wait_play_button()
         return self
+
+    def wait_play_button(self, timeout=30):
+        """The 37 x 37 window titled Plinkety (the owner window has the same title)."""
+        def find():
+            for window in self.find_windows("Plinkety"):
+                if self.geometry(window)[2:] == (37, 37):
+                    return window
+            return None
+        return wait_for(find, timeout, what="the Play button")
+
+    # --- message boxes ----------------------------------------------------
+    def message_boxes(self):
+        """The texts of every message box the program has shown so far, in order."""
+        path = os.path.join(self.folder, "wine.log")
+        if not os.path.exists(path):
+            return []
+        with open(path, encoding="latin-1") as f:
+            log = f.read()
+        texts = []
+        for match in re.finditer(r'MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"', log):
+            texts.append(re.sub(r"\\(.)", lambda m: {"r": "\r", "n": "\n"}.get(m.group(1), m.group(1)),
+                                match.group(1)))
+        return texts
+
+    def wait_message_box(self, seen, timeout=20):
+        """The text of the first box shown after the first `seen` ones."""
+        return wait_for(lambda: self.message_boxes()[seen:] and self.message_boxes()[seen],
+                        timeout, what="a message box")
+
+    def answer_box(self, title, key):
+        """Presses key ("Return" for OK, "Escape" for Cancel) in the box titled title."""
+        box = self.wait_window(title)
+        time.sleep(0.3)
+        run("xdotool", "key", "--window", box, key)
+        time.sleep(0.5)
+
+    # --- the popup menu ---------------------------------------------------
+    def menu(self, *access_keys):
+        """Opens the popup menu with a right click and types the access keys."""
+        self.click_button(3)
+        time.sleep(0.7)
+        for key in access_keys:
+            run("xdotool", "key", "--window", self.window, key)
+            time.sleep(0.4)
+
+    def exit(self, timeout=20):
+        """Ends the program with the menu's Exit item."""
+        self.menu("x")
+        self.wait_exit(timeout)
+
+    def drag_button(self, dx, dy):
+        """Moves the button with Ctrl and the left mouse button."""
+        x, y, w, h = self.geometry()
+        cx, cy = x + w // 2, y + h // 2
+        run("xdotool", "mousemove", "--sync", str(cx), str(cy))
+        run("xdotool", "keydown", "ctrl", "mousedown", "1")
+        time.sleep(0.3)
+        run("xdotool", "mousemove", str(cx - 2), str(cy - 2))
+        time.sleep(0.2)
+        run("xdotool", "mousemove", str(cx - 2 + dx), str(cy - 2 + dy))
+        time.sleep(0.3)
+        run("xdotool", "mouseup", "1", "keyup", "ctrl")
+        time.sleep(0.3)
 
     def wait_window(self, title, visible_only=True, timeout=30):
         def find():
@@ -207,6 +276,21 @@ class Plinkety:
         except subprocess.TimeoutExpired:
             raise AssertionError("the program did not end within %ss" % timeout)
 
+    def read_settings_ini(self):
+        """settings.ini as {key: value} of its General section, or None without a file."""
+        text = self.read_settings()
+        if text is None:
+            return None
+        values, section = {}, None
+        for line in text.splitlines():
+            line = line.strip()
+            if line.startswith("["):
+                section = line.strip("[]")
+            elif "=" in line and section == "General":
+                key, value = line.split("=", 1)
+                values[key] = value
+        return values
+
     def kill(self):
         if self.running():
             try:
@@ -217,6 +301,8 @@ class Plinkety:
 
     def cleanup(self):
         self.kill()
+        if getattr(self, "wine_log", None):
+            self.wine_log.close()
         shutil.rmtree(self.folder, ignore_errors=True)
 
 

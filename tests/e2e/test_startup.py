@@ -1,0 +1,69 @@
+"""Start-up: the default place, the autostart value, settings read but never written at start."""
+
+import unittest
+
+import plk
+
+SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
+
+
+class StartUp(plk.PlinketyTestCase):
+    def setUp(self):
+        plk.delete_run_values()
+        self.addCleanup(plk.delete_run_values)
+
+    def assert_default_place(self, program):
+        x, y, width, height = program.geometry()
+        self.assertEqual((width, height), (37, 37))
+        # 50 pixels in from the right and above the bottom, or above a taskbar
+        # there (Wine has none to report; its work area may leave a pixel).
+        self.assertEqual(x, SCREEN_WIDTH - 50)
+        self.assertTrue(SCREEN_HEIGHT - 50 - 60 <= y <= SCREEN_HEIGHT - 50, y)
+
+    def test_first_start_without_settings(self):
+        program = self.new_program().start()
+        self.assert_default_place(program)
+        self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), plk.windows_path(program.exe))
+        self.assertIsNone(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"))
+        self.assertEqual(program.message_boxes(), [])
+        program.exit()
+        self.assertIsNone(program.read_settings(), "an unmoved first start writes no settings")
+
+    def test_existing_current_user_value_is_left_alone(self):
+        plk.wine_reg("add", "HKCU\\" + plk.RUN_KEY, "/v", "Plinkety", "/d", "C:\\elsewhere\\plinkety.exe", "/f")
+        program = self.new_program().start()
+        self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), "C:\\elsewhere\\plinkety.exe")
+        program.menu("o", "c")  # "Start with &current user" rewrites it with this path
+        self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), plk.windows_path(program.exe))
+
+    def test_garbage_settings_start_with_defaults(self):
+        program = self.new_program()
+        garbage = ("[General]\nstayontop=maybe\nschema=0xZZ\nclinvert=\x01\x02\nautostart=two\n"
+                   "hotkey=" + "Q" * 5000 + "\nhotkeypa=Ctrl+Nonsense\nposX=left\nposY=$\n"
+                   "[General\n=\nnoise without equals\n")
+        program.write_settings(garbage)
+        before = program.read_settings()
+        program.start()
+        self.assert_default_place(program)
+        self.assertEqual(program.message_boxes(), [])
+        self.assertTrue(program.running())
+        self.assertEqual(program.read_settings(), before, "nothing is written at start")
+        # autostart fell back to mode 2: the current user's value was written.
+        self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), plk.windows_path(program.exe))
+        # stayontop fell back to true: the menu item turns it off.
+        program.menu("o", "t")
+        self.assertEqual(program.read_settings_ini().get("stayontop"), "0")
+
+    def test_saved_position_in_hex_is_used_and_not_rewritten(self):
+        program = self.new_program()
+        program.write_settings("[General]\nposX=$64\nposY=0x96\nautostart=0\n")
+        before = program.read_settings()
+        program.start()
+        self.assertEqual(program.geometry(), (100, 150, 37, 37))
+        self.assertIsNone(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), "mode 0 touches no Run value")
+        program.exit()
+        self.assertEqual(program.read_settings(), before)
+
+
+if __name__ == "__main__":
+    plk.main()
