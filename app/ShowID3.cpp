@@ -1,5 +1,5 @@
 // Shows an MP3 file's artist and title in the Song Tag popup before the file
-// is opened. Until the tag reader and the popup exist it shows nothing.
+// is opened. Until the Song Tag popup exists it shows nothing.
 #include "app/PlayButton.h"
 
 namespace plk {
