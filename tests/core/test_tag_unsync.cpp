@@ -100,6 +100,25 @@ TEST(TagStreaming, BodyOfExactlyTheBufferSize) {
     }
 }
 
+// The first refill comes when the initial 65,536 stored bytes are used up;
+// the last of them is judged only then. Here it is the second zero of
+// 0xFF 0x00 0x00 and is followed by 0xE0: it stays, because the byte before
+// it in the file was the zero that went (0xFF 0x00 0x00 0xE0 -> 0xFF 0x00
+// 0xE0). Judging it by the compacted buffer, where 0xFF now precedes it,
+// would drop it too.
+TEST(TagStreaming, RefillBoundaryInsideAZeroRun) {
+    const std::size_t lastOfFirstFill = 65535 - 10;  // body index less the frame header
+    Bytes stored(lastOfFirstFill - 2, 0x41);
+    stored.insert(stored.end(), {0xFF, 0x00, 0x00, 0xE0});
+    stored.insert(stored.end(), 3000, 0x41);
+    const Bytes real = ReferenceDesynchronise(stored);
+    ASSERT_EQ(real.size(), stored.size() - 1);
+    const Bytes frame = Concat({ToBytes("PRIV"), BigEndianBytes(real.size()), {0, 0}, stored});
+    Tid3v2tag tag;
+    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x80).Raw(frame).Padding(100).Build()), 0);
+    EXPECT_EQ(tag.FrameIndex().Data(1), real);
+}
+
 // The multi-megabyte tag: streamed through the 64 KiB buffer with every
 // unsynchronisation pattern crossing segment ends and the wrap many times,
 // it must give the very frames the same tag gives when decoded whole.
