@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the tag reader's libFuzzer target with clang (ASan and UBSan) in
 # build/fuzz and runs it for the given number of seconds (default 600),
-# seeded with the peer corpus when it is there. New inputs collect in
+# seeded with the peer corpus when it is there and a few generated tags larger
+# than the read buffer. New inputs collect in
 # build/fuzz/corpus; a crash leaves its input as build/fuzz/crash-*.
 #   scripts/fuzz.sh [seconds] [extra libFuzzer options...]
 set -euo pipefail
@@ -14,7 +15,8 @@ mkdir -p "$out/corpus" "$out/tmp"
 cmake -S "$root/tests/fuzz" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= >/dev/null
 cmake --build "$out"
 
-seeds=()
+python3 "$root/tests/fuzz/make_large_seeds.py" "$out/seeds-large"
+seeds=("$out/seeds-large")
 corpus=${PLINKETY_CORPUS:-$root/../shared/corpus}/id3
 if [ -d "$corpus" ]; then
   for d in "$corpus"/*/; do seeds+=("$d"); done
