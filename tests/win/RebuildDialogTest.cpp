@@ -3,6 +3,7 @@
 #include "library/RebuildDialog.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
+#include "win32/Placement.h"
 
 namespace plk {
 namespace {
@@ -152,6 +154,92 @@ TEST_F(RebuildDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
     dialog->ShowDialog();
     EXPECT_EQ(dialog->windowRect().left, 40);
     EXPECT_EQ(dialog->windowRect().top, 50);
+}
+
+// The folder picker is answered from a timer that runs inside its modal loop.
+struct PickerAnswer {
+    std::string select;  // folder to pick, or empty to cancel
+    RECT placed{};
+    bool found = false;
+};
+PickerAnswer* g_answer = nullptr;
+
+BOOL CALLBACK FindPicker(HWND window, LPARAM result) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Selects the item named name among the desktop's children in the picker's tree.
+void SelectDesktopItem(HWND picker, const std::string& name) {
+    const HWND tree = FindWindowExA(picker, nullptr, "SysTreeView32", nullptr);
+    const auto next = [tree](HTREEITEM from, WPARAM relation) {
+        return reinterpret_cast<HTREEITEM>(
+            SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
+    };
+    const HTREEITEM root = next(nullptr, TVGN_ROOT);
+    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
+    for (HTREEITEM child = next(root, TVGN_CHILD); child; child = next(child, TVGN_NEXT)) {
+        char text[MAX_PATH] = {};
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.hItem = child;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        if (name == text) {
+            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
+            return;
+        }
+    }
+}
+
+void CALLBACK AnswerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND picker = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindPicker, reinterpret_cast<LPARAM>(&picker));
+    if (!picker) return;
+    if (!g_answer->found) {
+        g_answer->found = true;
+        GetWindowRect(picker, &g_answer->placed);
+        if (!g_answer->select.empty()) {
+            SelectDesktopItem(picker, g_answer->select);
+            return;  // confirmed on the next tick
+        }
+    }
+    KillTimer(nullptr, timer);
+    PostMessageA(picker, WM_COMMAND, g_answer->select.empty() ? IDCANCEL : IDOK, 0);
+}
+
+TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
+    dialog->ShowDialog();
+    // A folder on the desktop: the picker lists it right below its root.
+    char desktop[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+    const std::string name = "plk-picked-" + std::to_string(GetCurrentProcessId());
+    const std::string chosen = std::string(desktop) + "\\" + name;
+    CreateDirectoryA(chosen.c_str(), nullptr);
+    for (const std::string& select : {std::string(), name}) {
+        SCOPED_TRACE(select.empty() ? "cancelled" : "confirmed");
+        searchIn("D:\\typed");
+        PickerAnswer answer{select};
+        g_answer = &answer;
+        SetTimer(nullptr, 0, 100, AnswerPicker);
+        click(TForm3::Button1);
+        g_answer = nullptr;
+        ASSERT_TRUE(answer.found);
+        EXPECT_EQ(text(TForm3::Edit1), select.empty() ? "D:\\typed" : chosen);
+        // Centred on the work area's size, without its left and top edges.
+        const RECT area = WorkArea();
+        const int width = answer.placed.right - answer.placed.left;
+        const int height = answer.placed.bottom - answer.placed.top;
+        EXPECT_EQ(answer.placed.left, (area.right - area.left) / 2 - width / 2);
+        EXPECT_EQ(answer.placed.top, (area.bottom - area.top) / 2 - height / 2);
+    }
+    RemoveDirectoryA(chosen.c_str());
 }
 
 TEST_F(RebuildDialogTest, PatternListIsEditedWithAddAndRemove) {
