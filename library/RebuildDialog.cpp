@@ -125,6 +125,9 @@ LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_ACTIVATE:
+        focus_.activate(hwnd(), wParam);
+        return 0;
     case DM_GETDEFID:
         // Enter presses Start/Stop (the keyboard goes through IsDialogMessage).
         return MAKELRESULT(Button5, DC_HASDEFID);

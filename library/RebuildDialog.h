@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "library/SearchThread.h"
+#include "win32/DialogFocus.h"
 #include "win32/GuiThreadCall.h"
 #include "win32/Window.h"
 
@@ -75,6 +76,7 @@ private:
     std::vector<std::string> SearchPatterns;
 
     bool shownBefore_ = false;
+    DialogFocus focus_;
     GuiThreadCall gui_;
     // The current run's worker, and stopped workers of earlier runs that a new
     // Start has abandoned but that have not ended yet.

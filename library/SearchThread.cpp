@@ -17,6 +17,16 @@ void TSearchThread::Terminate() {
     running_.open();
 }
 
+void TSearchThread::Pause() {
+    pauseRequested_ = true;
+    running_.close();
+}
+
+void TSearchThread::Resume() {
+    running_.open();
+    pauseRequested_ = false;
+}
+
 void TSearchThread::Abandon() {
     abandoned_ = true;
     Terminate();
@@ -58,7 +68,9 @@ void TSearchThread::fileFound(const std::string& path) {
 }
 
 void TSearchThread::Synchronize(void (TSearchThread::*step)()) {
-    running_.wait();
+    // A step already past this point when Pause is pressed still runs: Pause
+    // holds the worker before its next step, never inside one.
+    if (pauseRequested_) running_.wait();
     if (abandoned_) return;
     // abandoned_ is set on the GUI thread, so checking it again there, where
     // the step runs, cannot miss an Abandon that came while this call waited.

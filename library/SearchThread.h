@@ -54,8 +54,8 @@ public:
     bool Terminated() const { return terminated_; }
     // Pause holds the worker before its next step on the GUI thread; it holds
     // nothing then that the GUI thread needs.
-    void Pause() { running_.close(); }
-    void Resume() { running_.open(); }
+    void Pause();
+    void Resume();
     // The run's results are no longer wanted (a new run has emptied the index,
     // or the program ends): no further step reaches the GUI thread or the
     // index, and the walk ends at once. Called on the GUI thread.
@@ -94,6 +94,9 @@ private:
 
     std::atomic<bool> terminated_{false};
     std::atomic<bool> abandoned_{false};
+    // The flag spares the worker a wait on the event (a kernel call) at every
+    // step of a run that is not paused.
+    std::atomic<bool> pauseRequested_{false};
     ManualResetEvent running_{true};
     Thread thread_;  // last: starts once everything above is ready
 };

@@ -145,6 +145,7 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
 TEST_F(RebuildDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
     dialog->ShowDialog();
     EXPECT_TRUE(dialog->visible());
+    EXPECT_EQ(GetFocus(), item(TForm3::Edit1));  // the first tab stop
     const RECT first = dialog->windowRect();
     EXPECT_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - (first.right - first.left)) / 2);
     EXPECT_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - (first.bottom - first.top)) / 2);
