@@ -1,0 +1,73 @@
+"""Rebuilding the library through the real dialog: the menu, a typed folder,
+Start, the completion box, then a click on the Play button opens a song of
+the new index."""
+
+import os
+import struct
+import time
+import unittest
+
+import plk
+
+TITLE = "Rebuild Music Library"
+
+
+def read_index(path):
+    """(number, path) of each whole record of an index file."""
+    with open(path, "rb") as f:
+        data = f.read()
+    records = []
+    for at in range(0, len(data) - len(data) % plk.RECORD_SIZE, plk.RECORD_SIZE):
+        number, length = struct.unpack_from("<iB", data, at)
+        records.append((number, data[at + 5:at + 5 + length].decode("latin-1")))
+    return records
+
+
+class Rebuild(plk.PlinketyTestCase):
+    def make_music(self, program):
+        music = os.path.join(program.folder, "music")
+        for name in ("Album/one.mp3", "Album/two.ogg", "top.flac", "notes.txt"):
+            path = os.path.join(music, name)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as out:
+                out.write(b"plk")
+        return plk.windows_path(music)
+
+    def keys(self, window, *keys):
+        plk.run("xdotool", "key", "--window", window, *keys)
+        time.sleep(0.3)
+
+    def test_rebuild_from_the_menu_then_play_a_song_of_the_new_index(self):
+        program = self.new_program()
+        music = self.make_music(program)
+        program.start()
+
+        program.menu("o", "b")  # Options, Rebuild music library...
+        dialog = program.wait_window(TITLE)
+        time.sleep(0.5)
+        # The Search in box has the focus and reads C:\ ; the folder is typed
+        # without a trailing backslash.
+        self.keys(dialog, "End", "BackSpace", "BackSpace", "BackSpace")
+        plk.run("xdotool", "type", "--window", dialog, "--delay", "20", music)
+        time.sleep(0.3)
+        seen = len(program.message_boxes())
+        self.keys(dialog, "Return")  # Start is the default button
+
+        text = program.wait_message_box(seen, timeout=60)
+        self.assertEqual(text, "Your new music library has been built.\r\n\r\n3 music files found.")
+        program.answer_box("Information", "Return")
+        found = read_index(program.index_path)
+        self.assertEqual(found, [(1, music + "\\top.flac"), (2, music + "\\Album\\one.mp3"),
+                                 (3, music + "\\Album\\two.ogg")])
+
+        self.keys(dialog, "alt+c")  # Close only hides the dialog
+        plk.wait_for(lambda: not program.find_windows(TITLE), what="the dialog to hide")
+        self.assertTrue(program.running())
+
+        program.click_button()
+        opened = plk.wait_for(program.opened_files, what="a song to be opened")
+        self.assertIn(opened[0], [path for _, path in found])
+
+
+if __name__ == "__main__":
+    plk.main()
