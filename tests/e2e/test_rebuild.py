@@ -48,19 +48,24 @@ class Rebuild(plk.PlinketyTestCase):
         # The Search in box has the focus and reads C:\ ; the folder is typed
         # without a trailing backslash.
         self.keys(dialog, "End", "BackSpace", "BackSpace", "BackSpace")
-        plk.run("xdotool", "type", "--window", dialog, "--delay", "20", music)
+        program.type_text(music)
         time.sleep(0.3)
         seen = len(program.message_boxes())
         self.keys(dialog, "Return")  # Start is the default button
 
         text = program.wait_message_box(seen, timeout=60)
         self.assertEqual(text, "Your new music library has been built.\r\n\r\n3 music files found.")
-        program.answer_box("Information", "Return")
+        program.wait_window("Information")
+        time.sleep(0.3)
+        program.key("Return")
+        plk.wait_for(lambda: not program.find_windows("Information"), what="the box to close")
         found = read_index(program.index_path)
         self.assertEqual(found, [(1, music + "\\top.flac"), (2, music + "\\Album\\one.mp3"),
                                  (3, music + "\\Album\\two.ogg")])
 
-        self.keys(dialog, "alt+c")  # Close only hides the dialog
+        # Close (264, 224, 75 x 25 in the client area) only hides the dialog.
+        x, y, _, _ = program.geometry(dialog)
+        program.click(x + 264 + 37, y + 224 + 12)
         plk.wait_for(lambda: not program.find_windows(TITLE), what="the dialog to hide")
         self.assertTrue(program.running())
 
