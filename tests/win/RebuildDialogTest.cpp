@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include "app/Forms.h"
+#include "app/PlayButton.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
@@ -417,6 +419,42 @@ TEST_F(RebuildDialogTest, StopWhilePausedEndsTheRunAndResetsPause) {
     EXPECT_EQ(static_cast<int>(test::ReadIndexFile(index).size()), statusCount());
     EXPECT_EQ(statusCount(), 200);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(RebuildDialogTest, CompletionAndEveryClosingReloadTheMainWindowsLibrary) {
+    TForm1 form1;
+    Forms::Form1 = &form1;
+    struct Unset { ~Unset() { Forms::Form1 = nullptr; } } unset;
+    EXPECT_TRUE(form1.NoLibrary);  // no index yet
+
+    // Completion reloads before the box tells the count.
+    music.file("a.mp3");
+    searchIn(music.root());
+    std::size_t atBox = 0;
+    boxes.onShow = [&](const test::ShownBox&) { atBox = form1.Library.size(); };
+    runToCompletion();
+    EXPECT_EQ(atBox, 1u);
+    EXPECT_FALSE(form1.NoLibrary);
+    boxes.onShow = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+
+    // A stopped run is not loaded until the dialog closes.
+    for (int i = 0; i < 300; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 5; }));
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    EXPECT_EQ(form1.Library.size(), 1u);
+    dialog->ShowDialog();
+    click(TForm3::Button6);
+    EXPECT_FALSE(dialog->visible());
+    EXPECT_EQ(static_cast<int>(form1.Library.size()), statusCount());
+
+    // Closing without a run reloads too.
+    DeleteFileA(index.c_str());
+    dialog->ShowDialog();
+    click(TForm3::Button6);
+    EXPECT_TRUE(form1.NoLibrary);
 }
 
 TEST_F(RebuildDialogTest, CannotBeClosedDuringARun) {
