@@ -1,0 +1,116 @@
+// Loading the library index: 100,000 records, timed against a plain
+// sequential read of the same file in the same run, and the memory the
+// loaded library holds against the records' own 260 bytes each.
+//
+//   bench_index [records]
+#include <malloc.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "library/IndexFile.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+const int kRounds = 15;
+const std::size_t kReadSize = 64 * 1024;
+
+// Paths of the lengths a real library has, from short to the 255 cap.
+void WriteIndex(const std::string& path, int count) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    plk::TLibraryRecord record{};
+    for (int k = 0; k < count; ++k) {
+        record.setNumber(k + 1);
+        const std::string folder = "C:\\Users\\listener\\Music\\Artist " + std::to_string(k / 120) + "\\Album " +
+                                   std::to_string(k / 12) + "\\";
+        const std::string name = std::string(static_cast<std::size_t>(k % 97), 'n') + " track " +
+                                 std::to_string(k % 12 + 1) + ".mp3";
+        record.setPath(folder + name);
+        out.write(reinterpret_cast<const char*>(&record), sizeof record);
+    }
+}
+
+// The least any loader must do: the file's bytes into memory of their size.
+std::size_t ReadWholeFile(const std::string& path) {
+    plk::File file(path, plk::File::Access::Read);
+    std::vector<char> bytes(static_cast<std::size_t>(file.size()));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t got = file.read(bytes.data() + done, std::min(kReadSize, bytes.size() - done));
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+// Reading alone, through one reused buffer: no memory to fill at all.
+std::size_t StreamFile(const std::string& path) {
+    plk::File file(path, plk::File::Access::Read);
+    std::vector<char> buffer(kReadSize);
+    std::size_t total = 0;
+    while (const std::size_t got = file.read(buffer.data(), buffer.size())) total += got;
+    return total;
+}
+
+std::size_t LoadLibrary(const std::string& path) {
+    plk::TLibrary library;
+    plk::LoadIndex(path, library);
+    return library.size();
+}
+
+template <typename Work>
+double MedianSeconds(std::vector<double>& samples, Work&& work) {
+    const auto start = Clock::now();
+    const std::size_t result = work();
+    samples.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+    if (result == 0) std::abort();  // keeps the work from being optimised away
+    std::vector<double> sorted = samples;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[sorted.size() / 2];
+}
+
+std::size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;  // small blocks and mapped large ones
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const std::string path = "/tmp/plk-bench-index-" + std::to_string(getpid()) + ".dat";
+    WriteIndex(path, count);
+    StreamFile(path);  // every round reads from the page cache
+
+    std::vector<double> whole, stream, load;
+    double wholeMedian = 0, streamMedian = 0, loadMedian = 0;
+    for (int round = 0; round < kRounds; ++round) {  // interleaved, so drift hits all three
+        wholeMedian = MedianSeconds(whole, [&] { return ReadWholeFile(path); });
+        streamMedian = MedianSeconds(stream, [&] { return StreamFile(path); });
+        loadMedian = MedianSeconds(load, [&] { return LoadLibrary(path); });
+    }
+
+    const std::size_t before = HeapInUse();
+    plk::TLibrary library;
+    plk::LoadIndex(path, library);
+    const std::size_t held = HeapInUse() - before;
+    const double ideal = double(count) * sizeof(plk::TLibraryRecord);
+    std::remove(path.c_str());
+
+    std::printf("index load, %d records (%.1f MB), median of %d rounds\n", count, ideal / 1e6, kRounds);
+    std::printf("  whole-file read     %8.3f ms  (baseline)\n", wholeMedian * 1e3);
+    std::printf("  streamed read       %8.3f ms\n", streamMedian * 1e3);
+    std::printf("  LoadIndex           %8.3f ms\n", loadMedian * 1e3);
+    std::printf("  ratio load / whole-file read   %.2f  (target <= 1.5)\n", loadMedian / wholeMedian);
+    std::printf("  ratio load / streamed read     %.2f\n", loadMedian / streamMedian);
+    std::printf("memory held for Library: %zu bytes, %.4f x %d x 260 (target within 10%%)\n", held,
+                double(held) / ideal, count);
+    return 0;
+}
