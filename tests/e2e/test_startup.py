@@ -1,5 +1,7 @@
 """Start-up: the default place, the autostart value, settings read but never written at start."""
 
+import os
+import subprocess
 import unittest
 
 import plk
@@ -63,6 +65,25 @@ class StartUp(plk.PlinketyTestCase):
         self.assertIsNone(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), "mode 0 touches no Run value")
         program.exit()
         self.assertEqual(program.read_settings(), before)
+
+    def face_spread(self, program):
+        """How much the 35 x 35 face varies: 0 for a blank face."""
+        x, y, _, _ = program.geometry()
+        shot = program.screenshot(os.path.join(program.folder, "face.png"))
+        return float(subprocess.run(["convert", shot, "-crop", "35x35+%d+%d" % (x + 1, y + 1),
+                                     "-format", "%[fx:standard_deviation]", "info:"],
+                                    check=True, stdout=subprocess.PIPE, text=True).stdout)
+
+    def test_theme_outside_the_strip_draws_no_picture(self):
+        program = self.new_program()
+        program.write_settings("[General]\nschema=7\nautostart=0\n")
+        program.start()
+        self.assertEqual(self.face_spread(program), 0.0, "a blank face inside the frame")
+        self.assertTrue(program.running())
+        program.kill()
+        program.write_settings("[General]\nschema=2\nautostart=0\n")
+        program.start()
+        self.assertGreater(self.face_spread(program), 0.0, "the Blue picture is drawn")
 
 
 if __name__ == "__main__":
