@@ -73,6 +73,33 @@ class Rebuild(plk.PlinketyTestCase):
         opened = plk.wait_for(program.opened_files, what="a song to be opened")
         self.assertIn(opened[0], [path for _, path in found])
 
+    def test_exit_during_a_run_ends_cleanly_with_whole_records(self):
+        program = self.new_program()
+        big = os.path.join(program.folder, "big")
+        os.makedirs(big)
+        for i in range(20000):
+            open(os.path.join(big, "%04d.mp3" % i), "wb").close()
+        program.start()
+        program.menu("o", "b")
+        dialog = program.wait_window(TITLE)
+        time.sleep(0.5)
+        self.keys(dialog, "End", "BackSpace", "BackSpace", "BackSpace")
+        program.type_text(plk.windows_path(big))
+        time.sleep(0.3)
+        program.key("Return")
+        plk.wait_for(lambda: os.path.getsize(program.index_path) >= 10 * plk.RECORD_SIZE,
+                     what="the run to write records")
+        # Paused, so that the run is surely still going when Exit is chosen;
+        # the end must not wait for a Resume.
+        x, y, _, _ = program.geometry(dialog)
+        program.click(x + 88 + 37, y + 224 + 12)
+        program.exit()
+        self.assertEqual(program.message_boxes(), [])
+        self.assertEqual(os.path.getsize(program.index_path) % plk.RECORD_SIZE, 0)
+        records = read_index(program.index_path)
+        self.assertLess(len(records), 20000)
+        self.assertEqual([number for number, _ in records], list(range(1, len(records) + 1)))
+
 
 if __name__ == "__main__":
     plk.main()
