@@ -33,25 +33,25 @@ class Rebuild(plk.PlinketyTestCase):
                 out.write(b"plk")
         return plk.windows_path(music)
 
-    def keys(self, window, *keys):
-        plk.run("xdotool", "key", "--window", window, *keys)
-        time.sleep(0.3)
-
-    def test_rebuild_from_the_menu_then_play_a_song_of_the_new_index(self):
-        program = self.new_program()
-        music = self.make_music(program)
-        program.start()
-
+    def start_rebuild(self, program, folder):
+        """Opens the dialog from the menu, types folder and presses Enter."""
         program.menu("o", "b")  # Options, Rebuild music library...
         dialog = program.wait_window(TITLE)
         time.sleep(0.5)
         # The Search in box has the focus and reads C:\ ; the folder is typed
         # without a trailing backslash.
-        self.keys(dialog, "End", "BackSpace", "BackSpace", "BackSpace")
-        program.type_text(music)
+        program.key("End", "BackSpace", "BackSpace", "BackSpace")
+        program.type_text(folder)
         time.sleep(0.3)
+        program.key("Return")  # Start is the default button
+        return dialog
+
+    def test_rebuild_from_the_menu_then_play_a_song_of_the_new_index(self):
+        program = self.new_program()
+        music = self.make_music(program)
+        program.start()
         seen = len(program.message_boxes())
-        self.keys(dialog, "Return")  # Start is the default button
+        dialog = self.start_rebuild(program, music)
 
         text = program.wait_message_box(seen, timeout=60)
         self.assertEqual(text, "Your new music library has been built.\r\n\r\n3 music files found.")
@@ -80,13 +80,7 @@ class Rebuild(plk.PlinketyTestCase):
         for i in range(20000):
             open(os.path.join(big, "%04d.mp3" % i), "wb").close()
         program.start()
-        program.menu("o", "b")
-        dialog = program.wait_window(TITLE)
-        time.sleep(0.5)
-        self.keys(dialog, "End", "BackSpace", "BackSpace", "BackSpace")
-        program.type_text(plk.windows_path(big))
-        time.sleep(0.3)
-        program.key("Return")
+        dialog = self.start_rebuild(program, plk.windows_path(big))
         plk.wait_for(lambda: os.path.getsize(program.index_path) >= 10 * plk.RECORD_SIZE,
                      what="the run to write records")
         # Paused, so that the run is surely still going when Exit is chosen;
