@@ -40,13 +40,20 @@ void TSearchThread::Execute() {
         IndexFile.close();
         if (!terminated_) Synchronize(&TSearchThread::SearchDone);
     } catch (const std::exception& error) {
-        IndexFile.close();
-        failure_ = error.what();
-        Synchronize(&TSearchThread::SearchFailed);
+        fail(error.what());
+    } catch (...) {
+        fail("Unexpected error");
     }
     SearchObserver& observer = observer_;
     const TSearchThread* self = this;
     gui_.post([&observer, self] { observer.searchEnded(self); });
+}
+
+void TSearchThread::fail(const std::string& message) {
+    // The run ends here, without SearchDone; the dialog learns why.
+    IndexFile.close();
+    failure_ = message;
+    Synchronize(&TSearchThread::SearchFailed);
 }
 
 void TSearchThread::SearchFolder(const std::string& Folder, const std::vector<std::string>& Patterns) {

@@ -67,6 +67,7 @@ public:
 
 private:
     void Execute();
+    void fail(const std::string& message);
     void SearchFolder(const std::string& Folder, const std::vector<std::string>& Patterns);
     // The steps run on the GUI thread.
     void ShowFolder();
