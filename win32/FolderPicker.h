@@ -17,7 +17,7 @@ std::string BrowseForFolder(const std::string& Title, UINT Flags);
 // The picker's callback: once the picker is initialised, moves it to the
 // middle of the work area's size. The work area's left and top edges are not
 // added, so with a taskbar at the left or top the picker sits off-centre by
-// that much; this is where users of the program have always found it.
+// the taskbar's size; that is where the program has always put it.
 int CALLBACK BrowseCallback(HWND Window, UINT Message, LPARAM Param, LPARAM Data);
 
 }  // namespace plk
