@@ -51,7 +51,6 @@ public:
     // The stop request: read when the worker enters a folder, so the folder it
     // is in is still finished. Wakes a paused worker.
     void Terminate();
-    bool Terminated() const { return terminated_; }
     // Pause holds the worker before its next step on the GUI thread; it holds
     // nothing then that the GUI thread needs.
     void Pause();
@@ -60,10 +59,6 @@ public:
     // or the program ends): no further step reaches the GUI thread or the
     // index, and the walk ends at once. Called on the GUI thread.
     void Abandon();
-
-    bool Finished() const { return thread_.finished(); }
-    // Waits for the end, handling the steps the worker still hands over.
-    void WaitFor() { thread_.join(); }
 
 private:
     void Execute();

@@ -17,8 +17,6 @@ Thread::Thread(std::function<void()> body) : body_(std::move(body)) {
 
 Thread::~Thread() { join(); }
 
-bool Thread::finished() const { return !handle_ || WaitForSingleObject(handle_.get(), 0) == WAIT_OBJECT_0; }
-
 void Thread::join() {
     if (handle_) WaitServicingSentMessages(handle_.get());
 }

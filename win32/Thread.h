@@ -16,7 +16,6 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    bool finished() const;
     // Waits for the body to return. Messages that other threads send to the
     // calling thread meanwhile are handled, so a body that is waiting for this
     // thread to run a step for it (GuiThreadCall) can still finish.
