@@ -55,15 +55,15 @@ void StartupStep(Step&& step) {
 }  // namespace
 
 TForm1::TForm1() {
-    WindowSpec spec;
-    spec.className = "TForm1";
-    spec.text = Application::Title();
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_LAYERED;
-    spec.width = kButtonSize;
-    spec.height = kButtonSize;
-    spec.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    create(spec);
+    WindowParams params;
+    params.className = "TForm1";
+    params.text = Application::Title();
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_LAYERED;
+    params.width = kButtonSize;
+    params.height = kButtonSize;
+    params.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    create(params);
     createControls();
     FormCreate();
 }

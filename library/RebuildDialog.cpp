@@ -36,15 +36,15 @@ std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::t
 }  // namespace
 
 TForm3::TForm3() {
-    WindowSpec spec;
-    spec.className = "TForm3";
-    spec.text = "Rebuild Music Library";
-    spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    spec.width = 345;
-    spec.height = 276;
-    spec.clientSize = true;
-    create(spec);
+    WindowParams params;
+    params.className = "TForm3";
+    params.text = "Rebuild Music Library";
+    params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    params.width = 345;
+    params.height = 276;
+    params.clientSize = true;
+    create(params);
     createControls();
     trimWindowMenu();
     Application::AddDialog(hwnd());

@@ -30,16 +30,16 @@ HFONT DialogFont() {
     return font.get();
 }
 
-HWND CreateControl(HWND parent, const ControlSpec& spec) {
-    int width = spec.width, height = spec.height;
+HWND CreateControl(HWND parent, const ControlParams& params) {
+    int width = params.width, height = params.height;
     if (width == 0 || height == 0) {
-        const SIZE text = TextSize(spec.text);
+        const SIZE text = TextSize(params.text);
         if (width == 0) width = text.cx;
         if (height == 0) height = text.cy;
     }
-    HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(),
-                                   WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), Application::Instance(),
+    HWND control = CreateWindowExA(params.exStyle, params.className, params.text.c_str(),
+                                   WS_CHILD | WS_VISIBLE | params.style, params.x, params.y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), Application::Instance(),
                                    nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;

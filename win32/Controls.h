@@ -12,7 +12,7 @@ namespace plk {
 // MS Sans Serif, 8 point: the font of every dialog. Lives for the whole run.
 HFONT DialogFont();
 
-struct ControlSpec {
+struct ControlParams {
     const char* className;  // "BUTTON", "EDIT", WC_LISTBOXA, STATUSCLASSNAMEA, ...
     std::string text;
     DWORD style;  // WS_CHILD | WS_VISIBLE are added
@@ -23,7 +23,7 @@ struct ControlSpec {
 
 // Creates the control on parent with the dialog font. A width or height of 0
 // sizes a label to its text.
-HWND CreateControl(HWND parent, const ControlSpec& spec);
+HWND CreateControl(HWND parent, const ControlParams& params);
 
 std::string ControlText(HWND control);
 void SetControlText(HWND control, const std::string& text);

@@ -17,10 +17,10 @@ struct SentStep {
 }  // namespace
 
 GuiThreadCall::GuiThreadCall() : guiThreadId_(GetCurrentThreadId()) {
-    WindowSpec spec;
-    spec.className = "PlinketyGuiThreadCall";
-    spec.owner = HWND_MESSAGE;
-    create(spec);
+    WindowParams params;
+    params.className = "PlinketyGuiThreadCall";
+    params.owner = HWND_MESSAGE;
+    create(params);
 }
 
 GuiThreadCall::~GuiThreadCall() {

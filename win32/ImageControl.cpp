@@ -18,15 +18,15 @@ ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : w
     }
     ReleaseDC(nullptr, screen);
 
-    WindowSpec spec;
-    spec.className = "PlinketyImage";
-    spec.style = WS_CHILD | WS_VISIBLE;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    spec.owner = parent;
-    create(spec);
+    WindowParams params;
+    params.className = "PlinketyImage";
+    params.style = WS_CHILD | WS_VISIBLE;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    params.owner = parent;
+    create(params);
 }
 
 void ImageControl::drawImage(HIMAGELIST strip, int index) {

@@ -6,15 +6,15 @@
 namespace plk {
 namespace {
 
-void RegisterOnce(const WindowSpec& spec, WNDPROC proc) {
+void RegisterOnce(const WindowParams& params, WNDPROC proc) {
     WNDCLASSA existing;
-    if (GetClassInfoA(Application::Instance(), spec.className, &existing)) return;
+    if (GetClassInfoA(Application::Instance(), params.className, &existing)) return;
     WNDCLASSA wc{};
     wc.lpfnWndProc = proc;
     wc.hInstance = Application::Instance();
-    wc.lpszClassName = spec.className;
-    wc.hCursor = spec.cursor ? spec.cursor : LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = spec.background ? spec.background : GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = params.className;
+    wc.hCursor = params.cursor ? params.cursor : LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = params.background ? params.background : GetSysColorBrush(COLOR_BTNFACE);
     wc.hIcon = LoadIconA(Application::Instance(), MAKEINTRESOURCEA(1));
     RegisterClassA(&wc);
 }
@@ -41,17 +41,17 @@ Window* Window::FromHandle(HWND hwnd) {
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-void Window::create(const WindowSpec& spec) {
-    RegisterOnce(spec, &Window::Dispatch);
-    int width = spec.width, height = spec.height;
-    if (spec.clientSize) {
-        RECT rect{0, 0, spec.width, spec.height};
-        AdjustWindowRectEx(&rect, spec.style, FALSE, spec.exStyle);
+void Window::create(const WindowParams& params) {
+    RegisterOnce(params, &Window::Dispatch);
+    int width = params.width, height = params.height;
+    if (params.clientSize) {
+        RECT rect{0, 0, params.width, params.height};
+        AdjustWindowRectEx(&rect, params.style, FALSE, params.exStyle);
         width = rect.right - rect.left;
         height = rect.bottom - rect.top;
     }
-    HWND owner = spec.owner ? spec.owner : Application::OwnerWindow();
-    CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), spec.style, spec.x, spec.y, width, height,
+    HWND owner = params.owner ? params.owner : Application::OwnerWindow();
+    CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y, width, height,
                     owner, nullptr, Application::Instance(), this);
 }
 

@@ -10,7 +10,7 @@
 
 namespace plk {
 
-struct WindowSpec {
+struct WindowParams {
     const char* className = nullptr;
     std::string text;
     DWORD style = WS_POPUP;
@@ -39,7 +39,7 @@ public:
     static Window* FromHandle(HWND hwnd);
 
 protected:
-    void create(const WindowSpec& spec);
+    void create(const WindowParams& params);
     void destroy();
 
     // Messages not handled here go to DefWindowProc.

@@ -121,7 +121,9 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
         EXPECT_EQ(r.top, c.y);
         EXPECT_EQ(r.right - r.left, c.w);
         EXPECT_EQ(r.bottom - r.top, c.h);
-        if (c.id != TForm3::StatusBar1) EXPECT_EQ(text(c.id), c.text);
+        if (c.id != TForm3::StatusBar1) {
+            EXPECT_EQ(text(c.id), c.text);
+        }
         EXPECT_EQ(enabled(c.id), c.enabled);
     }
     EXPECT_EQ(ClientRectOf(item(TForm3::Label1)).left, 20);
