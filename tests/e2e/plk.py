@@ -95,8 +95,16 @@ def write_index(path, song_paths):
             out.write(make_record(number, song))
 
 
+_registered_recorders = set()
+
+
 def register_recorder(recorder_exe):
-    """Makes the recorder the open command of the music extensions."""
+    """Makes the recorder the open command of the music extensions.
+
+    The association lives in the prefix, not in a test's folder, so one
+    registration serves every program a test script starts."""
+    if recorder_exe in _registered_recorders:
+        return
     command = '"%s" "%%1"' % windows_path(recorder_exe)
     lines = ["REGEDIT4", ""]
     for ext in MUSIC_EXTENSIONS:
@@ -109,6 +117,7 @@ def register_recorder(recorder_exe):
         run("wine", "regedit", "/S", windows_path(reg.name))
     finally:
         os.unlink(reg.name)
+    _registered_recorders.add(recorder_exe)
 
 
 class Plinkety:
