@@ -26,6 +26,7 @@
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
 #include "library/RebuildDialog.h"
+#include "tests/win/FolderTree.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/GuiThreadCall.h"
@@ -73,23 +74,6 @@ int MakeTree(const std::string& root) {
         }
     }
     return folders;
-}
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + name + "\\");
-            else
-                DeleteFileA((folder + name).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // A walk on a worker thread with optional per-step costs.
@@ -220,7 +204,7 @@ int Run() {
     GetTempPathA(MAX_PATH, temp);
     const std::string root = std::string(temp) + "plk-rebuild-bench\\";
     const std::string scratchIndex = std::string(temp) + "plk-rebuild-bench.dat";
-    RemoveTree(root);
+    test::RemoveFolderTree(root);
     double start = Now();
     const int folders = MakeTree(root);
     std::printf("tree: %d files in %d folders, made in %.1f s\n", folders * kFilesPerFolder, folders, Now() - start);
@@ -274,7 +258,7 @@ int Run() {
     std::printf("\nGUI thread answering SendMessage(WM_NULL) from another thread:\n");
     ReportProbe("idle", idle);
     ReportProbe("during a rebuild", duringRun);
-    RemoveTree(root);
+    test::RemoveFolderTree(root);
     return 0;
 }
 

@@ -3,43 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "library/IndexFile.h"
+#include "tests/win/FolderTree.h"
 #include "win32/Notice.h"
 
 namespace plk::test {
-namespace {
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\");
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(folder.c_str());
-}
-
-}  // namespace
 
 TempTree::TempTree() {
     static int counter = 0;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     root_ = std::string(temp) + "plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
-    RemoveTree(root_);
+    RemoveFolderTree(root_);
     CreateDirectoryA(root_.c_str(), nullptr);
 }
 
-TempTree::~TempTree() { RemoveTree(root_); }
+TempTree::~TempTree() { RemoveFolderTree(root_); }
 
 std::string TempTree::folder(const std::string& relative, DWORD attributes) {
     std::string path = root_;

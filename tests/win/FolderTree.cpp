@@ -1,0 +1,28 @@
+#include "tests/win/FolderTree.h"
+
+#include <windows.h>
+
+#include "win32/Handles.h"
+
+namespace plk::test {
+
+void RemoveFolderTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    FindHandle search(FindFirstFileA((folder + "*").c_str(), &found));
+    if (search) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolderTree(path + "\\");
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search.get(), &found));
+    }
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace plk::test
