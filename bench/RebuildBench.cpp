@@ -200,10 +200,8 @@ double TimeDialogRun(TForm3& dialog, const std::string& root, std::vector<double
 }
 
 int Run() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string root = std::string(temp) + "plk-rebuild-bench\\";
-    const std::string scratchIndex = std::string(temp) + "plk-rebuild-bench.dat";
+    const std::string root = test::TempPath("plk-rebuild-bench\\");
+    const std::string scratchIndex = test::TempPath("plk-rebuild-bench.dat");
     test::RemoveFolderTree(root);
     double start = Now();
     const int folders = MakeTree(root);

@@ -6,6 +6,12 @@
 
 namespace plk::test {
 
+std::string TempPath(const std::string& name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return folder + name;
+}
+
 void RemoveFolderTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
     FindHandle search(FindFirstFileA((folder + "*").c_str(), &found));

@@ -1,10 +1,13 @@
-// Removing a folder tree made by a test or benchmark, whatever attributes
-// its files and folders were given.
+// Scratch files and folders of the window tests and benchmarks: where they
+// go, and removing a tree whatever attributes its entries were given.
 #pragma once
 
 #include <string>
 
 namespace plk::test {
+
+// name inside the system's temporary folder.
+std::string TempPath(const std::string& name);
 
 // Removes folder (with a trailing backslash) and everything below it.
 // Read-only, hidden and system entries are cleared first, since

@@ -10,6 +10,7 @@
 
 #include "tags/Id3v2Tag.h"
 #include "tags/TagCodes.h"
+#include "tests/win/FolderTree.h"
 #include "win32/Handles.h"
 
 namespace plk {
@@ -32,9 +33,7 @@ std::vector<unsigned char> SmallTag() {
 class TagReaderWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        path_ = std::string(folder) + "plk-tag-reader-test.mp3";
+        path_ = test::TempPath("plk-tag-reader-test.mp3");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         const std::vector<unsigned char> bytes = SmallTag();
         KernelHandle file = Open(GENERIC_WRITE, 0, CREATE_ALWAYS);

@@ -10,9 +10,7 @@ namespace plk::test {
 
 TempTree::TempTree() {
     static int counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    root_ = std::string(temp) + "plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
+    root_ = TempPath("plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\");
     RemoveFolderTree(root_);
     CreateDirectoryA(root_.c_str(), nullptr);
 }

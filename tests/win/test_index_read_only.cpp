@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "library/IndexFile.h"
+#include "tests/win/FolderTree.h"
 
 namespace plk {
 namespace {
@@ -16,9 +17,7 @@ namespace {
 class ReadOnlyIndexTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        path_ = std::string(folder) + "plk-readonly-index.dat";
+        path_ = test::TempPath("plk-readonly-index.dat");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         TLibraryRecord record{};
         record.setNumber(1);

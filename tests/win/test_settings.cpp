@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/Settings.h"
+#include "tests/win/FolderTree.h"
 
 namespace plk {
 namespace {
@@ -13,9 +14,7 @@ namespace {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        path_ = std::string(folder) + "plk-settings-test.ini";
+        path_ = test::TempPath("plk-settings-test.ini");
         DeleteFileA(path_.c_str());
     }
     void TearDown() override { DeleteFileA(path_.c_str()); }
