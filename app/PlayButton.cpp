@@ -23,9 +23,11 @@ const int kImageSize = 35;
 const BYTE kRestAlpha = 125;
 const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 
-// The shell's record is 36 bytes in a 32-bit program; its size field tells
-// the shell which layout it was given.
+// The shell's record is 36 bytes in a 32-bit program and 48 in a 64-bit one
+// (the window handle and lParam widen to 8 bytes, and padding follows the
+// size field); its size field tells the shell which layout it was given.
 static_assert(sizeof(void*) != 4 || sizeof(APPBARDATA) == 36, "APPBARDATA of a 32-bit program");
+static_assert(sizeof(void*) != 8 || sizeof(APPBARDATA) == 48, "APPBARDATA of a 64-bit program");
 
 // The button's place when none is saved, clear of the taskbar. When the
 // shell cannot say where the taskbar is, the work area (the screen less the
@@ -131,7 +133,7 @@ void TForm1::hideTaskbarButton() {
     // while the window is hidden.
     const HWND owner = Application::OwnerWindow();
     ShowWindow(owner, SW_HIDE);
-    SetWindowLongA(owner, GWL_EXSTYLE, GetWindowLongA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongPtrA(owner, GWL_EXSTYLE, GetWindowLongPtrA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     ShowWindow(owner, SW_SHOW);
 }
 

@@ -16,25 +16,33 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 include(GoogleTest)
 
 include(ExternalProject)
-set(PLINKETY_WINDOWS_DIR ${CMAKE_BINARY_DIR}/windows)
-ExternalProject_Add(windows
-  SOURCE_DIR ${CMAKE_SOURCE_DIR}
-  BINARY_DIR ${PLINKETY_WINDOWS_DIR}
-  CMAKE_GENERATOR Ninja
-  CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake
-    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-    -DPLINKETY_JPEG_PREFIX=${CMAKE_BINARY_DIR}/deps/libjpeg-mingw
-    -DPLINKETY_NATIVE_DIR=${CMAKE_BINARY_DIR}
-  INSTALL_COMMAND ""
-  BUILD_ALWAYS ON
-  USES_TERMINAL_BUILD ON)
-
-# The Windows tree lists its Wine tests in a file that ctest reads here.
-file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake
-  "if(EXISTS \"${PLINKETY_WINDOWS_DIR}/wine-tests.cmake\")\n"
-  "  include(\"${PLINKETY_WINDOWS_DIR}/wine-tests.cmake\")\n"
-  "endif()\n")
+# The two Windows builds of the one program: x86 (i686, runs on every
+# Windows) and x64. Each lists its Wine tests in a file that ctest reads here.
+set(PLINKETY_WINDOWS_BUILDS "x86:mingw-i686" "x64:mingw-x86_64")
+set(windows_tests_text "")
+foreach(build IN LISTS PLINKETY_WINDOWS_BUILDS)
+  string(REPLACE ":" ";" build ${build})
+  list(GET build 0 arch)
+  list(GET build 1 toolchain)
+  set(dir ${CMAKE_BINARY_DIR}/windows-${arch})
+  ExternalProject_Add(windows-${arch}
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${dir}
+    CMAKE_GENERATOR Ninja
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/${toolchain}.cmake
+      -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+      -DPLINKETY_ARCH=${arch}
+      -DPLINKETY_JPEG_PREFIX=${CMAKE_BINARY_DIR}/deps/libjpeg-mingw-${arch}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    USES_TERMINAL_BUILD ON)
+  string(APPEND windows_tests_text
+    "if(EXISTS \"${dir}/wine-tests.cmake\")\n"
+    "  include(\"${dir}/wine-tests.cmake\")\n"
+    "endif()\n")
+endforeach()
+file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake "${windows_tests_text}")
 set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows-tests.cmake)
 
 # A native GoogleTest executable, its cases listed one by one in ctest.

@@ -1,5 +1,10 @@
-# Windows build: the program, statically linked, and the Windows-side tests,
-# which ctest runs under Wine through tests/harness/wine-run.
+# One Windows build (PLINKETY_ARCH x86 or x64): the program, statically
+# linked, and the Windows-side tests, which ctest runs under Wine through
+# tests/harness/wine-run, in a prefix of the build's own bitness.
+set(PLINKETY_ARCH "" CACHE STRING "the Windows build this tree makes: x86 or x64")
+if(NOT PLINKETY_ARCH MATCHES "^(x86|x64)$")
+  message(FATAL_ERROR "PLINKETY_ARCH must be x86 or x64")
+endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
                         _WIN32_IE=0x0600 STRICT)
 add_compile_options(-Wall -Wextra)
@@ -27,20 +32,45 @@ target_link_libraries(plinkety_gui PUBLIC plinkety_core JPEG::JPEG
 set(PLINKETY_HARNESS ${CMAKE_SOURCE_DIR}/tests/harness)
 set_property(GLOBAL PROPERTY PLINKETY_WINE_TESTS "")
 
+# Exit code of wine-run when this machine cannot run the build's Wine tests;
+# ctest then lists the test as skipped, and wine-run has printed why.
+set(PLINKETY_SKIP_CODE 77)
+
+# The arguments as one string of quoted words for a ctest script.
+function(plinkety_quoted out)
+  set(text "")
+  foreach(a IN LISTS ARGN)
+    string(APPEND text " \"${a}\"")
+  endforeach()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
 # plinkety_wine_test(NAME <name> COMMAND <args...> [TIMEOUT s] [LABELS ...])
-# registers a test that runs under Wine; generator expressions are allowed.
+# registers a test that runs under Wine as <name> with the build's
+# architecture after its first dot (wine.foo becomes wine.x86.foo);
+# generator expressions are allowed in COMMAND.
 function(plinkety_wine_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "COMMAND;LABELS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
   math(EXPR ctest_timeout "${T_TIMEOUT} + 60")
-  set(args "")
-  foreach(a IN LISTS T_COMMAND)
-    string(APPEND args " \"${a}\"")
-  endforeach()
-  set(text "add_test(\"${T_NAME}\" \"${PLINKETY_HARNESS}/wine-run\" --timeout ${T_TIMEOUT} --${args})\n")
-  string(APPEND text "set_tests_properties(\"${T_NAME}\" PROPERTIES RESOURCE_LOCK wine TIMEOUT ${ctest_timeout} LABELS \"wine;${T_LABELS}\")\n")
+  string(REGEX REPLACE "^([^.]+)\\." "\\1.${PLINKETY_ARCH}." name "${T_NAME}")
+  plinkety_quoted(args ${T_COMMAND})
+  set(text "add_test(\"${name}\" \"${PLINKETY_HARNESS}/wine-run\" --arch ${PLINKETY_ARCH} --timeout ${T_TIMEOUT} --${args})\n")
+  # Each build has its own prefix and display, so the two run side by side;
+  # within one build the tests share the prefix's registry and take turns.
+  string(APPEND text "set_tests_properties(\"${name}\" PROPERTIES RESOURCE_LOCK wine-${PLINKETY_ARCH} "
+                     "SKIP_RETURN_CODE ${PLINKETY_SKIP_CODE} TIMEOUT ${ctest_timeout} "
+                     "LABELS \"wine;${PLINKETY_ARCH};${T_LABELS}\")\n")
+  set_property(GLOBAL APPEND_STRING PROPERTY PLINKETY_WINE_TESTS "${text}")
+endfunction()
+
+# A test of this build that needs no Wine (the exe check), named as above.
+function(plinkety_build_test name)
+  plinkety_quoted(args ${ARGN})
+  set(text "add_test(\"${name}\"${args})\n")
+  string(APPEND text "set_tests_properties(\"${name}\" PROPERTIES TIMEOUT 60 LABELS \"${PLINKETY_ARCH}\")\n")
   set_property(GLOBAL APPEND_STRING PROPERTY PLINKETY_WINE_TESTS "${text}")
 endfunction()
 

@@ -1,15 +1,4 @@
-# Cross toolchain: 32-bit Windows with Debian's MinGW-w64, posix threads variant
-# (needed for std::thread and std::mutex in the C++ runtime).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+# Cross toolchain of the x86 build: 32-bit Windows, the program for every Windows.
 set(TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${TRIPLE}-windres)
-set(CMAKE_AR ${TRIPLE}-gcc-ar-posix CACHE FILEPATH "")
-set(CMAKE_RANLIB ${TRIPLE}-gcc-ranlib-posix CACHE FILEPATH "")
-set(CMAKE_FIND_ROOT_PATH /usr/${TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Installs what building and testing Plinkety needs, from Debian's packages only.
 # Idempotent: a second run installs nothing and changes nothing.
+#
+# 32-bit Wine (the i386 architecture and wine32:i386, about 130 packages) is
+# installed only where the kernel runs 32-bit programs: elsewhere it could not
+# start, and the x86 build's Wine tests are skipped (scripts/machine.sh).
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/machine.sh"
 
 PACKAGES=(
-  # the cross toolchain (posix threads variant) and Windows zlib
-  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  mingw-w64-i686-dev libz-mingw-w64-dev
+  # the two cross toolchains (posix threads variant) and Windows zlib
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  libz-mingw-w64-dev
   # the native build and its tests
   build-essential cmake ninja-build googletest pkg-config
   zlib1g-dev libjpeg62-turbo-dev libtag1-dev
@@ -14,10 +21,11 @@ PACKAGES=(
   # fetching and unpacking libjpeg-turbo's source package
   dpkg-dev
   # running and driving the program
-  wine wine32:i386 xvfb xauth xdotool x11-utils imagemagick file python3
+  wine wine64 xvfb xauth xdotool x11-utils imagemagick file python3
   # drawing the program's artwork (tools/art/make_art.py)
   python3-pil fonts-dejavu-core
 )
+PACKAGES_32BIT=(wine32:i386)
 
 SRC_LIST=/etc/apt/sources.list.d/plinkety-src.sources
 
@@ -32,25 +40,35 @@ need_root() {
   fi
 }
 
+wanted_packages() {
+  printf '%s\n' "${PACKAGES[@]}"
+  if plk_runs_32bit; then printf '%s\n' "${PACKAGES_32BIT[@]}"; fi
+}
+
 missing_packages() {
   local p
-  for p in "${PACKAGES[@]}"; do
+  for p in $(wanted_packages); do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
   done
 }
 
 has_i386() { dpkg --print-foreign-architectures | grep -qx i386; }
+i386_ready() { ! plk_runs_32bit || has_i386; }
 
 main() {
   local missing
   missing=$(missing_packages | tr '\n' ' ')
-  if [ -z "$missing" ] && has_i386 && [ -f "$SRC_LIST" ]; then
+  if [ -z "$missing" ] && i386_ready && [ -f "$SRC_LIST" ]; then
     echo "setup: everything is installed"
     return 0
   fi
   need_root "$missing"
   export DEBIAN_FRONTEND=noninteractive
-  has_i386 || dpkg --add-architecture i386
+  if plk_runs_32bit; then
+    has_i386 || dpkg --add-architecture i386
+  else
+    echo "setup: this machine's kernel refuses 32-bit programs: no 32-bit Wine; the x86 build is built but not run"
+  fi
   if [ ! -f "$SRC_LIST" ]; then
     # Source entries so the build can fetch libjpeg-turbo's source package.
     cat >"$SRC_LIST" <<'SRC'

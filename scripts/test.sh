@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (native and Wine)
-# in one ctest run. Extra arguments go to ctest, e.g. -R e2e.
+# Installs what is missing, builds, and runs every test in one ctest run: the
+# native unit tests, and the Wine tests of the x64 build and, where this
+# machine runs 32-bit programs, of the x86 build. Extra arguments go to
+# ctest, e.g. -R e2e. PLINKETY_WINE_ARCHS=x64 leaves the x86 Wine tests out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export PLINKETY_BUILD=${PLINKETY_BUILD:-$root/build}
@@ -8,11 +10,38 @@ export PLINKETY_BUILD=${PLINKETY_BUILD:-$root/build}
 bash "$root/scripts/build.sh"
 
 source "$root/tests/harness/wine-env.sh"
-plk_ensure_prefix
-plk_ensure_display
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  plk_stop_display
+# Each build gets a display of its own, so that the two builds' end-to-end
+# tests can run side by side without clicking each other's windows.
+displays=()
+stop_displays() {
+  local pid
+  for pid in "${displays[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
 }
-trap cleanup EXIT
-ctest --test-dir "$PLINKETY_BUILD" --output-on-failure -j2 "$@"
+trap stop_displays EXIT
+for arch in x86 x64; do
+  reason=$(plk_arch_skip_reason "$arch")
+  if [ -n "$reason" ]; then
+    echo "test: the $arch build's Wine tests are skipped: $reason"
+    continue
+  fi
+  echo "test: the $arch build's Wine tests run"
+  (plk_use_arch "$arch" && plk_ensure_prefix)
+  unset DISPLAY
+  plk_ensure_display
+  displays+=("$PLK_XVFB_PID")
+  export "PLK_DISPLAY_$arch=$DISPLAY"
+  PLK_XVFB_PID=
+done
+unset DISPLAY
+
+status=0
+ctest --test-dir "$PLINKETY_BUILD" --output-on-failure -j2 "$@" || status=$?
+# The programs' sizes, as the exe checks found them.
+grep -ho '^check-exe: .*' "$PLINKETY_BUILD/Testing/Temporary/LastTest.log" 2>/dev/null || true
+for arch in x86 x64; do
+  [ -n "$(plk_arch_skip_reason "$arch")" ] || (plk_use_arch "$arch" && wineserver -k 2>/dev/null) || true
+done
+exit $status

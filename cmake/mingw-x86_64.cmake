@@ -1,0 +1,4 @@
+# Cross toolchain of the x64 build: 64-bit Windows.
+set(TRIPLE x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
