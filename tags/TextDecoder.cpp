@@ -8,10 +8,12 @@ namespace {
 
 bool IsControl(unsigned c) { return c >= 0x01 && c <= 0x1F; }
 
-// In the 8-bit encodings a line break ends the text and stays; any other
-// control character means the text is not text.
-std::uint8_t EndsWith(unsigned last, std::string& text) {
-    if (IsControl(last) && last != 0x0A && last != 0x0D) {
+bool IsLineBreak(unsigned c) { return c == 0x0A || c == 0x0D; }
+
+// A Latin-1 text may end in a line break, which stays; any other control
+// character (in UTF-8 a line break too) means the text is not text.
+std::uint8_t EndsWith(unsigned last, bool lineBreakAllowed, std::string& text) {
+    if (IsControl(last) && !(lineBreakAllowed && IsLineBreak(last))) {
         text.clear();
         return TextCode::Invalid;
     }
@@ -22,7 +24,7 @@ std::uint8_t DecodeLatin1(const std::uint8_t* bytes, std::size_t size, std::stri
     for (std::size_t k = 0; k < size; ++k) {
         const std::uint8_t c = bytes[k];
         text += static_cast<char>(c);
-        if (c < 0x20) return EndsWith(c, text);
+        if (c < 0x20) return EndsWith(c, true, text);
     }
     return TextCode::Ok;
 }
@@ -67,7 +69,7 @@ std::uint8_t DecodeUtf8(const std::uint8_t* bytes, std::size_t size, std::string
             return TextCode::BeyondLatin1;
         }
         text += static_cast<char>(c);
-        if (c < 0x20) return EndsWith(c, text);
+        if (c < 0x20) return EndsWith(c, false, text);
     }
     return TextCode::Ok;
 }

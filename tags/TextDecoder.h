@@ -19,8 +19,8 @@ constexpr std::uint8_t Utf16LittleEndian = 9;  // written by some taggers, no ma
 // Decodes the bytes after a frame's encoding byte into text and returns a
 // TextCode. Text ends at a terminating NUL (kept as its last character in the
 // 8-bit encodings, dropped in UTF-16), a character beyond U+00FF (code 4, the
-// text before it kept) or the end of the data; a control character other than
-// a final line break empties it (code 8).
+// text before it kept) or the end of the data; a control character empties it
+// (code 8), except a line break that ends a Latin-1 text.
 std::uint8_t DecodeText(const std::uint8_t* bytes, std::size_t size, std::uint8_t encoding, std::string& text);
 
 }  // namespace plk

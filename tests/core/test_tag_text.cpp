@@ -133,6 +133,19 @@ TEST(TextUtf8, Latin1RangeOnly) {
     EXPECT_EQ(d.text, "");
 }
 
+// Only the Latin-1 text may end in a line break; in UTF-8 it is a control
+// character like any other.
+TEST(TextUtf8, LineBreaksInvalidateUnlikeLatin1) {
+    for (const std::string text : {"AB\nC", "AB\rC"}) {
+        const Decoded latin1 = Decode(0, ToBytes(text));
+        EXPECT_EQ(latin1.code, TextCode::Ok);
+        EXPECT_EQ(latin1.text, text.substr(0, 3));
+        const Decoded utf8 = Decode(3, ToBytes(text));
+        EXPECT_EQ(utf8.code, TextCode::Invalid);
+        EXPECT_EQ(utf8.text, "");
+    }
+}
+
 TEST(TextEncrypted, IsNeverDecoded) {
     Tid3v2tag tag;
     ASSERT_EQ(LoadBytes(tag, TagBuilder(4).Frame("TIT2", TextBody(0, "secret"), 0, 0x04, {0x80}).Build()), 0);
