@@ -20,19 +20,18 @@ void ExtendedHeader::SetVersion3Crc(const std::uint8_t* bytes) { crc = BigEndian
 namespace {
 
 // Walks the flag data of a version 4 extended header: each set flag owns a
-// length byte and that many bytes, in the order of the flag bits.
+// length byte and that many bytes, in the order of the flag bits. What the
+// header's size leaves out of it is simply not there.
 class FlagData {
 public:
     FlagData(const std::vector<std::uint8_t>& bytes, std::size_t start) : bytes_(bytes), at_(start) {}
 
-    // The data length of the next flag, or -1 when it would run past the end.
-    int length() const {
-        if (at_ >= bytes_.size()) return -1;
-        const std::size_t length = bytes_[at_];
-        return at_ + 1 + length <= bytes_.size() ? static_cast<int>(length) : -1;
-    }
+    // The next flag's length byte, or -1 when even that lies beyond the header.
+    int declaredLength() const { return at_ < bytes_.size() ? bytes_[at_] : -1; }
+    // Whether the whole of the next flag's data lies within the header.
+    bool present() const { return declaredLength() >= 0 && at_ + 1 + bytes_[at_] <= bytes_.size(); }
     const std::uint8_t* data() const { return bytes_.data() + at_ + 1; }
-    void next() { at_ += 1 + bytes_[at_]; }
+    void next() { at_ = declaredLength() < 0 ? at_ : at_ + 1 + bytes_[at_]; }
 
 private:
     const std::vector<std::uint8_t>& bytes_;
@@ -53,21 +52,16 @@ bool ExtendedHeader::ParseVersion4(const std::vector<std::uint8_t>& bytes, Exten
 
     FlagData data(bytes, 5 + std::size_t{flagBytes});
     // Bit 0x80 is not defined, but its data comes first and must be stepped over.
-    for (const std::uint8_t skipped : {std::uint8_t{0x80}, ExtendedFlag::Update}) {
-        if (!(flags & skipped)) continue;
-        if (data.length() < 0) return false;
-        data.next();
-    }
+    for (const std::uint8_t skipped : {std::uint8_t{0x80}, ExtendedFlag::Update})
+        if (flags & skipped) data.next();
     if (flags & ExtendedFlag::Crc) {
-        if (data.length() < 5) return false;
-        header.crc = SynchSafe(data.data(), 5);
+        const int length = data.declaredLength();
+        if (length >= 0 && length < 5) return false;
+        if (data.present()) header.crc = SynchSafe(data.data(), 5);
         data.next();  // past the whole declared length, so the next flag's data lines up
     }
-    if (flags & ExtendedFlag::Restrictions) {
-        const int length = data.length();
-        if (length < 0) return false;
-        if (length > 0) header.restrictions = data.data()[0];
-    }
+    if ((flags & ExtendedFlag::Restrictions) && data.present() && data.declaredLength() > 0)
+        header.restrictions = data.data()[0];
     return true;
 }
 

@@ -35,9 +35,9 @@ struct ExtendedHeader {
     void SetVersion3Crc(const std::uint8_t* bytes);
 
     // bytes: the whole extended header, its size field included. False when
-    // it contradicts itself: no flag byte, a CRC shorter than five bytes, or
-    // flag data running past the header's end. Restrictions with no data
-    // byte read as none.
+    // it contradicts itself: no flag byte, or a CRC shorter than five bytes.
+    // Flag data that the header's size leaves out reads as absent (CRC and
+    // restrictions 0): the size alone says where the frames begin.
     static bool ParseVersion4(const std::vector<std::uint8_t>& bytes, ExtendedHeader& header);
 };
 

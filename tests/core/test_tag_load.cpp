@@ -332,8 +332,24 @@ TEST(TagExtendedHeader, Version4Contradictions) {
     EXPECT_EQ(load({0, 0, 0, 5, 1, 0}), 0xFE00) << "below six";
     EXPECT_EQ(load({0, 0, 0, 6, 0, 0}), 0xFE00) << "no flag byte";
     EXPECT_EQ(load({0, 0, 0, 10, 1, 0x20, 4, 1, 2, 3}), 0xFE00) << "CRC shorter than five";
-    EXPECT_EQ(load({0, 0, 0, 7, 1, 0x20, 5}), 0xFE00) << "CRC data beyond the header";
     EXPECT_EQ(load({0, 0, 0x7F, 0x7F, 1, 0}), 0xFE00) << "beyond the tag";
+}
+
+// Flag data cut off by the declared size is taken as absent: the size still
+// says where the frames begin.
+TEST(TagExtendedHeader, Version4FlagDataBeyondTheSizeIsAbsent) {
+    for (const Bytes& header : {Bytes{0, 0, 0, 6, 1, 0x40}, Bytes{0, 0, 0, 7, 1, 0x20, 5}}) {
+        Tid3v2tag tag;
+        ASSERT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x40).Raw(header).Text("TIT2", "Title").Text("TPE1", "Artist").Build()),
+                  0x0000);
+        EXPECT_EQ(tag.ExtendedHeaderSize(), header.size());
+        EXPECT_EQ(tag.Crc(), 0u);
+        std::string text;
+        EXPECT_EQ(tag.GetTextFrame("TIT2", text), TextCode::Ok);
+        EXPECT_EQ(text, "Title");
+        EXPECT_EQ(tag.GetTextFrame("TPE1", text), TextCode::Ok);
+        EXPECT_EQ(text, "Artist");
+    }
 }
 
 TEST(TagFrameIndex, AddFrameAndRange) {
