@@ -12,13 +12,17 @@ int HexDigit(char c) {
     return -1;
 }
 
-// Up to eight hex digits, read as the bits of a 32-bit integer.
+// Up to eight hex digits after any leading zeros, read as the bits of a
+// 32-bit integer.
 bool ParseHex(const std::string& digits, int& value) {
-    if (digits.empty() || digits.size() > 8) return false;
+    if (digits.empty()) return false;
     std::uint32_t bits = 0;
+    std::size_t significant = 0;
     for (char c : digits) {
         const int digit = HexDigit(c);
         if (digit < 0) return false;
+        if (significant > 0 || digit != 0) ++significant;
+        if (significant > 8) return false;
         bits = bits << 4 | static_cast<std::uint32_t>(digit);
     }
     value = static_cast<int>(static_cast<std::int32_t>(bits));

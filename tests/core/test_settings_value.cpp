@@ -22,6 +22,14 @@ TEST(SettingsInteger, HexWithDollarOrZeroX) {
     EXPECT_EQ(ParseSettingsInteger("$FFFFFFFF", 0), -1);  // 32-bit pattern
 }
 
+TEST(SettingsInteger, HexLeadingZerosDoNotCountAgainstTheWidth) {
+    EXPECT_EQ(ParseSettingsInteger("0x000000000000001F", 0), 31);
+    EXPECT_EQ(ParseSettingsInteger("$0000000000FF", 0), 255);
+    EXPECT_EQ(ParseSettingsInteger("$000000000000", 7), 0);
+    EXPECT_EQ(ParseSettingsInteger("0x00000000FFFFFFFF", 0), -1);
+    EXPECT_EQ(ParseSettingsInteger("0x000100000000", 7), 7) << "beyond 32 bits";
+}
+
 TEST(SettingsInteger, ZeroXOfTwoCharactersIsNotHex) {
     // "0x" alone is not long enough to be hex, and it is no decimal either.
     EXPECT_EQ(ParseSettingsInteger("0x", 5), 5);
