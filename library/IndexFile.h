@@ -21,6 +21,12 @@ using TLibrary = std::vector<TLibraryRecord>;
 // or a read fails (library holds the whole records read before the failure).
 bool LoadIndex(const std::string& path, TLibrary& library);
 
+// Replaces library with up to count whole records read from file's current
+// position: fewer when the file ends first (a rebuild truncated it under us).
+// A failed read throws FileError; library then holds the whole records read
+// before it.
+void ReadRecords(File& file, std::size_t count, TLibrary& library);
+
 // The main window's reload: noLibrary says whether the file was missing.
 // It is set before the file is opened, so a file that exists but cannot be
 // read leaves noLibrary false, whatever LoadIndex throws.

@@ -42,6 +42,9 @@ public:
 
     File() = default;
     File(const std::string& path, Access access);  // throws FileError(Open)
+    // Takes over a handle the system has already opened (a descriptor on
+    // POSIX), closing it when done.
+    static File adopt(std::intptr_t handle);
     ~File();
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;

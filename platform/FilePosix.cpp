@@ -41,21 +41,6 @@ File::File(const std::string& path, Access access) {
     handle_ = opened;
 }
 
-File::~File() { close(); }
-
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
-bool File::isOpen() const { return handle_ >= 0; }
-
 void File::close() {
     if (handle_ >= 0) ::close(fd(handle_));
     handle_ = -1;
