@@ -5,7 +5,7 @@
 namespace plk {
 namespace {
 
-// Records are read straight into the library, this many per system call.
+// Records are read straight into the library, up to this many per request.
 const std::size_t kRecordsPerRead = 256;
 
 }  // namespace
@@ -23,13 +23,15 @@ void ReadRecords(File& file, std::size_t count, TLibrary& library) {
     library.resize(count);
     auto* bytes = reinterpret_cast<unsigned char*>(library.data());
     const std::size_t total = count * sizeof(TLibraryRecord);
+    // Counted for every request, so that a failure keeps all that arrived
+    // before it, part of a multi-record read or not.
     std::size_t done = 0;
     try {
         while (done < total) {
-            const std::size_t want = std::min(kRecordsPerRead * sizeof(TLibraryRecord), total - done);
-            const std::size_t got = file.read(bytes + done, want);
+            const std::size_t got =
+                file.readSome(bytes + done, std::min(kRecordsPerRead * sizeof(TLibraryRecord), total - done));
+            if (got == 0) break;
             done += got;
-            if (got < want) break;
         }
     } catch (...) {
         library.resize(done / sizeof(TLibraryRecord));

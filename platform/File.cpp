@@ -23,4 +23,15 @@ File& File::operator=(File&& other) noexcept {
 
 bool File::isOpen() const { return handle_ != -1; }
 
+std::size_t File::read(void* buffer, std::size_t count) {
+    auto* at = static_cast<unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const std::size_t got = readSome(at + done, count - done);
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
 }  // namespace plk

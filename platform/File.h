@@ -60,6 +60,9 @@ public:
     void seekToEnd();                        // throws FileError(Io)
     // Reads up to count bytes; fewer only at the end of the file.
     std::size_t read(void* buffer, std::size_t count);     // throws FileError(Io)
+    // One request to the system: what it hands over at once, 0 at the end.
+    // A caller that must know how far a failing read got reads this way.
+    std::size_t readSome(void* buffer, std::size_t count); // throws FileError(Io)
     // Writes all of count bytes in one call to the system.
     void write(const void* buffer, std::size_t count);     // throws FileError(Io)
 

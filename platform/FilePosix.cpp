@@ -66,17 +66,12 @@ void File::seekToEnd() {
     if (::lseek(fd(handle_), 0, SEEK_END) < 0) fail(FileError::Kind::Io);
 }
 
-std::size_t File::read(void* buffer, std::size_t count) {
-    auto* at = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t got = ::read(fd(handle_), at + done, count - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) fail(FileError::Kind::Io);
-        if (got == 0) break;
-        done += static_cast<std::size_t>(got);
+std::size_t File::readSome(void* buffer, std::size_t count) {
+    for (;;) {
+        const ssize_t got = ::read(fd(handle_), buffer, count);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) fail(FileError::Kind::Io);
     }
-    return done;
 }
 
 void File::write(const void* buffer, std::size_t count) {

@@ -60,17 +60,10 @@ void File::seekToEnd() {
     if (!SetFilePointerEx(native(handle_), zero, nullptr, FILE_END)) fail(FileError::Kind::Io);
 }
 
-std::size_t File::read(void* buffer, std::size_t count) {
-    auto* at = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        DWORD got = 0;
-        if (!ReadFile(native(handle_), at + done, static_cast<DWORD>(count - done), &got, nullptr))
-            fail(FileError::Kind::Io);
-        if (got == 0) break;
-        done += got;
-    }
-    return done;
+std::size_t File::readSome(void* buffer, std::size_t count) {
+    DWORD got = 0;
+    if (!ReadFile(native(handle_), buffer, static_cast<DWORD>(count), &got, nullptr)) fail(FileError::Kind::Io);
+    return got;
 }
 
 void File::write(const void* buffer, std::size_t count) {

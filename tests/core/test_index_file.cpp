@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <unistd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "library/IndexFile.h"
 
@@ -135,6 +136,25 @@ TEST_F(IndexFileTest, ManyRecordsLoadInFileOrderAcrossReadChunks) {
     }
     // The records are the file's bytes exactly.
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(library.data()), bytes.size()), bytes);
+}
+
+// A stream socket makes a read fail part-way: its peer sends three and a half
+// records and then closes with data of its own unread, which resets the
+// connection. The failure comes inside the loader's first multi-record read.
+TEST(IndexRead, AFailedReadKeepsTheWholeRecordsBeforeIt) {
+    int ends[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+    const std::string sent = RecordBytes(1, "C:\\a.mp3") + RecordBytes(2, "C:\\b.mp3") +
+                             RecordBytes(3, "C:\\c.mp3") + std::string(130, 'h');
+    ASSERT_EQ(::write(ends[1], sent.data(), sent.size()), ssize_t(sent.size()));
+    ASSERT_EQ(::write(ends[0], "?", 1), 1);
+    ::close(ends[1]);
+    File file = File::adopt(ends[0]);
+
+    TLibrary library(5);
+    EXPECT_THROW(ReadRecords(file, 10, library), FileError);
+    ASSERT_EQ(library.size(), 3u);
+    EXPECT_EQ(library[2].path(), "C:\\c.mp3");
 }
 
 TEST_F(IndexFileTest, ReloadAfterTheFileGoesKeepsTheOldRecords) {
