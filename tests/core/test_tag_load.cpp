@@ -208,6 +208,26 @@ TEST(TagFrames, Version4ExtraBytesInTheirOrder) {
     EXPECT_EQ(tag.FrameIndex().HeaderLength(1), 16u);
 }
 
+// Some writers stored version 4 frame sizes as plain numbers; read unmasked,
+// a size byte of 0x80 or more still gives their size.
+TEST(TagFrames, Version4SizeBytesAreNotMasked) {
+    Tid3v2tag tag;
+    const Bytes body = TextBody(0, std::string(132, 'x'));  // 133 bytes: 00 00 00 85
+    const Bytes bytes = TagBuilder(4).Raw(Concat({ToBytes("TIT2"), {0, 0, 0, 0x85, 0, 0}, body})).Text("TPE1", "After").Build();
+    ASSERT_EQ(LoadBytes(tag, bytes), 0x0000);
+    ASSERT_EQ(tag.FrameIndex().Count(), 2u);
+    EXPECT_EQ(tag.FrameIndex().DataSize(1), 133u);
+    EXPECT_EQ(tag.FrameIndex().FrameId(2), "TPE1");
+}
+
+// Z is a frame ID letter like any other (TSIZ is a standard version 3 frame).
+TEST(TagFrames, FrameIdWithZIsAccepted) {
+    Tid3v2tag tag;
+    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Text("TSIZ", "1234").Text("TIT2", "Title").Build()), 0x0000);
+    ASSERT_EQ(tag.FrameIndex().Count(), 2u);
+    EXPECT_EQ(tag.FrameIndex().FrameId(1), "TSIZ");
+}
+
 TEST(TagFrames, BadFrameIdStopsWithTheFramesBeforeIt) {
     Tid3v2tag tag;
     const Bytes bytes = TagBuilder(3).Text("TIT2", "One").Text("TP 1", "Two").Text("TALB", "Three").Build();

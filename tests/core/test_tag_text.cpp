@@ -133,6 +133,12 @@ TEST(TextUtf8, Latin1RangeOnly) {
     EXPECT_EQ(d.text, "");
 }
 
+TEST(TextUtf8, LeadByteC4IsTheFirstBeyondLatin1) {
+    const Decoded d = Decode(3, Bytes{'a', 0xC4, 0x80});  // U+0100
+    EXPECT_EQ(d.code, TextCode::BeyondLatin1);
+    EXPECT_EQ(d.text, "a");
+}
+
 // Only the Latin-1 text may end in a line break; in UTF-8 it is a control
 // character like any other.
 TEST(TextUtf8, LineBreaksInvalidateUnlikeLatin1) {
