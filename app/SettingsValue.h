@@ -12,9 +12,9 @@ namespace plk {
 // Hexadecimal is taken as 32 bits, so "$FFFFFFFF" is -1, whatever number of
 // leading zeros comes before it. Text that is not a number, or a number that
 // does not fit 32 bits, gives fallback.
-int ParseSettingsInteger(const std::string& text, int fallback);
+int parseSettingsInteger(const std::string& text, int fallback);
 
 // Any number other than 0 is true; text that is not a number gives fallback.
-bool ParseSettingsBool(const std::string& text, bool fallback);
+bool parseSettingsBool(const std::string& text, bool fallback);
 
 }  // namespace plk

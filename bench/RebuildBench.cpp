@@ -103,7 +103,7 @@ private:
 double TimeVariant(const std::string& root, const GuiThreadCall* handshake, const std::string& index, int& files) {
     IndexWriter writer;
     if (!index.empty()) {
-        IndexWriter::CreateEmpty(index);
+        IndexWriter::createEmpty(index);
         writer.open(index);
     }
     Variant variant(handshake, index.empty() ? nullptr : &writer);
@@ -202,7 +202,7 @@ double TimeDialogRun(TForm3& dialog, const std::string& root, std::vector<double
 int Run() {
     const std::string root = test::TempPath("plk-rebuild-bench\\");
     const std::string scratchIndex = test::TempPath("plk-rebuild-bench.dat");
-    test::RemoveFolderTree(root);
+    test::removeFolderTree(root);
     double start = Now();
     const int folders = MakeTree(root);
     std::printf("tree: %d files in %d folders, made in %.1f s\n", folders * kFilesPerFolder, folders, Now() - start);
@@ -241,7 +241,7 @@ int Run() {
         if (round == 0) duringRun = samples;
     }
     TLibrary library;
-    LoadIndex(Application::ExeFolder() + "plkindex.dat", library);
+    loadIndex(Application::ExeFolder() + "plkindex.dat", library);
     DeleteFileA((Application::ExeFolder() + "plkindex.dat").c_str());
 
     const double bare = results[0].files / results[0].best;
@@ -256,7 +256,7 @@ int Run() {
     std::printf("\nGUI thread answering SendMessage(WM_NULL) from another thread:\n");
     ReportProbe("idle", idle);
     ReportProbe("during a rebuild", duringRun);
-    test::RemoveFolderTree(root);
+    test::removeFolderTree(root);
     return 0;
 }
 

@@ -35,15 +35,15 @@ public:
 
 // The folder a run starts in: the text exactly as typed, with a backslash
 // appended when it does not end in one ("D:" becomes the root "D:\").
-std::string StartFolderOf(const std::string& typed);
+std::string startFolderOf(const std::string& typed);
 
 // A listed entry that is indexed when its name matches a pattern: any file,
 // hidden, system and read-only ones included; never a folder.
-bool IsIndexedEntry(const FolderEntry& entry);
+bool isIndexedEntry(const FolderEntry& entry);
 
 // A listed entry that the walk enters: a folder that is neither hidden nor
 // system, other than "." and "..".
-bool IsEnteredFolder(const FolderEntry& entry);
+bool isEnteredFolder(const FolderEntry& entry);
 
 class FolderWalk {
 public:

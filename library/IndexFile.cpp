@@ -10,14 +10,14 @@ const std::size_t kRecordsPerRead = 256;
 
 }  // namespace
 
-bool LoadIndex(const std::string& path, TLibrary& library) {
-    if (!FileExists(path)) return false;
-    File file(path, File::Access::Read);
-    ReadRecords(file, static_cast<std::size_t>(file.size() / std::int64_t(sizeof(TLibraryRecord))), library);
+bool loadIndex(const std::string& path, TLibrary& library) {
+    if (!fileExists(path)) return false;
+    File file(path, File::Access::kRead);
+    readRecords(file, static_cast<std::size_t>(file.size() / std::int64_t(sizeof(TLibraryRecord))), library);
     return true;
 }
 
-void ReadRecords(File& file, std::size_t count, TLibrary& library) {
+void readRecords(File& file, std::size_t count, TLibrary& library) {
     library.clear();
     library.shrink_to_fit();  // an index that got smaller gives its memory back
     library.resize(count);
@@ -40,15 +40,15 @@ void ReadRecords(File& file, std::size_t count, TLibrary& library) {
     library.resize(done / sizeof(TLibraryRecord));
 }
 
-void ReloadIndex(const std::string& path, TLibrary& library, bool& noLibrary) {
-    noLibrary = !FileExists(path);
-    if (!noLibrary) LoadIndex(path, library);
+void reloadIndex(const std::string& path, TLibrary& library, bool& noLibrary) {
+    noLibrary = !fileExists(path);
+    if (!noLibrary) loadIndex(path, library);
 }
 
-void IndexWriter::CreateEmpty(const std::string& path) { File(path, File::Access::Create); }
+void IndexWriter::createEmpty(const std::string& path) { File(path, File::Access::kCreate); }
 
 void IndexWriter::open(const std::string& path) {
-    file_ = File(path, File::Access::ReadWrite);
+    file_ = File(path, File::Access::kReadWrite);
     file_.seekToEnd();
 }
 

@@ -16,7 +16,7 @@ namespace plk {
 // own message, ready for the error box.
 class FileError : public std::runtime_error {
 public:
-    enum class Kind { Open, Io };
+    enum class Kind { kOpen, kIo };
     FileError(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
     Kind kind() const { return kind_; }
 
@@ -25,19 +25,19 @@ private:
 };
 
 // True when a file (not a folder) exists at path.
-bool FileExists(const std::string& path);
+bool fileExists(const std::string& path);
 
 // The Windows attribute bits of path (read-only 0x01, hidden 0x02, system
 // 0x04, directory 0x10, ...), or -1 when it does not exist. The POSIX version
 // maps "not writable" to read-only and a leading dot to hidden.
-long FileAttributes(const std::string& path);
+long fileAttributes(const std::string& path);
 
 class File {
 public:
     enum class Access {
-        Read,        // existing file, read only
-        ReadWrite,   // existing file, read and write
-        Create,      // create, or truncate to zero length, read and write
+        kRead,       // existing file, read only
+        kReadWrite,  // existing file, read and write
+        kCreate,     // create, or truncate to zero length, read and write
     };
 
     File() = default;

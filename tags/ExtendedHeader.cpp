@@ -6,16 +6,16 @@
 
 namespace plk {
 
-ExtendedHeader ExtendedHeader::ParseVersion3(const std::uint8_t (&bytes)[Version3Size]) {
+ExtendedHeader ExtendedHeader::parseVersion3(const std::uint8_t (&bytes)[kVersion3Size]) {
     ExtendedHeader header;
-    header.size = BigEndian32(bytes);
-    if (bytes[4] & 0x80) header.flags = ExtendedFlag::Crc;
+    header.size = bigEndian32(bytes);
+    if (bytes[4] & 0x80) header.flags = ExtendedFlag::kCrc;
     header.unknownFlags = (bytes[4] & 0x7F) != 0 || bytes[5] != 0;
-    header.paddingSize = BigEndian32(bytes + 6);
+    header.paddingSize = bigEndian32(bytes + 6);
     return header;
 }
 
-void ExtendedHeader::SetVersion3Crc(const std::uint8_t* bytes) { crc = BigEndian32(bytes); }
+void ExtendedHeader::setVersion3Crc(const std::uint8_t* bytes) { crc = bigEndian32(bytes); }
 
 namespace {
 
@@ -40,27 +40,27 @@ private:
 
 }  // namespace
 
-bool ExtendedHeader::ParseVersion4(const std::vector<std::uint8_t>& bytes, ExtendedHeader& header) {
-    if (bytes.size() < Version4MinimumSize) return false;
+bool ExtendedHeader::parseVersion4(const std::vector<std::uint8_t>& bytes, ExtendedHeader& header) {
+    if (bytes.size() < kVersion4MinimumSize) return false;
     header = ExtendedHeader();
-    header.size = SynchSafe(bytes.data(), 4);
+    header.size = synchSafe(bytes.data(), 4);
     const std::uint8_t flagBytes = bytes[4];
     if (flagBytes < 1) return false;
     const std::uint8_t flags = bytes[5];
-    header.flags = flags & (ExtendedFlag::Update | ExtendedFlag::Crc | ExtendedFlag::Restrictions);
+    header.flags = flags & (ExtendedFlag::kUpdate | ExtendedFlag::kCrc | ExtendedFlag::kRestrictions);
     header.unknownFlags = (flags & 0x8F) != 0 || flagBytes > 1;
 
     FlagData data(bytes, 5 + std::size_t{flagBytes});
     // Bit 0x80 is not defined, but its data comes first and must be stepped over.
-    for (const std::uint8_t skipped : {std::uint8_t{0x80}, ExtendedFlag::Update})
+    for (const std::uint8_t skipped : {std::uint8_t{0x80}, ExtendedFlag::kUpdate})
         if (flags & skipped) data.next();
-    if (flags & ExtendedFlag::Crc) {
+    if (flags & ExtendedFlag::kCrc) {
         const int length = data.declaredLength();
         if (length >= 0 && length < 5) return false;
-        if (data.present()) header.crc = SynchSafe(data.data(), 5);
+        if (data.present()) header.crc = synchSafe(data.data(), 5);
         data.next();  // past the whole declared length, so the next flag's data lines up
     }
-    if ((flags & ExtendedFlag::Restrictions) && data.present() && data.declaredLength() > 0)
+    if ((flags & ExtendedFlag::kRestrictions) && data.present() && data.declaredLength() > 0)
         header.restrictions = data.data()[0];
     return true;
 }

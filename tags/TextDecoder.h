@@ -9,11 +9,11 @@
 namespace plk {
 
 namespace TextEncoding {
-constexpr std::uint8_t Latin1 = 0;
-constexpr std::uint8_t Utf16 = 1;             // with a byte order mark
-constexpr std::uint8_t Utf16BigEndian = 2;
-constexpr std::uint8_t Utf8 = 3;
-constexpr std::uint8_t Utf16LittleEndian = 9;  // written by some taggers, no mark
+constexpr std::uint8_t kLatin1 = 0;
+constexpr std::uint8_t kUtf16 = 1;             // with a byte order mark
+constexpr std::uint8_t kUtf16BigEndian = 2;
+constexpr std::uint8_t kUtf8 = 3;
+constexpr std::uint8_t kUtf16LittleEndian = 9;  // written by some taggers, no mark
 }  // namespace TextEncoding
 
 // Decodes the bytes after a frame's encoding byte into text and returns a

@@ -7,7 +7,7 @@
 namespace plk {
 
 ManualResetEvent::ManualResetEvent(bool open) : handle_(CreateEventA(nullptr, TRUE, open, nullptr)) {
-    if (!handle_) throw std::runtime_error(SystemMessage(GetLastError()));
+    if (!handle_) throw std::runtime_error(systemMessage(GetLastError()));
 }
 
 }  // namespace plk

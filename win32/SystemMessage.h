@@ -6,6 +6,6 @@ namespace plk {
 
 // The system's text for a Win32 error code, without the trailing line break,
 // e.g. "Access is denied." for 5.
-std::string SystemMessage(unsigned long errorCode);
+std::string systemMessage(unsigned long errorCode);
 
 }  // namespace plk

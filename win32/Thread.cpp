@@ -11,7 +11,7 @@ namespace plk {
 Thread::Thread(std::function<void()> body) : body_(std::move(body)) {
     // _beginthreadex rather than CreateThread: the body uses the C runtime.
     const std::uintptr_t handle = _beginthreadex(nullptr, 0, &Thread::Start, this, 0, nullptr);
-    if (handle == 0) throw std::runtime_error(SystemMessage(GetLastError()));
+    if (handle == 0) throw std::runtime_error(systemMessage(GetLastError()));
     handle_.reset(reinterpret_cast<HANDLE>(handle));
 }
 

@@ -8,11 +8,11 @@
 
 namespace plk::test {
 
-inline std::uint16_t LoadBytes(Tid3v2tag& tag, const Bytes& bytes, std::uint64_t offset = 0) {
+inline std::uint16_t loadBytes(Tid3v2tag& tag, const Bytes& bytes, std::uint64_t offset = 0) {
     TempFile file(bytes);
     return tag.LoadFromFile(file.path(), offset);
 }
 
-inline std::string Str(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+inline std::string str(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 }  // namespace plk::test

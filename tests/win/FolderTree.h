@@ -12,6 +12,6 @@ std::string TempPath(const std::string& name);
 // Removes folder (with a trailing backslash) and everything below it.
 // Read-only, hidden and system entries are cleared first, since
 // DeleteFile and RemoveDirectory refuse read-only ones.
-void RemoveFolderTree(const std::string& folder);
+void removeFolderTree(const std::string& folder);
 
 }  // namespace plk::test

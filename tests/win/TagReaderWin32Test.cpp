@@ -60,9 +60,9 @@ TEST_F(TagReaderWin32, ReadsTitleAndArtist) {
     ASSERT_EQ(tag_.LoadFromFile(path_, 0), 0x0000);
     EXPECT_FALSE(tag_.ReadOnly());
     std::string text;
-    EXPECT_EQ(tag_.GetTextFrame("TIT2", text), TextCode::Ok);
+    EXPECT_EQ(tag_.GetTextFrame("TIT2", text), TextCode::kOk);
     EXPECT_EQ(text, "Title");
-    EXPECT_EQ(tag_.GetTextFrame("TPE1", text), TextCode::Ok);
+    EXPECT_EQ(tag_.GetTextFrame("TPE1", text), TextCode::kOk);
     EXPECT_EQ(text, "Artist");
 }
 
