@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "win32/Handles.h"
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 

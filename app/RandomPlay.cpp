@@ -7,7 +7,7 @@
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
 #include "library/RebuildDialog.h"
-#include "platform/File.h"
+#include "platform/FileAttributes.h"
 #include "win32/Notice.h"
 
 namespace plk {

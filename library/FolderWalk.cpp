@@ -1,5 +1,7 @@
 #include "library/FolderWalk.h"
 
+#include "platform/FileAttributes.h"
+
 namespace plk {
 
 std::string startFolderOf(const std::string& typed) {
@@ -7,11 +9,11 @@ std::string startFolderOf(const std::string& typed) {
     return typed;
 }
 
-bool isIndexedEntry(const FolderEntry& entry) { return !(entry.attributes & file_attribute::kDirectory); }
+bool isIndexedEntry(const FolderEntry& entry) { return !(entry.attributes & FileAttribute::kDirectory); }
 
 bool isEnteredFolder(const FolderEntry& entry) {
-    if (!(entry.attributes & file_attribute::kDirectory)) return false;
-    if (entry.attributes & (file_attribute::kHidden | file_attribute::kSystem)) return false;
+    if (!(entry.attributes & FileAttribute::kDirectory)) return false;
+    if (entry.attributes & (FileAttribute::kHidden | FileAttribute::kSystem)) return false;
     return entry.name != "." && entry.name != "..";
 }
 

@@ -11,17 +11,9 @@
 
 namespace plk {
 
-// Attribute bits as the Windows directory listing reports them.
-namespace file_attribute {
-const std::uint32_t kReadOnly = 0x01;
-const std::uint32_t kHidden = 0x02;
-const std::uint32_t kSystem = 0x04;
-const std::uint32_t kDirectory = 0x10;
-}  // namespace file_attribute
-
 struct FolderEntry {
     std::string name;  // the long name, in the letter case the listing gives
-    std::uint32_t attributes = 0;
+    std::uint32_t attributes = 0;  // FileAttribute bits
 };
 
 class FolderLister {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/FileAttributes.h"
+
 namespace plk {
 namespace {
 

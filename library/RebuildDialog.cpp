@@ -6,7 +6,7 @@
 
 #include "app/Forms.h"
 #include "app/PlayButton.h"
-#include "platform/File.h"
+#include "platform/FileAttributes.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/ErrorBox.h"
@@ -25,11 +25,6 @@ const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, 
 
 const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-
-bool folderExists(const std::string& path) {
-    const long attributes = fileAttributes(path);
-    return attributes != -1 && (attributes & file_attribute::kDirectory);
-}
 
 std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 

@@ -24,14 +24,6 @@ private:
     Kind kind_;
 };
 
-// True when a file (not a folder) exists at path.
-bool fileExists(const std::string& path);
-
-// The Windows attribute bits of path (read-only 0x01, hidden 0x02, system
-// 0x04, directory 0x10, ...), or -1 when it does not exist. The POSIX version
-// maps "not writable" to read-only and a leading dot to hidden.
-long fileAttributes(const std::string& path);
-
 class File {
 public:
     enum class Access {

@@ -1,4 +1,5 @@
 #include "platform/File.h"
+#include "platform/FileAttributes.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,21 +16,16 @@ int fd(std::intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
 
-bool fileExists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-}
-
 long fileAttributes(const std::string& path) {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) return -1;
     long bits = 0;
-    if (::access(path.c_str(), W_OK) != 0) bits |= 0x01;
+    if (::access(path.c_str(), W_OK) != 0) bits |= FileAttribute::kReadOnly;
     const std::size_t slash = path.find_last_of('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (!name.empty() && name[0] == '.') bits |= 0x02;
-    if (S_ISDIR(st.st_mode)) bits |= 0x10;
-    return bits == 0 ? 0x80 : bits;  // 0x80: "normal", as Windows reports a plain file
+    if (!name.empty() && name[0] == '.') bits |= FileAttribute::kHidden;
+    if (S_ISDIR(st.st_mode)) bits |= FileAttribute::kDirectory;
+    return bits == 0 ? FileAttribute::kNormal : bits;  // as Windows reports a plain file
 }
 
 File::File(const std::string& path, Access access) {

@@ -1,8 +1,9 @@
 #include "platform/File.h"
+#include "platform/FileAttributes.h"
 
 #include <windows.h>
 
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 namespace {
@@ -12,11 +13,6 @@ namespace {
 HANDLE native(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 }  // namespace
-
-bool fileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 long fileAttributes(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -5,6 +5,7 @@
 #include "tags/FrameHeader.h"
 #include "tags/FrameInflate.h"
 #include "tags/SynchData.h"
+#include "tags/TagCodes.h"
 
 namespace plk {
 
@@ -69,30 +70,30 @@ void TFrameIndex::setData(std::uint32_t number, std::vector<std::uint8_t> data) 
 
 int TFrameIndex::RemoveUnsynchronisation(std::uint32_t number) {
     TFrameRecord& record = writable(number);
-    if (!(record.formatFlags & FormatFlag::kUnsynchronisation)) return -1;
+    if (!(record.formatFlags & FormatFlag::kUnsynchronisation)) return FrameStep::kNotMarked;
     try {
         removeFrameUnsynchronisation(record.data);
         record.data.shrink_to_fit();
     } catch (const std::bad_alloc&) {
-        return 4;
+        return FrameStep::kFailed;
     }
     record.formatFlags &= static_cast<std::uint8_t>(~FormatFlag::kUnsynchronisation);
     record.modified = true;
-    return 0;
+    return FrameStep::kDone;
 }
 
 int TFrameIndex::Decompress(std::uint32_t number) {
     TFrameRecord& record = writable(number);
     const std::uint8_t flags = record.formatFlags;
     if (!(flags & FormatFlag::kCompression) || (flags & (FormatFlag::kEncryption | FormatFlag::kUnsynchronisation))) {
-        if (flags & FormatFlag::kUnsynchronisation) return 2;
-        if (flags & FormatFlag::kEncryption) return 1;
-        return -1;
+        if (flags & FormatFlag::kUnsynchronisation) return FrameStep::kStillUnsynchronised;
+        if (flags & FormatFlag::kEncryption) return FrameStep::kEncrypted;
+        return FrameStep::kNotMarked;
     }
 
     std::vector<std::uint8_t> inflated;
-    if (!inflateFrame(record.data, record.dataLength, inflated)) return 4;
-    const int result = inflated.size() == record.dataLength ? 0 : -2;
+    if (!inflateFrame(record.data, record.dataLength, inflated)) return FrameStep::kFailed;
+    const int result = inflated.size() == record.dataLength ? FrameStep::kDone : FrameStep::kLengthDiffers;
     record.data = std::move(inflated);
     record.dataLength = 0;
     record.formatFlags &= static_cast<std::uint8_t>(~FormatFlag::kCompression);

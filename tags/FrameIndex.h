@@ -44,12 +44,11 @@ public:
     // The number of the first frame with exactly this id, or 0.
     std::uint32_t find(const std::string& id) const;
 
-    // 0 done; -1 the frame is not (or no longer) marked unsynchronised;
-    // 4 failure.
+    // Each returns a FrameStep result (TagCodes.h). Undoing
+    // unsynchronisation: kDone, kNotMarked or kFailed.
     int RemoveUnsynchronisation(std::uint32_t number);
-    // 0 done; -2 done, but the inflated size is not the one declared;
-    // 4 zlib failure (record unchanged); 2 still unsynchronised;
-    // 1 encrypted; -1 not compressed.
+    // Inflating: kDone, kLengthDiffers, kFailed, kStillUnsynchronised,
+    // kEncrypted or kNotMarked (not compressed).
     int Decompress(std::uint32_t number);
 
     // Field accessors. Every one throws FrameRangeError for a bad number.

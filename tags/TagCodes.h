@@ -1,7 +1,8 @@
 // The reader's outcome codes. A load code is 16 bits: a failure writes its
 // number into the high byte, warnings are OR-ed into the low byte, so a
 // caller can treat anything above 0x00FF as "no usable tag". A text code is
-// the 8-bit result of asking for one text frame.
+// the 8-bit result of asking for one text frame; a frame step is the result
+// of undoing one frame's unsynchronisation or compression.
 #pragma once
 
 #include <cstdint>
@@ -44,5 +45,15 @@ constexpr std::uint8_t kUnknownEncoding = 5;
 constexpr std::uint8_t kInvalid = 8;          // control character, missing byte order mark, cut UTF-8
 constexpr std::uint8_t kEncrypted = 9;
 }  // namespace TextCode
+
+// Results of TFrameIndex::RemoveUnsynchronisation and Decompress.
+namespace FrameStep {
+constexpr int kDone = 0;
+constexpr int kNotMarked = -1;            // the current flags do not ask for it (or it is done)
+constexpr int kLengthDiffers = -2;        // inflated, but not to the declared length; used all the same
+constexpr int kEncrypted = 1;             // cannot inflate what is still encrypted
+constexpr int kStillUnsynchronised = 2;   // unsynchronisation must be undone first
+constexpr int kFailed = 4;                // out of memory, or zlib refused the data (frame unchanged)
+}  // namespace FrameStep
 
 }  // namespace plk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/FileAttributes.h"
 #include "tags/ExtendedHeader.h"
 #include "tags/FrameHeader.h"
 #include "tags/Id3v2Tag.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr std::uint64_t kVersion3FrameEnd = 0x10000000;
 
 // Attribute bits that make Windows treat a file as not for ordinary writing.
-constexpr long ReadOnlyHiddenSystem = 0x07;
+constexpr long kReadOnlyHiddenSystem = FileAttribute::kReadOnly | FileAttribute::kHidden | FileAttribute::kSystem;
 
 }  // namespace
 
@@ -38,7 +39,7 @@ std::uint16_t TagLoader::load(const std::string& fileName, std::uint32_t tagOffs
             return code_;
         }
         const long attributes = fileAttributes(fileName);
-        tag_.readOnly_ = attributes >= 0 && (attributes & ReadOnlyHiddenSystem) != 0;
+        tag_.readOnly_ = attributes >= 0 && (attributes & kReadOnlyHiddenSystem) != 0;
         file_ = File(fileName, File::Access::kRead);
         fileSize_ = file_.size();
         if (fileSize_ <= tagOffset_) {

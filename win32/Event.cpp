@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 

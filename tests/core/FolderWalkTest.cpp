@@ -6,10 +6,12 @@
 #include <cctype>
 #include <map>
 
+#include "platform/FileAttributes.h"
+
 namespace plk {
 namespace {
 
-using namespace file_attribute;
+using namespace FileAttribute;
 
 // Wildcard match as the Windows listing does it: '*' and '?', no case, and
 // "*.*" matching every name.

@@ -58,7 +58,7 @@ protected:
 
 TEST_F(TagReaderWin32, ReadsTitleAndArtist) {
     ASSERT_EQ(tag_.LoadFromFile(path_, 0), 0x0000);
-    EXPECT_FALSE(tag_.ReadOnly());
+    EXPECT_FALSE(tag_.readOnly());
     std::string text;
     EXPECT_EQ(tag_.GetTextFrame("TIT2", text), TextCode::kOk);
     EXPECT_EQ(text, "Title");
@@ -70,7 +70,7 @@ TEST_F(TagReaderWin32, ReadOnlyHiddenOrSystemAttribute) {
     for (const DWORD attribute : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
         ASSERT_TRUE(SetFileAttributesA(path_.c_str(), attribute));
         EXPECT_EQ(tag_.LoadFromFile(path_, 0), 0x0000);
-        EXPECT_TRUE(tag_.ReadOnly()) << attribute;
+        EXPECT_TRUE(tag_.readOnly()) << attribute;
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }

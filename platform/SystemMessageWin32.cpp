@@ -1,4 +1,4 @@
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 #include <windows.h>
 

@@ -1,3 +1,5 @@
+// The text Windows gives for an error code: what the error box shows when a
+// system call fails.
 #pragma once
 
 #include <string>
