@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "tags/Id3v2Tag.h"
-#include "tests/core/TagBuilder.h"
+#include "tests/support/TagBuilder.h"
 
 namespace plk::test {
 

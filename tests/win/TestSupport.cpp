@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "library/IndexFile.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 #include "win32/Notice.h"
 
 namespace plk::test {

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "library/IndexFile.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "app/Settings.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/core/TagBuilder.h"
+#include "tests/support/TagBuilder.h"
 
 #include <atomic>
 #include <cstdio>

@@ -17,7 +17,7 @@
 #include <mpegfile.h>
 
 #include "tags/Id3v2Tag.h"
-#include "tests/core/TagBuilder.h"
+#include "tests/support/TagBuilder.h"
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
 #include "library/RebuildDialog.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/GuiThreadCall.h"

@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     std::printf("index load, %d records (%.1f MB), median of %d rounds\n", count, ideal / 1e6, kRounds);
     std::printf("  whole-file read     %8.3f ms  (baseline)\n", wholeMedian * 1e3);
     std::printf("  streamed read       %8.3f ms\n", streamMedian * 1e3);
-    std::printf("  LoadIndex           %8.3f ms\n", loadMedian * 1e3);
+    std::printf("  loadIndex           %8.3f ms\n", loadMedian * 1e3);
     std::printf("  ratio load / whole-file read   %.2f  (target <= 1.5)\n", loadMedian / wholeMedian);
     std::printf("  ratio load / streamed read     %.2f\n", loadMedian / streamMedian);
     std::printf("memory held for Library: %zu bytes, %.4f x %d x 260 (target within 10%%)\n", held,

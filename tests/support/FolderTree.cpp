@@ -1,4 +1,4 @@
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 
 #include <windows.h>
 

@@ -10,7 +10,7 @@
 
 #include "tags/Id3v2Tag.h"
 #include "tags/TagCodes.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 #include "win32/Handles.h"
 
 namespace plk {
