@@ -20,7 +20,8 @@ void ExtendedHeader::setVersion3Crc(const std::uint8_t* bytes) { crc = bigEndian
 namespace {
 
 // Walks the flag data of a version 4 extended header: each set flag owns a
-// length byte and that many bytes, in the order of the flag bits. What the
+// length byte and that many bytes, in the order of the flag bits
+// (id3v2.4.0-structure §3.2). What the
 // header's size leaves out of it is simply not there.
 class FlagData {
 public:

@@ -1,5 +1,6 @@
 // The optional extended header that follows the tag header. Versions 3 and 4
-// lay it out differently; both are kept here in the version 4 terms.
+// lay it out differently (id3v2.3.0 §3.2, id3v2.4.0-structure §3.2); both
+// are kept here in the version 4 terms.
 #pragma once
 
 #include <cstdint>

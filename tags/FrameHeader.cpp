@@ -7,8 +7,8 @@ namespace plk {
 namespace {
 
 // Version 3 keeps the flags one bit higher and in another order. A compressed
-// version 3 frame always carries its inflated size, which version 4 calls a
-// data length indicator.
+// version 3 frame always carries its inflated size (id3v2.3.0 §3.3.1), which
+// version 4 calls a data length indicator (id3v2.4.0-structure §4.1.2).
 std::uint8_t version3FormatFlags(std::uint8_t stored) {
     std::uint8_t flags = 0;
     if (stored & 0x20) flags |= FormatFlag::kGrouping;

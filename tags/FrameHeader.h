@@ -1,6 +1,7 @@
-// The 10-byte frame header and the extra bytes its format flags announce.
-// Version 3 flags are translated to the version 4 layout when parsed, so the
-// rest of the reader knows one set of flags only.
+// The 10-byte frame header and the extra bytes its format flags announce
+// (id3v2.3.0 §3.3 and §3.3.1, id3v2.4.0-structure §4 and §4.1). Version 3
+// flags are translated to the version 4 layout when parsed, so the rest of
+// the reader knows one set of flags only.
 #pragma once
 
 #include <cstdint>

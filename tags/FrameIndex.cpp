@@ -11,6 +11,7 @@ namespace plk {
 
 namespace {
 
+// A-Z and 0-9 (id3v2.3.0 §3.3, id3v2.4.0-structure §4).
 bool isFrameIdCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
 char upperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

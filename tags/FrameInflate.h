@@ -1,6 +1,7 @@
-// Inflating a compressed frame body (a zlib stream), with a bound on what it
-// may grow to: a few kilobytes of deflate data can expand to gigabytes, which
-// would exhaust a 32-bit process or keep it busy for minutes.
+// Inflating a compressed frame body (a zlib stream: id3v2.3.0 §3.3.1,
+// id3v2.4.0-structure §4.1.2), with a bound on what it may grow to: a few
+// kilobytes of deflate data can expand to gigabytes, which would exhaust a
+// 32-bit process or keep it busy for minutes.
 #pragma once
 
 #include <cstdint>

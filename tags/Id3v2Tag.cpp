@@ -16,7 +16,8 @@ std::uint16_t Tid3v2tag::LoadFromFile(const std::string& fileName, std::uint64_t
 
 std::uint8_t Tid3v2tag::GetTextFrame(const std::string& frameId, std::string& text) {
     text.clear();
-    // Only plain text frames: TXXX carries a description before its value.
+    // Only plain text frames: TXXX carries a description before its value
+    // (id3v2.3.0 §4.2.2, id3v2.4.0-frames §4.2.6).
     if (frameId.size() != 4 || frameId[0] != 'T' || frameId == "TXXX") return TextCode::kNotServed;
     const std::uint32_t number = frameIndex_.find(frameId);
     if (number == 0) return TextCode::kNoSuchFrame;

@@ -9,6 +9,7 @@
 namespace plk {
 
 // Seven bits per byte, most significant first: b0 x 2^21 + b1 x 2^14 + ...
+// (id3v2.4.0-structure §6.2).
 // The bytes are not masked, so a writer that stored a small size as a plain
 // number (some did, in version 4 frame headers) still reads right. Kept to 32
 // bits, which matters only for the five-byte CRC.
@@ -17,7 +18,8 @@ std::uint32_t synchSafe(const std::uint8_t* bytes, std::size_t count);
 // Plain big-endian 32-bit number.
 std::uint32_t bigEndian32(const std::uint8_t* bytes);
 
-// The unsynchronisation rule: a 0x00 is an inserted byte when the byte before
+// The unsynchronisation rule (id3v2.3.0 §5, id3v2.4.0-structure §6.1): a
+// 0x00 is an inserted byte when the byte before
 // it in the stored data was 0xFF and the byte after it is 0x00 or 0xE0 and
 // above. A 0x00 after 0xFF followed by anything else is real data and stays.
 inline bool isInsertedZero(std::uint8_t before, std::uint8_t byte, std::uint8_t after) {

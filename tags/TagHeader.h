@@ -1,5 +1,6 @@
-// The 10-byte tag header: "ID3", major version, revision, flags and the
-// synchsafe size of everything after the header (a footer excluded).
+// The 10-byte tag header (id3v2.3.0 §3.1, id3v2.4.0-structure §3.1): "ID3",
+// major version, revision, flags and the synchsafe size of everything after
+// the header (a footer excluded).
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,7 @@ namespace HeaderFlag {
 constexpr std::uint8_t kUnsynchronisation = 0x80;
 constexpr std::uint8_t kExtendedHeader = 0x40;
 constexpr std::uint8_t kExperimental = 0x20;
-constexpr std::uint8_t kFooter = 0x10;  // version 4 only
+constexpr std::uint8_t kFooter = 0x10;  // version 4 only (id3v2.4.0-structure §3.4)
 }  // namespace HeaderFlag
 
 struct TagHeader {

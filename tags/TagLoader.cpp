@@ -103,7 +103,7 @@ void TagLoader::parse(const TagHeader& header) {
 
     tag_.frameIndex_.Clear();
     // Whole-tag unsynchronisation is a version 3 matter; version 4 marks it
-    // on each frame.
+    // on each frame (id3v2.4.0-structure §4.1.2).
     const bool unsynchronised = header.majorVersion == 3 && (header.flags & HeaderFlag::kUnsynchronisation);
     buffer_ = std::make_unique<TagReadBuffer>(file_, tagOffset_, header.tagSize, unsynchronised, tag_.progress_);
 
@@ -170,7 +170,8 @@ void TagLoader::readFrames() {
 }
 
 void TagLoader::notePadding(std::uint32_t paddingFound) {
-    // Version 3 declares its padding; a mismatch is only worth a warning.
+    // Version 3 declares its padding (id3v2.3.0 §3.2); a mismatch is only
+    // worth a warning. Version 4 only allows it (id3v2.4.0-structure §3.3).
     if (tag_.majorVersion_ == 3 && tag_.paddingSize_ != 0) {
         if (tag_.paddingSize_ != paddingFound) warn(LoadWarning::kPaddingSizeDiffers);
     } else {

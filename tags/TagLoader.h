@@ -50,7 +50,8 @@ private:
 };
 
 // Where the frames end and the padding begins: bytes that are all zero (also
-// none at all), or that begin with "MP3e", which some encoders left there.
+// none at all; id3v2.3.0 §3, id3v2.4.0-structure §3.3), or that begin with
+// "MP3e", which some encoders left there.
 bool IsPadding(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace plk

@@ -1,7 +1,8 @@
 // The read-ahead buffer a tag body is parsed through: four 16 KiB segments
 // forming one 64 KiB circular buffer, so a tag of any size is read with
 // bounded memory. For a version 3 tag with the unsynchronisation flag the
-// inserted zeros are taken out inside the buffer as it is filled.
+// inserted zeros are taken out inside the buffer as it is filled: version 3
+// unsynchronises the whole tag after its header (id3v2.3.0 §5).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
-// Decoding the text of a text frame into 8-bit characters U+0000 to U+00FF,
-// which is all the program's labels can show.
+// Decoding the text of a text frame (id3v2.3.0 §4.2, id3v2.4.0-frames §4.2)
+// into 8-bit characters U+0000 to U+00FF, which is all the program's labels
+// can show. The encodings are those of id3v2.4.0-structure §4 (version 3 has
+// only 0 and 1: id3v2.3.0 §3.3).
 #pragma once
 
 #include <cstddef>
@@ -13,7 +15,7 @@ constexpr std::uint8_t kLatin1 = 0;
 constexpr std::uint8_t kUtf16 = 1;             // with a byte order mark
 constexpr std::uint8_t kUtf16BigEndian = 2;
 constexpr std::uint8_t kUtf8 = 3;
-constexpr std::uint8_t kUtf16LittleEndian = 9;  // written by some taggers, no mark
+constexpr std::uint8_t kUtf16LittleEndian = 9;  // in neither document; written by some taggers, no mark
 }  // namespace TextEncoding
 
 // Decodes the bytes after a frame's encoding byte into text and returns a
