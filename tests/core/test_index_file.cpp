@@ -69,8 +69,8 @@ TEST(LibraryRecord, LongPathIsCutAndTheTailKeepsTheEarlierPath) {
     EXPECT_EQ(record.path(), std::string(255, 'x'));
     record.setPath("C:\\short");
     EXPECT_EQ(record.path(), "C:\\short");
-    EXPECT_EQ(record.PathChars[8], 'x');  // the writer's record keeps the old tail
-    EXPECT_EQ(record.PathChars[254], 'x');
+    EXPECT_EQ(record.Path.chars[8], 'x');  // the writer's record keeps the old tail
+    EXPECT_EQ(record.Path.chars[254], 'x');
 }
 
 TEST_F(IndexFileTest, MissingFileMeansNoLibraryAndLeavesTheListAlone) {

@@ -93,7 +93,7 @@ TEST_F(SearchThreadTest, RecordsAreNumberedFromOneAndKeepTheStaleTail) {
     loadIndex(index, raw);
     const std::string first = m + "a-long-name-first.mp3";
     const std::string second = m + "Sub\\b.ogg";
-    EXPECT_EQ(std::string(raw[1].PathChars + second.size(), first.size() - second.size()),
+    EXPECT_EQ(std::string(raw[1].Path.chars + second.size(), first.size() - second.size()),
               first.substr(second.size()));
 }
 
