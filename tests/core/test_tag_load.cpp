@@ -364,11 +364,8 @@ TEST(TagExtendedHeader, Version4FlagDataBeyondTheSizeIsAbsent) {
                   0x0000);
         EXPECT_EQ(tag.extendedHeaderSize(), header.size());
         EXPECT_EQ(tag.crc(), 0u);
-        std::string text;
-        EXPECT_EQ(tag.GetTextFrame("TIT2", text), TextCode::kOk);
-        EXPECT_EQ(text, "Title");
-        EXPECT_EQ(tag.GetTextFrame("TPE1", text), TextCode::kOk);
-        EXPECT_EQ(text, "Artist");
+        EXPECT_EQ(textOf(tag, "TIT2"), "Title");
+        EXPECT_EQ(textOf(tag, "TPE1"), "Artist");
     }
 }
 

@@ -64,11 +64,8 @@ TEST(TagUnsynchronisation, SmallPatterns) {
 TEST(TagUnsynchronisation, TextThroughAWriter) {
     Tid3v2tag tag;
     ASSERT_EQ(loadBytes(tag, TagBuilder(3).text("TIT2", "\xFF\xE0t\xFF").text("TPE1", "A").unsynchroniseBody().build()), 0);
-    std::string text;
-    EXPECT_EQ(tag.GetTextFrame("TIT2", text), TextCode::kOk);
-    EXPECT_EQ(text, "\xFF\xE0t\xFF");
-    EXPECT_EQ(tag.GetTextFrame("TPE1", text), TextCode::kOk);
-    EXPECT_EQ(text, "A");
+    EXPECT_EQ(textOf(tag, "TIT2"), "\xFF\xE0t\xFF");
+    EXPECT_EQ(textOf(tag, "TPE1"), "A");
 }
 
 TEST(TagUnsynchronisation, SizesCountTheRealBytes) {

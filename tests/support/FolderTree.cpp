@@ -6,7 +6,7 @@
 
 namespace plk::test {
 
-std::string TempPath(const std::string& name) {
+std::string tempPath(const std::string& name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     return folder + name;

@@ -7,7 +7,7 @@
 namespace plk::test {
 
 // name inside the system's temporary folder.
-std::string TempPath(const std::string& name);
+std::string tempPath(const std::string& name);
 
 // Removes folder (with a trailing backslash) and everything below it.
 // Read-only, hidden and system entries are cleared first, since

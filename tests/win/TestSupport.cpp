@@ -10,7 +10,7 @@ namespace plk::test {
 
 TempTree::TempTree() {
     static int counter = 0;
-    root_ = TempPath("plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\");
+    root_ = tempPath("plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\");
     removeFolderTree(root_);
     CreateDirectoryA(root_.c_str(), nullptr);
 }

@@ -17,7 +17,7 @@ namespace {
 class ReadOnlyIndexTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = test::TempPath("plk-readonly-index.dat");
+        path_ = test::tempPath("plk-readonly-index.dat");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         TLibraryRecord record{};
         record.setNumber(1);

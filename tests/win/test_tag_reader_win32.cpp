@@ -33,7 +33,7 @@ std::vector<unsigned char> SmallTag() {
 class TagReaderWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = test::TempPath("plk-tag-reader-test.mp3");
+        path_ = test::tempPath("plk-tag-reader-test.mp3");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         const std::vector<unsigned char> bytes = SmallTag();
         KernelHandle file = Open(GENERIC_WRITE, 0, CREATE_ALWAYS);
