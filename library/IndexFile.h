@@ -29,7 +29,7 @@ void readRecords(File& file, std::size_t count, TLibrary& library);
 
 // The main window's reload: noLibrary says whether the file was missing.
 // It is set before the file is opened, so a file that exists but cannot be
-// read leaves noLibrary false, whatever LoadIndex throws.
+// read leaves noLibrary false, whatever loadIndex throws.
 void reloadIndex(const std::string& path, TLibrary& library, bool& noLibrary);
 
 // The writing side, used by a rebuild run.
