@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "win32/Handles.h"
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 
@@ -34,12 +34,12 @@ void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& 
     // thread's last error, so the returned code is the one to report.
     const LONG status = RegCreateKeyExA(Root(hive), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                         KEY_WRITE, nullptr, &opened, nullptr);
-    if (status != ERROR_SUCCESS) throw std::runtime_error(SystemMessage(static_cast<unsigned long>(status)));
+    if (status != ERROR_SUCCESS) throw std::runtime_error(systemMessage(static_cast<unsigned long>(status)));
     const RegistryKey key(opened);
     const LONG written = RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
                                         reinterpret_cast<const BYTE*>(text.c_str()),
                                         static_cast<DWORD>(text.size() + 1));
-    if (written != ERROR_SUCCESS) throw std::runtime_error(SystemMessage(static_cast<unsigned long>(written)));
+    if (written != ERROR_SUCCESS) throw std::runtime_error(systemMessage(static_cast<unsigned long>(written)));
 }
 
 bool RunValueExists(RunHive hive, const std::string& name) {

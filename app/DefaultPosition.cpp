@@ -7,13 +7,13 @@ const int kMargin = 50;
 
 }  // namespace
 
-ScreenPoint DefaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar) {
+ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar) {
     const int rightOffset = taskbar.left > 0 ? screenWidth - taskbar.left : 0;
     const int bottomOffset = taskbar.top > 0 ? screenHeight - taskbar.top : 0;
     return ScreenPoint{screenWidth - kMargin - rightOffset, screenHeight - kMargin - bottomOffset};
 }
 
-ScreenPoint DefaultPositionFromWorkArea(const ScreenRect& workArea) {
+ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea) {
     return ScreenPoint{workArea.right - kMargin, workArea.bottom - kMargin};
 }
 

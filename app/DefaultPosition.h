@@ -17,11 +17,11 @@ struct ScreenRect {
 // From the primary screen's size and the taskbar's rectangle. Only the
 // taskbar's left and top edges matter: an edge at 0 or less means the
 // taskbar does not cut into that side.
-ScreenPoint DefaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar);
+ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar);
 
 // When the taskbar cannot be asked for: the same place, measured from the
 // work area (the screen less the taskbar), which gives the same result for
 // a taskbar at any edge.
-ScreenPoint DefaultPositionFromWorkArea(const ScreenRect& workArea);
+ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea);
 
 }  // namespace plk

@@ -38,12 +38,12 @@ ScreenPoint DefaultButtonPosition() {
     APPBARDATA taskbar{};
     taskbar.cbSize = sizeof taskbar;
     if (SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar))
-        return DefaultPosition(width, height,
+        return defaultPosition(width, height,
                                ScreenRect{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom});
     RECT work{};
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-        return DefaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom});
-    return DefaultPositionFromWorkArea(ScreenRect{0, 0, width, height});
+        return defaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom});
+    return defaultPositionFromWorkArea(ScreenRect{0, 0, width, height});
 }
 
 // Start-up goes on after a failing step: each step is run on its own, its

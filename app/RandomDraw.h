@@ -8,10 +8,10 @@
 namespace plk {
 
 // seed × 134775813 + 1, modulo 2^32.
-std::uint32_t NextSeed(std::uint32_t seed);
+std::uint32_t nextSeed(std::uint32_t seed);
 
 // Advances seed and returns an index in 0 .. count − 1: the upper 32 bits of
 // the 64-bit product of the new seed and count. count must not be 0.
-std::uint32_t DrawIndex(std::uint32_t& seed, std::uint32_t count);
+std::uint32_t drawIndex(std::uint32_t& seed, std::uint32_t count);
 
 }  // namespace plk

@@ -24,7 +24,7 @@ struct SongPick {
 // Draws records of library (which must not be empty) until one names an
 // existing file, reseeding from seedSource before every draw as the clock
 // does in the program. Gives up after maxDraws draws with found false.
-SongPick PickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
+SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
                           const std::function<bool(const std::string&)>& exists,
                           int maxDraws = kMaxSongDraws);
 

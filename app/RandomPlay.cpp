@@ -7,7 +7,7 @@
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
 #include "library/RebuildDialog.h"
-#include "platform/File.h"
+#include "platform/FileAttributes.h"
 #include "win32/Notice.h"
 
 namespace plk {
@@ -37,28 +37,28 @@ std::uint32_t ClockSeed() {
 
 }  // namespace
 
-void TForm1::ReadIndex() { ReloadIndex(IndexFileName, Library, NoLibrary); }
+void TForm1::ReadIndex() { reloadIndex(IndexFileName, Library, NoLibrary); }
 
 void TForm1::Image1Click() { runRandomizedFile(); }
 
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = PickExistingSong(Library, ClockSeed, FileExists);
+    const SongPick pick = pickExistingSong(Library, ClockSeed, fileExists);
     if (!pick.found) return offerRebuild(NoneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
 }
 
 void TForm1::playAgain() {
-    if (LastSong.empty() || !FileExists(LastSong)) return;
+    if (LastSong.empty() || !fileExists(LastSong)) return;
     openSong(LastSong);
 }
 
 void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
-    if (IsMp3Path(path)) ShowID3(path);
+    if (isMp3Path(path)) ShowID3(path);
     // No verb: the file type's default action. What the shell makes of a
     // file without an associated program is its own business.
     ShellExecuteA(hwnd(), nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);

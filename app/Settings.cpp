@@ -28,11 +28,11 @@ std::string TSettings::readString(const char* key, const std::string& fallback) 
 }
 
 int TSettings::readInteger(const char* key, int fallback) const {
-    return ParseSettingsInteger(readString(key, std::string()), fallback);
+    return parseSettingsInteger(readString(key, std::string()), fallback);
 }
 
 bool TSettings::readBool(const char* key, bool fallback) const {
-    return ParseSettingsBool(readString(key, std::string()), fallback);
+    return parseSettingsBool(readString(key, std::string()), fallback);
 }
 
 void TSettings::writeString(const char* key, const std::string& value) const {

@@ -1,17 +1,19 @@
 #include "library/FolderWalk.h"
 
+#include "platform/FileAttributes.h"
+
 namespace plk {
 
-std::string StartFolderOf(const std::string& typed) {
+std::string startFolderOf(const std::string& typed) {
     if (typed.empty() || typed.back() != '\\') return typed + '\\';
     return typed;
 }
 
-bool IsIndexedEntry(const FolderEntry& entry) { return !(entry.attributes & file_attribute::kDirectory); }
+bool isIndexedEntry(const FolderEntry& entry) { return !(entry.attributes & FileAttribute::kDirectory); }
 
-bool IsEnteredFolder(const FolderEntry& entry) {
-    if (!(entry.attributes & file_attribute::kDirectory)) return false;
-    if (entry.attributes & (file_attribute::kHidden | file_attribute::kSystem)) return false;
+bool isEnteredFolder(const FolderEntry& entry) {
+    if (!(entry.attributes & FileAttribute::kDirectory)) return false;
+    if (entry.attributes & (FileAttribute::kHidden | FileAttribute::kSystem)) return false;
     return entry.name != "." && entry.name != "..";
 }
 
@@ -32,7 +34,7 @@ void FolderWalk::searchFolder(const std::string& folder, const std::vector<std::
 void FolderWalk::findFiles(const std::string& folder, const std::string& pattern) {
     lister_.list(folder + pattern, [&](const FolderEntry& entry) {
         if (events_.abandoned()) return false;
-        if (IsIndexedEntry(entry)) events_.fileFound(folder + entry.name);
+        if (isIndexedEntry(entry)) events_.fileFound(folder + entry.name);
         return true;
     });
 }
@@ -41,7 +43,7 @@ std::vector<std::string> FolderWalk::subFolders(const std::string& folder) {
     std::vector<std::string> names;
     lister_.list(folder + "*.*", [&](const FolderEntry& entry) {
         if (events_.abandoned()) return false;
-        if (IsEnteredFolder(entry)) names.push_back(entry.name);
+        if (isEnteredFolder(entry)) names.push_back(entry.name);
         return true;
     });
     return names;

@@ -11,17 +11,9 @@
 
 namespace plk {
 
-// Attribute bits as the Windows directory listing reports them.
-namespace file_attribute {
-const std::uint32_t kReadOnly = 0x01;
-const std::uint32_t kHidden = 0x02;
-const std::uint32_t kSystem = 0x04;
-const std::uint32_t kDirectory = 0x10;
-}  // namespace file_attribute
-
 struct FolderEntry {
     std::string name;  // the long name, in the letter case the listing gives
-    std::uint32_t attributes = 0;
+    std::uint32_t attributes = 0;  // FileAttribute bits
 };
 
 class FolderLister {
@@ -35,15 +27,15 @@ public:
 
 // The folder a run starts in: the text exactly as typed, with a backslash
 // appended when it does not end in one ("D:" becomes the root "D:\").
-std::string StartFolderOf(const std::string& typed);
+std::string startFolderOf(const std::string& typed);
 
 // A listed entry that is indexed when its name matches a pattern: any file,
 // hidden, system and read-only ones included; never a folder.
-bool IsIndexedEntry(const FolderEntry& entry);
+bool isIndexedEntry(const FolderEntry& entry);
 
 // A listed entry that the walk enters: a folder that is neither hidden nor
 // system, other than "." and "..".
-bool IsEnteredFolder(const FolderEntry& entry);
+bool isEnteredFolder(const FolderEntry& entry);
 
 class FolderWalk {
 public:

@@ -2,56 +2,55 @@
 
 #include <algorithm>
 
+#include "platform/FileAttributes.h"
+
 namespace plk {
 namespace {
 
-// Records are read straight into the library, this many per system call.
+// Records are read straight into the library, up to this many per request.
 const std::size_t kRecordsPerRead = 256;
-
-// Reads records into library[0 .. count) and returns how many whole records
-// arrived: fewer than count when the file shrank under us (a rebuild
-// truncating it).
-std::size_t ReadRecords(File& file, TLibrary& library, std::size_t count) {
-    auto* bytes = reinterpret_cast<unsigned char*>(library.data());
-    std::size_t done = 0;  // in bytes
-    while (done < count * sizeof(TLibraryRecord)) {
-        const std::size_t want = std::min(kRecordsPerRead * sizeof(TLibraryRecord),
-                                          count * sizeof(TLibraryRecord) - done);
-        std::size_t got = 0;
-        try {
-            got = file.read(bytes + done, want);
-        } catch (...) {
-            library.resize(done / sizeof(TLibraryRecord));
-            throw;
-        }
-        done += got;
-        if (got < want) break;
-    }
-    return done / sizeof(TLibraryRecord);
-}
 
 }  // namespace
 
-bool LoadIndex(const std::string& path, TLibrary& library) {
-    if (!FileExists(path)) return false;
-    File file(path, File::Access::Read);
-    const auto count = static_cast<std::size_t>(file.size() / std::int64_t(sizeof(TLibraryRecord)));
-    library.clear();
-    library.shrink_to_fit();  // an index that got smaller gives its memory back
-    library.resize(count);
-    library.resize(ReadRecords(file, library, count));
+bool loadIndex(const std::string& path, TLibrary& library) {
+    if (!fileExists(path)) return false;
+    File file(path, File::Access::kRead);
+    readRecords(file, static_cast<std::size_t>(file.size() / std::int64_t(sizeof(TLibraryRecord))), library);
     return true;
 }
 
-void ReloadIndex(const std::string& path, TLibrary& library, bool& noLibrary) {
-    noLibrary = !FileExists(path);
-    if (!noLibrary) LoadIndex(path, library);
+void readRecords(File& file, std::size_t count, TLibrary& library) {
+    library.clear();
+    library.shrink_to_fit();  // an index that got smaller gives its memory back
+    library.resize(count);
+    auto* bytes = reinterpret_cast<unsigned char*>(library.data());
+    const std::size_t total = count * sizeof(TLibraryRecord);
+    // Counted for every request, so that a failure keeps all that arrived
+    // before it, part of a multi-record read or not.
+    std::size_t done = 0;
+    try {
+        while (done < total) {
+            const std::size_t got =
+                file.readSome(bytes + done, std::min(kRecordsPerRead * sizeof(TLibraryRecord), total - done));
+            if (got == 0) break;
+            done += got;
+        }
+    } catch (...) {
+        library.resize(done / sizeof(TLibraryRecord));
+        throw;
+    }
+    library.resize(done / sizeof(TLibraryRecord));
 }
 
-void IndexWriter::CreateEmpty(const std::string& path) { File(path, File::Access::Create); }
+void reloadIndex(const std::string& path, TLibrary& library, bool& noLibrary) {
+    noLibrary = !fileExists(path);
+    if (!noLibrary) loadIndex(path, library);
+}
+
+void IndexWriter::createEmpty(const std::string& path) { File(path, File::Access::kCreate); }
 
 void IndexWriter::open(const std::string& path) {
-    file_ = File(path, File::Access::ReadWrite);
+    file_ = File(path, File::Access::kReadWrite);
     file_.seekToEnd();
 }
 

@@ -19,18 +19,24 @@ using TLibrary = std::vector<TLibraryRecord>;
 // so that a running rebuild can keep writing, and so that a read-only index
 // loads. Throws FileError when the file cannot be opened (library untouched)
 // or a read fails (library holds the whole records read before the failure).
-bool LoadIndex(const std::string& path, TLibrary& library);
+bool loadIndex(const std::string& path, TLibrary& library);
+
+// Replaces library with up to count whole records read from file's current
+// position: fewer when the file ends first (a rebuild truncated it under us).
+// A failed read throws FileError; library then holds the whole records read
+// before it.
+void readRecords(File& file, std::size_t count, TLibrary& library);
 
 // The main window's reload: noLibrary says whether the file was missing.
 // It is set before the file is opened, so a file that exists but cannot be
-// read leaves noLibrary false, whatever LoadIndex throws.
-void ReloadIndex(const std::string& path, TLibrary& library, bool& noLibrary);
+// read leaves noLibrary false, whatever loadIndex throws.
+void reloadIndex(const std::string& path, TLibrary& library, bool& noLibrary);
 
 // The writing side, used by a rebuild run.
 class IndexWriter {
 public:
     // Creates the file, or truncates it to zero length, and closes it at once.
-    static void CreateEmpty(const std::string& path);
+    static void createEmpty(const std::string& path);
 
     // Opens the existing file shared for reading and writing, at its end.
     void open(const std::string& path);

@@ -16,12 +16,12 @@ void TLibraryRecord::setNumber(std::int32_t value) {
     for (int i = 0; i < 4; ++i) Number[i] = static_cast<unsigned char>(bits >> (8 * i));
 }
 
-std::string TLibraryRecord::path() const { return std::string(PathChars, PathLength); }
+std::string TLibraryRecord::path() const { return std::string(Path.chars, Path.length); }
 
 void TLibraryRecord::setPath(const std::string& path) {
     const std::size_t length = std::min<std::size_t>(path.size(), kMaxPath);
-    PathLength = static_cast<unsigned char>(length);
-    std::memcpy(PathChars, path.data(), length);
+    Path.length = static_cast<unsigned char>(length);
+    std::memcpy(Path.chars, path.data(), length);
 }
 
 }  // namespace plk

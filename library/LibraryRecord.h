@@ -12,9 +12,11 @@ struct TLibraryRecord {
     // Little-endian on disk; the record's 1-based number within the run that
     // wrote it. Nothing reads it back.
     unsigned char Number[4];
-    // A length-prefixed 8-bit string: PathLength significant bytes follow.
-    unsigned char PathLength;
-    char PathChars[kMaxPath];
+    // A length-prefixed 8-bit string: length significant bytes follow.
+    struct {
+        unsigned char length;
+        char chars[kMaxPath];
+    } Path;
 
     std::int32_t number() const;
     void setNumber(std::int32_t value);

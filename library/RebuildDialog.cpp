@@ -6,7 +6,7 @@
 
 #include "app/Forms.h"
 #include "app/PlayButton.h"
-#include "platform/File.h"
+#include "platform/FileAttributes.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/ErrorBox.h"
@@ -25,11 +25,6 @@ const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, 
 
 const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-
-bool FolderExists(const std::string& path) {
-    const long attributes = FileAttributes(path);
-    return attributes != -1 && (attributes & file_attribute::kDirectory);
-}
 
 std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 
@@ -203,10 +198,10 @@ bool TForm3::running() const { return ControlText(item(Button5)) != kStart; }
 
 void TForm3::Start() {
     const std::string typed = ControlText(item(Edit1));
-    const std::string folder = StartFolderOf(typed);
+    const std::string folder = startFolderOf(typed);
     // An empty box would mean "\", the root of the current drive: not what
     // anyone asks for by leaving the box empty.
-    if (typed.empty() || !FolderExists(folder)) {
+    if (typed.empty() || !folderExists(folder)) {
         ShowNotice(NoticeKind::Warning, kNoSuchFolder);
         return;
     }
@@ -220,7 +215,7 @@ void TForm3::Start() {
     }
     // Emptied before anything changes on screen: when it fails, the error box
     // shows and the dialog stays idle.
-    IndexWriter::CreateEmpty(IndexFileName);
+    IndexWriter::createEmpty(IndexFileName);
     // The worker's first step waits for this handler to return.
     SearchObserver& observer = *this;
     SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns},

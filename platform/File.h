@@ -16,7 +16,7 @@ namespace plk {
 // own message, ready for the error box.
 class FileError : public std::runtime_error {
 public:
-    enum class Kind { Open, Io };
+    enum class Kind { kOpen, kIo };
     FileError(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
     Kind kind() const { return kind_; }
 
@@ -24,24 +24,19 @@ private:
     Kind kind_;
 };
 
-// True when a file (not a folder) exists at path.
-bool FileExists(const std::string& path);
-
-// The Windows attribute bits of path (read-only 0x01, hidden 0x02, system
-// 0x04, directory 0x10, ...), or -1 when it does not exist. The POSIX version
-// maps "not writable" to read-only and a leading dot to hidden.
-long FileAttributes(const std::string& path);
-
 class File {
 public:
     enum class Access {
-        Read,        // existing file, read only
-        ReadWrite,   // existing file, read and write
-        Create,      // create, or truncate to zero length, read and write
+        kRead,       // existing file, read only
+        kReadWrite,  // existing file, read and write
+        kCreate,     // create, or truncate to zero length, read and write
     };
 
     File() = default;
     File(const std::string& path, Access access);  // throws FileError(Open)
+    // Takes over a handle the system has already opened (a descriptor on
+    // POSIX), closing it when done.
+    static File adopt(std::intptr_t handle);
     ~File();
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;
@@ -57,6 +52,9 @@ public:
     void seekToEnd();                        // throws FileError(Io)
     // Reads up to count bytes; fewer only at the end of the file.
     std::size_t read(void* buffer, std::size_t count);     // throws FileError(Io)
+    // One request to the system: what it hands over at once, 0 at the end.
+    // A caller that must know how far a failing read got reads this way.
+    std::size_t readSome(void* buffer, std::size_t count); // throws FileError(Io)
     // Writes all of count bytes in one call to the system.
     void write(const void* buffer, std::size_t count);     // throws FileError(Io)
 

@@ -1,4 +1,5 @@
 #include "platform/File.h"
+#include "platform/FileAttributes.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,46 +16,26 @@ int fd(std::intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-}
-
-long FileAttributes(const std::string& path) {
+long fileAttributes(const std::string& path) {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) return -1;
     long bits = 0;
-    if (::access(path.c_str(), W_OK) != 0) bits |= 0x01;
+    if (::access(path.c_str(), W_OK) != 0) bits |= FileAttribute::kReadOnly;
     const std::size_t slash = path.find_last_of('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (!name.empty() && name[0] == '.') bits |= 0x02;
-    if (S_ISDIR(st.st_mode)) bits |= 0x10;
-    return bits == 0 ? 0x80 : bits;  // 0x80: "normal", as Windows reports a plain file
+    if (!name.empty() && name[0] == '.') bits |= FileAttribute::kHidden;
+    if (S_ISDIR(st.st_mode)) bits |= FileAttribute::kDirectory;
+    return bits == 0 ? FileAttribute::kNormal : bits;  // as Windows reports a plain file
 }
 
 File::File(const std::string& path, Access access) {
     int flags = O_RDONLY;
-    if (access == Access::ReadWrite) flags = O_RDWR;
-    if (access == Access::Create) flags = O_RDWR | O_CREAT | O_TRUNC;
+    if (access == Access::kReadWrite) flags = O_RDWR;
+    if (access == Access::kCreate) flags = O_RDWR | O_CREAT | O_TRUNC;
     const int opened = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-    if (opened < 0) fail(FileError::Kind::Open);
+    if (opened < 0) fail(FileError::Kind::kOpen);
     handle_ = opened;
 }
-
-File::~File() { close(); }
-
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
-bool File::isOpen() const { return handle_ >= 0; }
 
 void File::close() {
     if (handle_ >= 0) ::close(fd(handle_));
@@ -63,41 +44,36 @@ void File::close() {
 
 std::int64_t File::size() const {
     struct stat st;
-    if (::fstat(fd(handle_), &st) != 0) fail(FileError::Kind::Io);
+    if (::fstat(fd(handle_), &st) != 0) fail(FileError::Kind::kIo);
     return st.st_size;
 }
 
 std::int64_t File::position() const {
     const off_t at = ::lseek(fd(handle_), 0, SEEK_CUR);
-    if (at < 0) fail(FileError::Kind::Io);
+    if (at < 0) fail(FileError::Kind::kIo);
     return at;
 }
 
 void File::seek(std::int64_t offset) {
-    if (::lseek(fd(handle_), static_cast<off_t>(offset), SEEK_SET) < 0) fail(FileError::Kind::Io);
+    if (::lseek(fd(handle_), static_cast<off_t>(offset), SEEK_SET) < 0) fail(FileError::Kind::kIo);
 }
 
 void File::seekToEnd() {
-    if (::lseek(fd(handle_), 0, SEEK_END) < 0) fail(FileError::Kind::Io);
+    if (::lseek(fd(handle_), 0, SEEK_END) < 0) fail(FileError::Kind::kIo);
 }
 
-std::size_t File::read(void* buffer, std::size_t count) {
-    auto* at = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t got = ::read(fd(handle_), at + done, count - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) fail(FileError::Kind::Io);
-        if (got == 0) break;
-        done += static_cast<std::size_t>(got);
+std::size_t File::readSome(void* buffer, std::size_t count) {
+    for (;;) {
+        const ssize_t got = ::read(fd(handle_), buffer, count);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) fail(FileError::Kind::kIo);
     }
-    return done;
 }
 
 void File::write(const void* buffer, std::size_t count) {
     const ssize_t put = ::write(fd(handle_), buffer, count);
-    if (put < 0) fail(FileError::Kind::Io);
-    if (static_cast<std::size_t>(put) != count) throw FileError(FileError::Kind::Io, "Disk full");
+    if (put < 0) fail(FileError::Kind::kIo);
+    if (static_cast<std::size_t>(put) != count) throw FileError(FileError::Kind::kIo, "Disk full");
 }
 
 }  // namespace plk

@@ -1,51 +1,32 @@
 #include "platform/File.h"
+#include "platform/FileAttributes.h"
 
 #include <windows.h>
 
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 namespace {
 
-[[noreturn]] void fail(FileError::Kind kind) { throw FileError(kind, SystemMessage(GetLastError())); }
+[[noreturn]] void fail(FileError::Kind kind) { throw FileError(kind, systemMessage(GetLastError())); }
 
 HANDLE native(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-long FileAttributes(const std::string& path) {
+long fileAttributes(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes == INVALID_FILE_ATTRIBUTES ? -1 : static_cast<long>(attributes);
 }
 
 File::File(const std::string& path, Access access) {
-    const DWORD wanted = access == Access::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const DWORD disposition = access == Access::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+    const DWORD wanted = access == Access::kRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD disposition = access == Access::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
     const HANDLE opened = CreateFileA(path.c_str(), wanted, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) fail(FileError::Kind::Open);
+    if (opened == INVALID_HANDLE_VALUE) fail(FileError::Kind::kOpen);
     handle_ = reinterpret_cast<std::intptr_t>(opened);
 }
-
-File::~File() { close(); }
-
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
-bool File::isOpen() const { return handle_ != -1; }
 
 void File::close() {
     if (handle_ != -1) CloseHandle(native(handle_));
@@ -54,45 +35,38 @@ void File::close() {
 
 std::int64_t File::size() const {
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(native(handle_), &size)) fail(FileError::Kind::Io);
+    if (!GetFileSizeEx(native(handle_), &size)) fail(FileError::Kind::kIo);
     return size.QuadPart;
 }
 
 std::int64_t File::position() const {
     LARGE_INTEGER zero{}, at;
-    if (!SetFilePointerEx(native(handle_), zero, &at, FILE_CURRENT)) fail(FileError::Kind::Io);
+    if (!SetFilePointerEx(native(handle_), zero, &at, FILE_CURRENT)) fail(FileError::Kind::kIo);
     return at.QuadPart;
 }
 
 void File::seek(std::int64_t offset) {
     LARGE_INTEGER to;
     to.QuadPart = offset;
-    if (!SetFilePointerEx(native(handle_), to, nullptr, FILE_BEGIN)) fail(FileError::Kind::Io);
+    if (!SetFilePointerEx(native(handle_), to, nullptr, FILE_BEGIN)) fail(FileError::Kind::kIo);
 }
 
 void File::seekToEnd() {
     LARGE_INTEGER zero{};
-    if (!SetFilePointerEx(native(handle_), zero, nullptr, FILE_END)) fail(FileError::Kind::Io);
+    if (!SetFilePointerEx(native(handle_), zero, nullptr, FILE_END)) fail(FileError::Kind::kIo);
 }
 
-std::size_t File::read(void* buffer, std::size_t count) {
-    auto* at = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        DWORD got = 0;
-        if (!ReadFile(native(handle_), at + done, static_cast<DWORD>(count - done), &got, nullptr))
-            fail(FileError::Kind::Io);
-        if (got == 0) break;
-        done += got;
-    }
-    return done;
+std::size_t File::readSome(void* buffer, std::size_t count) {
+    DWORD got = 0;
+    if (!ReadFile(native(handle_), buffer, static_cast<DWORD>(count), &got, nullptr)) fail(FileError::Kind::kIo);
+    return got;
 }
 
 void File::write(const void* buffer, std::size_t count) {
     DWORD put = 0;
     if (!WriteFile(native(handle_), buffer, static_cast<DWORD>(count), &put, nullptr))
-        fail(FileError::Kind::Io);
-    if (put != count) throw FileError(FileError::Kind::Io, SystemMessage(ERROR_DISK_FULL));
+        fail(FileError::Kind::kIo);
+    if (put != count) throw FileError(FileError::Kind::kIo, systemMessage(ERROR_DISK_FULL));
 }
 
 }  // namespace plk

@@ -12,8 +12,9 @@ seconds=${1:-600}
 shift || true
 mkdir -p "$out/corpus" "$out/tmp"
 
-cmake -S "$root/tests/fuzz" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= >/dev/null
-cmake --build "$out"
+cmake -S "$root" -B "$out" -G Ninja -DPLINKETY_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE= >/dev/null
+cmake --build "$out" --target fuzz_tag
 
 python3 "$root/tests/fuzz/make_large_seeds.py" "$out/seeds-large"
 seeds=("$out/seeds-large")

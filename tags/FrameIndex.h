@@ -33,7 +33,7 @@ struct TFrameRecord {
 
 class TFrameIndex {
 public:
-    std::uint32_t Count() const { return static_cast<std::uint32_t>(records_.size()); }
+    std::uint32_t count() const { return static_cast<std::uint32_t>(records_.size()); }
 
     // Appends a record for id (upper-cased; four characters from A-Z and
     // 0-9) and returns the new count, or 0 and adds nothing when the id is
@@ -42,48 +42,47 @@ public:
     void Clear() { records_.clear(); }
 
     // The number of the first frame with exactly this id, or 0.
-    std::uint32_t Find(const std::string& id) const;
+    std::uint32_t find(const std::string& id) const;
 
-    // 0 done; -1 the frame is not (or no longer) marked unsynchronised;
-    // 4 failure.
+    // Each returns a FrameStep result (TagCodes.h). Undoing
+    // unsynchronisation: kDone, kNotMarked or kFailed.
     int RemoveUnsynchronisation(std::uint32_t number);
-    // 0 done; -2 done, but the inflated size is not the one declared;
-    // 4 zlib failure (record unchanged); 2 still unsynchronised;
-    // 1 encrypted; -1 not compressed.
+    // Inflating: kDone, kLengthDiffers, kFailed, kStillUnsynchronised,
+    // kEncrypted or kNotMarked (not compressed).
     int Decompress(std::uint32_t number);
 
     // Field accessors. Every one throws FrameRangeError for a bad number.
-    const TFrameRecord& Record(std::uint32_t number) const;
-    bool Modified(std::uint32_t number) const { return Record(number).modified; }
-    std::uint32_t FrameOffset(std::uint32_t number) const { return Record(number).frameOffset; }
-    std::uint32_t HeaderLength(std::uint32_t number) const { return Record(number).headerLength; }
-    const std::string& FrameId(std::uint32_t number) const { return Record(number).frameId; }
-    std::uint8_t StatusFlags(std::uint32_t number) const { return Record(number).statusFlags; }
-    std::uint8_t FormatFlags(std::uint32_t number) const { return Record(number).formatFlags; }
-    std::uint8_t StatusFlagsAsRead(std::uint32_t number) const { return Record(number).statusFlagsAsRead; }
-    std::uint8_t FormatFlagsAsRead(std::uint32_t number) const { return Record(number).formatFlagsAsRead; }
-    std::uint32_t DataLength(std::uint32_t number) const { return Record(number).dataLength; }
-    std::uint8_t EncryptionMethod(std::uint32_t number) const { return Record(number).encryptionMethod; }
-    std::uint8_t GroupIdentifier(std::uint32_t number) const { return Record(number).groupIdentifier; }
-    std::uint32_t DataSize(std::uint32_t number) const {
-        return static_cast<std::uint32_t>(Record(number).data.size());
+    const TFrameRecord& record(std::uint32_t number) const;
+    bool modified(std::uint32_t number) const { return record(number).modified; }
+    std::uint32_t frameOffset(std::uint32_t number) const { return record(number).frameOffset; }
+    std::uint32_t headerLength(std::uint32_t number) const { return record(number).headerLength; }
+    const std::string& frameId(std::uint32_t number) const { return record(number).frameId; }
+    std::uint8_t statusFlags(std::uint32_t number) const { return record(number).statusFlags; }
+    std::uint8_t formatFlags(std::uint32_t number) const { return record(number).formatFlags; }
+    std::uint8_t statusFlagsAsRead(std::uint32_t number) const { return record(number).statusFlagsAsRead; }
+    std::uint8_t formatFlagsAsRead(std::uint32_t number) const { return record(number).formatFlagsAsRead; }
+    std::uint32_t dataLength(std::uint32_t number) const { return record(number).dataLength; }
+    std::uint8_t encryptionMethod(std::uint32_t number) const { return record(number).encryptionMethod; }
+    std::uint8_t groupIdentifier(std::uint32_t number) const { return record(number).groupIdentifier; }
+    std::uint32_t dataSize(std::uint32_t number) const {
+        return static_cast<std::uint32_t>(record(number).data.size());
     }
-    const std::vector<std::uint8_t>& Data(std::uint32_t number) const { return Record(number).data; }
+    const std::vector<std::uint8_t>& data(std::uint32_t number) const { return record(number).data; }
 
     // Write accessors for what the parse fills. Flag and data writes mark the
     // record modified.
-    void SetFrameOffset(std::uint32_t number, std::uint32_t value) { Writable(number).frameOffset = value; }
-    void SetHeaderLength(std::uint32_t number, std::uint32_t value) { Writable(number).headerLength = value; }
-    void SetStatusFlags(std::uint32_t number, std::uint8_t flags);
-    void SetFormatFlags(std::uint32_t number, std::uint8_t flags);
-    void SetFlagsAsRead(std::uint32_t number, std::uint8_t statusFlags, std::uint8_t formatFlags);
-    void SetDataLength(std::uint32_t number, std::uint32_t value) { Writable(number).dataLength = value; }
-    void SetEncryptionMethod(std::uint32_t number, std::uint8_t value) { Writable(number).encryptionMethod = value; }
-    void SetGroupIdentifier(std::uint32_t number, std::uint8_t value) { Writable(number).groupIdentifier = value; }
-    void SetData(std::uint32_t number, std::vector<std::uint8_t> data);
+    void setFrameOffset(std::uint32_t number, std::uint32_t value) { writable(number).frameOffset = value; }
+    void setHeaderLength(std::uint32_t number, std::uint32_t value) { writable(number).headerLength = value; }
+    void setStatusFlags(std::uint32_t number, std::uint8_t flags);
+    void setFormatFlags(std::uint32_t number, std::uint8_t flags);
+    void setFlagsAsRead(std::uint32_t number, std::uint8_t statusFlags, std::uint8_t formatFlags);
+    void setDataLength(std::uint32_t number, std::uint32_t value) { writable(number).dataLength = value; }
+    void setEncryptionMethod(std::uint32_t number, std::uint8_t value) { writable(number).encryptionMethod = value; }
+    void setGroupIdentifier(std::uint32_t number, std::uint8_t value) { writable(number).groupIdentifier = value; }
+    void setData(std::uint32_t number, std::vector<std::uint8_t> data);
 
 private:
-    TFrameRecord& Writable(std::uint32_t number);
+    TFrameRecord& writable(std::uint32_t number);
 
     std::vector<TFrameRecord> records_;
 };

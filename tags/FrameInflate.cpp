@@ -25,17 +25,17 @@ private:
     bool ok_ = false;
 };
 
-std::size_t RoundUpTo256(std::size_t size) { return (size + 255) / 256 * 256; }
+std::size_t roundUpTo256(std::size_t size) { return (size + 255) / 256 * 256; }
 
 }  // namespace
 
-std::uint32_t InflateLimit(std::uint32_t declaredLength) {
-    return std::min(std::max(declaredLength, InflateLimitUndeclared), InflateLimitHard);
+std::uint32_t inflateLimit(std::uint32_t declaredLength) {
+    return std::min(std::max(declaredLength, kInflateLimitUndeclared), kInflateLimitHard);
 }
 
-bool InflateFrame(const std::vector<std::uint8_t>& data, std::uint32_t declaredLength,
+bool inflateFrame(const std::vector<std::uint8_t>& data, std::uint32_t declaredLength,
                   std::vector<std::uint8_t>& inflated) {
-    const std::size_t limit = InflateLimit(declaredLength);
+    const std::size_t limit = inflateLimit(declaredLength);
     // One byte beyond the limit tells a stream that ends exactly at the limit
     // from one that would go on.
     const std::size_t room = limit + 1;
@@ -47,11 +47,11 @@ bool InflateFrame(const std::vector<std::uint8_t>& data, std::uint32_t declaredL
     // inflates in one go, but not beyond what deflate can make of this much
     // input (about 1032 to 1): a small frame declaring megabytes gets no
     // megabytes up front. Grow geometrically from there.
-    std::size_t capacity = RoundUpTo256(std::max<std::size_t>(data.size(), 1));
+    std::size_t capacity = roundUpTo256(std::max<std::size_t>(data.size(), 1));
     if (declaredLength > 0) {
         const std::uint64_t reachable = std::uint64_t{data.size()} * 1032 + 64;
         const std::uint64_t start = std::min<std::uint64_t>(declaredLength, reachable);
-        capacity = std::max(capacity, RoundUpTo256(static_cast<std::size_t>(std::min<std::uint64_t>(start, room))));
+        capacity = std::max(capacity, roundUpTo256(static_cast<std::size_t>(std::min<std::uint64_t>(start, room))));
     }
     std::vector<std::uint8_t> out(std::min(capacity, room));
 

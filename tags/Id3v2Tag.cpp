@@ -11,46 +11,47 @@ namespace plk {
 
 std::uint16_t Tid3v2tag::LoadFromFile(const std::string& fileName, std::uint64_t tagOffset) {
     TagLoader loader(*this);
-    return loader.Load(fileName, static_cast<std::uint32_t>(tagOffset));
+    return loader.load(fileName, static_cast<std::uint32_t>(tagOffset));
 }
 
 std::uint8_t Tid3v2tag::GetTextFrame(const std::string& frameId, std::string& text) {
     text.clear();
-    // Only plain text frames: TXXX carries a description before its value.
-    if (frameId.size() != 4 || frameId[0] != 'T' || frameId == "TXXX") return TextCode::NotServed;
-    const std::uint32_t number = frameIndex_.Find(frameId);
-    if (number == 0) return TextCode::NoSuchFrame;
+    // Only plain text frames: TXXX carries a description before its value
+    // (id3v2.3.0 §4.2.2, id3v2.4.0-frames §4.2.6).
+    if (frameId.size() != 4 || frameId[0] != 'T' || frameId == "TXXX") return TextCode::kNotServed;
+    const std::uint32_t number = frameIndex_.find(frameId);
+    if (number == 0) return TextCode::kNoSuchFrame;
 
-    const std::uint8_t asRead = frameIndex_.FormatFlagsAsRead(number);
-    if (asRead & FormatFlag::Unsynchronisation) frameIndex_.RemoveUnsynchronisation(number);
-    if (asRead & FormatFlag::Encryption) return TextCode::Encrypted;
+    const std::uint8_t asRead = frameIndex_.formatFlagsAsRead(number);
+    if (asRead & FormatFlag::kUnsynchronisation) frameIndex_.RemoveUnsynchronisation(number);
+    if (asRead & FormatFlag::kEncryption) return TextCode::kEncrypted;
     // A frame that will not inflate is decoded as it stands; its text code
     // will usually say what became of it.
-    if (asRead & FormatFlag::Compression) frameIndex_.Decompress(number);
+    if (asRead & FormatFlag::kCompression) frameIndex_.Decompress(number);
 
-    const std::vector<std::uint8_t>& data = frameIndex_.Data(number);
-    if (data.empty()) return TextCode::Empty;
+    const std::vector<std::uint8_t>& data = frameIndex_.data(number);
+    if (data.empty()) return TextCode::kEmpty;
     return DecodeText(data.data() + 1, data.size() - 1, data[0], text);
 }
 
-void Tid3v2tag::SetFlag(std::uint8_t& flags, std::uint8_t bit, bool on) {
+void Tid3v2tag::setFlag(std::uint8_t& flags, std::uint8_t bit, bool on) {
     flags = static_cast<std::uint8_t>(on ? flags | bit : flags & ~bit);
     modified_ = true;
 }
 
-bool Tid3v2tag::Unsynchronisation() const { return headerFlags_ & HeaderFlag::Unsynchronisation; }
-void Tid3v2tag::SetUnsynchronisation(bool on) { SetFlag(headerFlags_, HeaderFlag::Unsynchronisation, on); }
-bool Tid3v2tag::ExtendedHeaderPresent() const { return headerFlags_ & HeaderFlag::ExtendedHeader; }
-void Tid3v2tag::SetExtendedHeaderPresent(bool on) { SetFlag(headerFlags_, HeaderFlag::ExtendedHeader, on); }
-bool Tid3v2tag::Experimental() const { return headerFlags_ & HeaderFlag::Experimental; }
-void Tid3v2tag::SetExperimental(bool on) { SetFlag(headerFlags_, HeaderFlag::Experimental, on); }
-bool Tid3v2tag::FooterPresent() const { return headerFlags_ & HeaderFlag::Footer; }
-void Tid3v2tag::SetFooterPresent(bool on) { SetFlag(headerFlags_, HeaderFlag::Footer, on); }
-bool Tid3v2tag::TagIsUpdate() const { return extendedFlags_ & ExtendedFlag::Update; }
-void Tid3v2tag::SetTagIsUpdate(bool on) { SetFlag(extendedFlags_, ExtendedFlag::Update, on); }
-bool Tid3v2tag::CrcPresent() const { return extendedFlags_ & ExtendedFlag::Crc; }
-void Tid3v2tag::SetCrcPresent(bool on) { SetFlag(extendedFlags_, ExtendedFlag::Crc, on); }
-bool Tid3v2tag::RestrictionsPresent() const { return extendedFlags_ & ExtendedFlag::Restrictions; }
-void Tid3v2tag::SetRestrictionsPresent(bool on) { SetFlag(extendedFlags_, ExtendedFlag::Restrictions, on); }
+bool Tid3v2tag::unsynchronisation() const { return headerFlags_ & HeaderFlag::kUnsynchronisation; }
+void Tid3v2tag::setUnsynchronisation(bool on) { setFlag(headerFlags_, HeaderFlag::kUnsynchronisation, on); }
+bool Tid3v2tag::extendedHeaderPresent() const { return headerFlags_ & HeaderFlag::kExtendedHeader; }
+void Tid3v2tag::setExtendedHeaderPresent(bool on) { setFlag(headerFlags_, HeaderFlag::kExtendedHeader, on); }
+bool Tid3v2tag::experimental() const { return headerFlags_ & HeaderFlag::kExperimental; }
+void Tid3v2tag::setExperimental(bool on) { setFlag(headerFlags_, HeaderFlag::kExperimental, on); }
+bool Tid3v2tag::footerPresent() const { return headerFlags_ & HeaderFlag::kFooter; }
+void Tid3v2tag::setFooterPresent(bool on) { setFlag(headerFlags_, HeaderFlag::kFooter, on); }
+bool Tid3v2tag::tagIsUpdate() const { return extendedFlags_ & ExtendedFlag::kUpdate; }
+void Tid3v2tag::setTagIsUpdate(bool on) { setFlag(extendedFlags_, ExtendedFlag::kUpdate, on); }
+bool Tid3v2tag::crcPresent() const { return extendedFlags_ & ExtendedFlag::kCrc; }
+void Tid3v2tag::setCrcPresent(bool on) { setFlag(extendedFlags_, ExtendedFlag::kCrc, on); }
+bool Tid3v2tag::restrictionsPresent() const { return extendedFlags_ & ExtendedFlag::kRestrictions; }
+void Tid3v2tag::setRestrictionsPresent(bool on) { setFlag(extendedFlags_, ExtendedFlag::kRestrictions, on); }
 
 }  // namespace plk

@@ -27,49 +27,49 @@ public:
     // and compression in place on first use. Valid after a usable load.
     std::uint8_t GetTextFrame(const std::string& frameId, std::string& text);
 
-    std::uint8_t MajorVersion() const { return majorVersion_; }
-    std::uint8_t Revision() const { return revision_; }
-    std::uint32_t TagSize() const { return tagSize_; }
-    std::uint8_t HeaderFlags() const { return headerFlags_; }
-    std::uint8_t ExtendedFlags() const { return extendedFlags_; }
-    std::uint32_t PaddingSize() const { return paddingSize_; }
-    std::uint32_t ExtendedHeaderSize() const { return extendedHeaderSize_; }
-    std::uint32_t Crc() const { return crc_; }
-    std::uint8_t Restrictions() const { return restrictions_; }
-    std::uint16_t LastResult() const { return lastResult_; }
-    bool Modified() const { return modified_; }
-    bool ReadOnly() const { return readOnly_; }
-    const std::string& FileName() const { return fileName_; }
-    std::uint32_t TagOffset() const { return tagOffset_; }
-    bool LoadComplete() const { return loadComplete_; }
-    std::uint8_t Progress() const { return progress_; }
-    const std::string& StatusText() const { return statusText_; }
-    bool AcceptRevisions() const { return acceptRevisions_; }
-    void SetAcceptRevisions(bool accept) { acceptRevisions_ = accept; }
-    TFrameIndex& FrameIndex() { return frameIndex_; }
-    const TFrameIndex& FrameIndex() const { return frameIndex_; }
+    std::uint8_t majorVersion() const { return majorVersion_; }
+    std::uint8_t revision() const { return revision_; }
+    std::uint32_t tagSize() const { return tagSize_; }
+    std::uint8_t headerFlags() const { return headerFlags_; }
+    std::uint8_t extendedFlags() const { return extendedFlags_; }
+    std::uint32_t paddingSize() const { return paddingSize_; }
+    std::uint32_t extendedHeaderSize() const { return extendedHeaderSize_; }
+    std::uint32_t crc() const { return crc_; }
+    std::uint8_t restrictions() const { return restrictions_; }
+    std::uint16_t lastResult() const { return lastResult_; }
+    bool modified() const { return modified_; }
+    bool readOnly() const { return readOnly_; }
+    const std::string& fileName() const { return fileName_; }
+    std::uint32_t tagOffset() const { return tagOffset_; }
+    bool loadComplete() const { return loadComplete_; }
+    std::uint8_t progress() const { return progress_; }
+    const std::string& statusText() const { return statusText_; }
+    bool acceptRevisions() const { return acceptRevisions_; }
+    void setAcceptRevisions(bool accept) { acceptRevisions_ = accept; }
+    TFrameIndex& frameIndex() { return frameIndex_; }
+    const TFrameIndex& frameIndex() const { return frameIndex_; }
 
     // Header flags.
-    bool Unsynchronisation() const;
-    void SetUnsynchronisation(bool on);
-    bool ExtendedHeaderPresent() const;
-    void SetExtendedHeaderPresent(bool on);
-    bool Experimental() const;
-    void SetExperimental(bool on);
-    bool FooterPresent() const;
-    void SetFooterPresent(bool on);
+    bool unsynchronisation() const;
+    void setUnsynchronisation(bool on);
+    bool extendedHeaderPresent() const;
+    void setExtendedHeaderPresent(bool on);
+    bool experimental() const;
+    void setExperimental(bool on);
+    bool footerPresent() const;
+    void setFooterPresent(bool on);
     // Extended header flags.
-    bool TagIsUpdate() const;
-    void SetTagIsUpdate(bool on);
-    bool CrcPresent() const;
-    void SetCrcPresent(bool on);
-    bool RestrictionsPresent() const;
-    void SetRestrictionsPresent(bool on);
+    bool tagIsUpdate() const;
+    void setTagIsUpdate(bool on);
+    bool crcPresent() const;
+    void setCrcPresent(bool on);
+    bool restrictionsPresent() const;
+    void setRestrictionsPresent(bool on);
 
 private:
     friend class TagLoader;
 
-    void SetFlag(std::uint8_t& flags, std::uint8_t bit, bool on);
+    void setFlag(std::uint8_t& flags, std::uint8_t bit, bool on);
 
     std::uint8_t majorVersion_ = 3;
     std::uint8_t revision_ = 0;

@@ -23,22 +23,22 @@ public:
     TagLoader(const TagLoader&) = delete;
     TagLoader& operator=(const TagLoader&) = delete;
 
-    std::uint16_t Load(const std::string& fileName, std::uint32_t tagOffset);
+    std::uint16_t load(const std::string& fileName, std::uint32_t tagOffset);
 
 private:
-    void ReadTag();
-    void Parse(const TagHeader& header);
-    void ReadExtendedHeaderVersion3();
-    void ReadExtendedHeaderVersion4();
-    void ReadFrames();
+    void readTag();
+    void parse(const TagHeader& header);
+    void readExtendedHeaderVersion3();
+    void readExtendedHeaderVersion4();
+    void readFrames();
     // False once the frames are done (padding, or the end of the body).
-    bool ReadFrame();
-    void NotePadding(std::uint32_t paddingFound);
+    bool readFrame();
+    void notePadding(std::uint32_t paddingFound);
 
     // The next n bytes of the tag body, in the emptied work buffer.
-    const std::vector<std::uint8_t>& ReadWork(std::uint32_t n);
-    void Fail(std::uint8_t failure);
-    void Warn(std::uint16_t warning) { code_ |= warning; }
+    const std::vector<std::uint8_t>& readWork(std::uint32_t n);
+    void fail(std::uint8_t failure);
+    void warn(std::uint16_t warning) { code_ |= warning; }
 
     Tid3v2tag& tag_;
     File file_;
@@ -50,7 +50,8 @@ private:
 };
 
 // Where the frames end and the padding begins: bytes that are all zero (also
-// none at all), or that begin with "MP3e", which some encoders left there.
+// none at all; id3v2.3.0 §3, id3v2.4.0-structure §3.3), or that begin with
+// "MP3e", which some encoders left there.
 bool IsPadding(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace plk

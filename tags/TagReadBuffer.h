@@ -1,7 +1,8 @@
 // The read-ahead buffer a tag body is parsed through: four 16 KiB segments
 // forming one 64 KiB circular buffer, so a tag of any size is read with
 // bounded memory. For a version 3 tag with the unsynchronisation flag the
-// inserted zeros are taken out inside the buffer as it is filled.
+// inserted zeros are taken out inside the buffer as it is filled: version 3
+// unsynchronises the whole tag after its header (id3v2.3.0 §5).
 #pragma once
 
 #include <cstdint>
@@ -14,9 +15,9 @@ namespace plk {
 
 class TagReadBuffer {
 public:
-    static constexpr std::uint32_t SegmentSize = 16384;
-    static constexpr std::uint32_t SegmentCount = 4;
-    static constexpr std::uint32_t Capacity = SegmentSize * SegmentCount;
+    static constexpr std::uint32_t kSegmentSize = 16384;
+    static constexpr std::uint32_t kSegmentCount = 4;
+    static constexpr std::uint32_t kCapacity = kSegmentSize * kSegmentCount;
 
     // file stands right after the tag header; the whole body lies within the
     // file. progress receives the per cent of the tag read from the file.
@@ -29,33 +30,33 @@ public:
 
     // Makes sure n bytes are buffered when the body holds that many, so that
     // remaining() is exact for them even after unsynchronisation shrank them.
-    void Prefetch(std::uint32_t n);
+    void prefetch(std::uint32_t n);
 
     // Bytes of the body not yet consumed: those buffered plus those still in
     // the file (before any unsynchronisation is taken out of them).
-    std::uint32_t Remaining() const { return static_cast<std::uint32_t>(tagEnd_ - filePosition_) + buffered_; }
+    std::uint32_t remaining() const { return static_cast<std::uint32_t>(tagEnd_ - filePosition_) + buffered_; }
     // Where the next unconsumed byte lies, counted from the tag header's first byte.
-    std::uint32_t ConsumedPosition() const {
+    std::uint32_t consumedPosition() const {
         return static_cast<std::uint32_t>(filePosition_ - buffered_ - tagOffset_);
     }
 
 private:
-    std::uint8_t& At(std::uint32_t fromReadPosition);
-    void Load(std::uint32_t count);
-    void Refill();
-    bool ReadPastBuffer(std::vector<std::uint8_t>& destination, std::uint32_t& n);
-    void UndoUnsynchronisation(std::uint32_t first);
-    void UpdateProgress();
+    std::uint8_t& byteAt(std::uint32_t fromReadPosition);
+    void load(std::uint32_t count);
+    void refill();
+    bool readPastBuffer(std::vector<std::uint8_t>& destination, std::uint32_t& n);
+    void undoUnsynchronisation(std::uint32_t first);
+    void updateProgress();
 
     // A segment's memory, uninitialised: every byte is written from the file
     // before it is read.
     struct SegmentFree {
-        void operator()(std::uint8_t* bytes) const { std::allocator<std::uint8_t>().deallocate(bytes, SegmentSize); }
+        void operator()(std::uint8_t* bytes) const { std::allocator<std::uint8_t>().deallocate(bytes, kSegmentSize); }
     };
     using Segment = std::unique_ptr<std::uint8_t[], SegmentFree>;
 
     File& file_;
-    Segment segments_[SegmentCount];
+    Segment segments_[kSegmentCount];
     std::uint64_t tagOffset_;
     std::uint32_t tagSize_;
     std::uint64_t tagEnd_;

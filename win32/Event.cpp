@@ -2,12 +2,12 @@
 
 #include <stdexcept>
 
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 
 ManualResetEvent::ManualResetEvent(bool open) : handle_(CreateEventA(nullptr, TRUE, open, nullptr)) {
-    if (!handle_) throw std::runtime_error(SystemMessage(GetLastError()));
+    if (!handle_) throw std::runtime_error(systemMessage(GetLastError()));
 }
 
 }  // namespace plk

@@ -4,14 +4,14 @@
 
 #include <stdexcept>
 
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 
 Thread::Thread(std::function<void()> body) : body_(std::move(body)) {
     // _beginthreadex rather than CreateThread: the body uses the C runtime.
     const std::uintptr_t handle = _beginthreadex(nullptr, 0, &Thread::Start, this, 0, nullptr);
-    if (handle == 0) throw std::runtime_error(SystemMessage(GetLastError()));
+    if (handle == 0) throw std::runtime_error(systemMessage(GetLastError()));
     handle_.reset(reinterpret_cast<HANDLE>(handle));
 }
 

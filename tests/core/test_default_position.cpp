@@ -5,36 +5,36 @@
 namespace plk {
 namespace {
 
-const int W = 1280, H = 1024;
+const int kWidth = 1280, kHeight = 1024;
 
-void ExpectAt(ScreenPoint point, int x, int y) {
+void expectAt(ScreenPoint point, int x, int y) {
     EXPECT_EQ(point.x, x);
     EXPECT_EQ(point.y, y);
 }
 
 TEST(DefaultPosition, TaskbarAtTheBottom) {
-    ExpectAt(DefaultPosition(W, H, ScreenRect{0, 994, W, H}), W - 50, 994 - 50);
+    expectAt(defaultPosition(kWidth, kHeight, ScreenRect{0, 994, kWidth, kHeight}), kWidth - 50, 994 - 50);
 }
 
 TEST(DefaultPosition, TaskbarAtTheRight) {
-    ExpectAt(DefaultPosition(W, H, ScreenRect{1200, 0, W, H}), 1200 - 50, H - 50);
+    expectAt(defaultPosition(kWidth, kHeight, ScreenRect{1200, 0, kWidth, kHeight}), 1200 - 50, kHeight - 50);
 }
 
 TEST(DefaultPosition, TaskbarAtTheTopOrLeft) {
-    ExpectAt(DefaultPosition(W, H, ScreenRect{0, 0, W, 30}), W - 50, H - 50);
-    ExpectAt(DefaultPosition(W, H, ScreenRect{0, 0, 60, H}), W - 50, H - 50);
+    expectAt(defaultPosition(kWidth, kHeight, ScreenRect{0, 0, kWidth, 30}), kWidth - 50, kHeight - 50);
+    expectAt(defaultPosition(kWidth, kHeight, ScreenRect{0, 0, 60, kHeight}), kWidth - 50, kHeight - 50);
     // An edge off the screen (a second monitor to the left) counts as none.
-    ExpectAt(DefaultPosition(W, H, ScreenRect{-2, -2, 60, H}), W - 50, H - 50);
+    expectAt(defaultPosition(kWidth, kHeight, ScreenRect{-2, -2, 60, kHeight}), kWidth - 50, kHeight - 50);
 }
 
 TEST(DefaultPosition, WorkAreaGivesTheSamePlace) {
-    const ScreenRect bottom{0, 994, W, H}, right{1200, 0, W, H};
-    const ScreenPoint a = DefaultPosition(W, H, bottom);
-    const ScreenPoint b = DefaultPositionFromWorkArea(ScreenRect{0, 0, W, 994});
-    ExpectAt(b, a.x, a.y);
-    const ScreenPoint c = DefaultPosition(W, H, right);
-    ExpectAt(DefaultPositionFromWorkArea(ScreenRect{0, 0, 1200, H}), c.x, c.y);
-    ExpectAt(DefaultPositionFromWorkArea(ScreenRect{0, 30, W, H}), W - 50, H - 50);
+    const ScreenRect bottom{0, 994, kWidth, kHeight}, right{1200, 0, kWidth, kHeight};
+    const ScreenPoint a = defaultPosition(kWidth, kHeight, bottom);
+    const ScreenPoint b = defaultPositionFromWorkArea(ScreenRect{0, 0, kWidth, 994});
+    expectAt(b, a.x, a.y);
+    const ScreenPoint c = defaultPosition(kWidth, kHeight, right);
+    expectAt(defaultPositionFromWorkArea(ScreenRect{0, 0, 1200, kHeight}), c.x, c.y);
+    expectAt(defaultPositionFromWorkArea(ScreenRect{0, 30, kWidth, kHeight}), kWidth - 50, kHeight - 50);
 }
 
 }  // namespace

@@ -3,15 +3,16 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <unistd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "library/IndexFile.h"
 
 namespace plk {
 namespace {
 
-std::string RecordBytes(std::int32_t number, const std::string& path, char tail = '\0') {
+std::string recordBytes(std::int32_t number, const std::string& path, char tail = '\0') {
     std::string bytes(260, tail);
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>(static_cast<std::uint32_t>(number) >> (8 * i));
     bytes[4] = static_cast<char>(path.size());
@@ -32,14 +33,14 @@ protected:
         rmdir(path_.c_str());
         rmdir(folder_.c_str());
     }
-    void Write(const std::string& bytes) {
+    void write(const std::string& bytes) {
         std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
     }
-    std::string ReadBack() {
+    std::string readBack() {
         std::ifstream in(path_, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    static TLibrary OneRecord(const std::string& path) {
+    static TLibrary oneRecord(const std::string& path) {
         TLibrary library(1);
         library[0] = TLibraryRecord{};
         library[0].setPath(path);
@@ -68,14 +69,14 @@ TEST(LibraryRecord, LongPathIsCutAndTheTailKeepsTheEarlierPath) {
     EXPECT_EQ(record.path(), std::string(255, 'x'));
     record.setPath("C:\\short");
     EXPECT_EQ(record.path(), "C:\\short");
-    EXPECT_EQ(record.PathChars[8], 'x');  // the writer's record keeps the old tail
-    EXPECT_EQ(record.PathChars[254], 'x');
+    EXPECT_EQ(record.Path.chars[8], 'x');  // the writer's record keeps the old tail
+    EXPECT_EQ(record.Path.chars[254], 'x');
 }
 
 TEST_F(IndexFileTest, MissingFileMeansNoLibraryAndLeavesTheListAlone) {
-    TLibrary library = OneRecord("C:\\kept.mp3");
+    TLibrary library = oneRecord("C:\\kept.mp3");
     bool noLibrary = false;
-    ReloadIndex(path_, library, noLibrary);
+    reloadIndex(path_, library, noLibrary);
     EXPECT_TRUE(noLibrary);
     ASSERT_EQ(library.size(), 1u);
     EXPECT_EQ(library[0].path(), "C:\\kept.mp3");
@@ -83,39 +84,39 @@ TEST_F(IndexFileTest, MissingFileMeansNoLibraryAndLeavesTheListAlone) {
 
 TEST_F(IndexFileTest, AFolderOfThatNameCountsAsNoFile) {
     ASSERT_EQ(mkdir(path_.c_str(), 0755), 0);
-    TLibrary library = OneRecord("C:\\kept.mp3");
+    TLibrary library = oneRecord("C:\\kept.mp3");
     bool noLibrary = false;
-    ReloadIndex(path_, library, noLibrary);
+    reloadIndex(path_, library, noLibrary);
     EXPECT_TRUE(noLibrary);
     EXPECT_EQ(library.size(), 1u);
 }
 
 TEST_F(IndexFileTest, EmptyFileGivesAnEmptyLibrary) {
-    Write("");
-    TLibrary library = OneRecord("C:\\old.mp3");
+    write("");
+    TLibrary library = oneRecord("C:\\old.mp3");
     bool noLibrary = true;
-    ReloadIndex(path_, library, noLibrary);
+    reloadIndex(path_, library, noLibrary);
     EXPECT_FALSE(noLibrary);
     EXPECT_TRUE(library.empty());
 }
 
 TEST_F(IndexFileTest, FragmentAloneOrAtTheEndIsIgnored) {
-    Write(std::string(259, 'z'));
+    write(std::string(259, 'z'));
     TLibrary library;
-    ASSERT_TRUE(LoadIndex(path_, library));
+    ASSERT_TRUE(loadIndex(path_, library));
     EXPECT_TRUE(library.empty());
 
-    Write(RecordBytes(1, "C:\\one.mp3") + RecordBytes(2, "C:\\two.ogg") + std::string(100, 'q'));
-    ASSERT_TRUE(LoadIndex(path_, library));
+    write(recordBytes(1, "C:\\one.mp3") + recordBytes(2, "C:\\two.ogg") + std::string(100, 'q'));
+    ASSERT_TRUE(loadIndex(path_, library));
     ASSERT_EQ(library.size(), 2u);
     EXPECT_EQ(library[0].path(), "C:\\one.mp3");
     EXPECT_EQ(library[1].path(), "C:\\two.ogg");
 }
 
 TEST_F(IndexFileTest, StaleTailAfterTheLengthIsNotPartOfThePath) {
-    Write(RecordBytes(0, std::string(20, 'p'), 'T'));
+    write(recordBytes(0, std::string(20, 'p'), 'T'));
     TLibrary library;
-    ASSERT_TRUE(LoadIndex(path_, library));
+    ASSERT_TRUE(loadIndex(path_, library));
     ASSERT_EQ(library.size(), 1u);
     EXPECT_EQ(library[0].path(), std::string(20, 'p'));
     EXPECT_EQ(library[0].number(), 0);
@@ -124,10 +125,10 @@ TEST_F(IndexFileTest, StaleTailAfterTheLengthIsNotPartOfThePath) {
 TEST_F(IndexFileTest, ManyRecordsLoadInFileOrderAcrossReadChunks) {
     std::string bytes;
     const int count = 1000;  // several of the loader's multi-record reads
-    for (int k = 0; k < count; ++k) bytes += RecordBytes(k + 1, "C:\\Music\\" + std::to_string(k) + ".mp3");
-    Write(bytes);
-    TLibrary library = OneRecord("C:\\old.mp3");
-    ASSERT_TRUE(LoadIndex(path_, library));
+    for (int k = 0; k < count; ++k) bytes += recordBytes(k + 1, "C:\\Music\\" + std::to_string(k) + ".mp3");
+    write(bytes);
+    TLibrary library = oneRecord("C:\\old.mp3");
+    ASSERT_TRUE(loadIndex(path_, library));
     ASSERT_EQ(library.size(), std::size_t(count));
     for (int k = 0; k < count; ++k) {
         ASSERT_EQ(library[k].path(), "C:\\Music\\" + std::to_string(k) + ".mp3");
@@ -137,22 +138,41 @@ TEST_F(IndexFileTest, ManyRecordsLoadInFileOrderAcrossReadChunks) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(library.data()), bytes.size()), bytes);
 }
 
+// A stream socket makes a read fail part-way: its peer sends three and a half
+// records and then closes with data of its own unread, which resets the
+// connection. The failure comes inside the loader's first multi-record read.
+TEST(IndexRead, AFailedReadKeepsTheWholeRecordsBeforeIt) {
+    int ends[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+    const std::string sent = recordBytes(1, "C:\\a.mp3") + recordBytes(2, "C:\\b.mp3") +
+                             recordBytes(3, "C:\\c.mp3") + std::string(130, 'h');
+    ASSERT_EQ(::write(ends[1], sent.data(), sent.size()), ssize_t(sent.size()));
+    ASSERT_EQ(::write(ends[0], "?", 1), 1);
+    ::close(ends[1]);
+    File file = File::adopt(ends[0]);
+
+    TLibrary library(5);
+    EXPECT_THROW(readRecords(file, 10, library), FileError);
+    ASSERT_EQ(library.size(), 3u);
+    EXPECT_EQ(library[2].path(), "C:\\c.mp3");
+}
+
 TEST_F(IndexFileTest, ReloadAfterTheFileGoesKeepsTheOldRecords) {
-    Write(RecordBytes(1, "C:\\one.mp3"));
+    write(recordBytes(1, "C:\\one.mp3"));
     TLibrary library;
     bool noLibrary = true;
-    ReloadIndex(path_, library, noLibrary);
+    reloadIndex(path_, library, noLibrary);
     ASSERT_FALSE(noLibrary);
     std::remove(path_.c_str());
-    ReloadIndex(path_, library, noLibrary);
+    reloadIndex(path_, library, noLibrary);
     EXPECT_TRUE(noLibrary);
     EXPECT_EQ(library.size(), 1u);
 }
 
 TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {
-    Write(RecordBytes(9, "C:\\previous index.mp3"));
-    IndexWriter::CreateEmpty(path_);
-    EXPECT_EQ(ReadBack().size(), 0u);
+    write(recordBytes(9, "C:\\previous index.mp3"));
+    IndexWriter::createEmpty(path_);
+    EXPECT_EQ(readBack().size(), 0u);
 
     IndexWriter writer;
     writer.open(path_);
@@ -166,10 +186,10 @@ TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {
     writer.append(record);
     writer.close();
 
-    const std::string bytes = ReadBack();
+    const std::string bytes = readBack();
     ASSERT_EQ(bytes.size(), 520u);
-    EXPECT_EQ(bytes.substr(0, 260), RecordBytes(1, "C:\\Music\\a rather long name.mp3"));
-    std::string second = RecordBytes(2, "C:\\b.ogg");
+    EXPECT_EQ(bytes.substr(0, 260), recordBytes(1, "C:\\Music\\a rather long name.mp3"));
+    std::string second = recordBytes(2, "C:\\b.ogg");
     second.replace(5 + 8, 23, std::string("C:\\Music\\a rather long name.mp3").substr(8));
     EXPECT_EQ(bytes.substr(260), second);
 
@@ -177,7 +197,7 @@ TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {
     writer.open(path_);
     writer.append(record);
     writer.close();
-    EXPECT_EQ(ReadBack().size(), 780u);
+    EXPECT_EQ(readBack().size(), 780u);
 }
 
 }  // namespace

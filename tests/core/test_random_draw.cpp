@@ -10,28 +10,28 @@ namespace plk {
 namespace {
 
 TEST(RandomDraw, GeneratorStepIsTheLinearCongruence) {
-    EXPECT_EQ(NextSeed(0), 1u);
-    EXPECT_EQ(NextSeed(1), 134775814u);
+    EXPECT_EQ(nextSeed(0), 1u);
+    EXPECT_EQ(nextSeed(1), 134775814u);
     // Wraps modulo 2^32: 0xFFFFFFFF × 134775813 + 1 ≡ −134775813 + 1.
-    EXPECT_EQ(NextSeed(0xFFFFFFFFu), 0u - 134775813u + 1u);
+    EXPECT_EQ(nextSeed(0xFFFFFFFFu), 0u - 134775813u + 1u);
 }
 
 TEST(RandomDraw, IndexIsTheUpperHalfOfSeedTimesCount) {
     std::uint32_t seed = 0;  // advances to 1: 1 × 10 >> 32 = 0
-    EXPECT_EQ(DrawIndex(seed, 10), 0u);
+    EXPECT_EQ(drawIndex(seed, 10), 0u);
     EXPECT_EQ(seed, 1u);
     // A seed that advances to 0xFFFFFFFF gives the last index.
     std::uint32_t beforeTop = 0xFFFFFFFEu * 3645876429u;  // inverse step of 0xFFFFFFFF
-    ASSERT_EQ(NextSeed(beforeTop), 0xFFFFFFFFu);
-    EXPECT_EQ(DrawIndex(beforeTop, 10), 9u);
+    ASSERT_EQ(nextSeed(beforeTop), 0xFFFFFFFFu);
+    EXPECT_EQ(drawIndex(beforeTop, 10), 9u);
 }
 
 TEST(RandomDraw, SameSeedSameIndex) {
     std::uint32_t a = 12345, b = 12345;
-    EXPECT_EQ(DrawIndex(a, 1000), DrawIndex(b, 1000));
+    EXPECT_EQ(drawIndex(a, 1000), drawIndex(b, 1000));
 }
 
-TLibrary MakeLibrary(int count) {
+TLibrary makeLibrary(int count) {
     TLibrary library(count);
     for (int k = 0; k < count; ++k) {
         library[k] = TLibraryRecord{};
@@ -42,11 +42,11 @@ TLibrary MakeLibrary(int count) {
 }
 
 TEST(RandomPick, EveryRecordFirstAndLastIncludedCanBeDrawn) {
-    const TLibrary library = MakeLibrary(7);
+    const TLibrary library = makeLibrary(7);
     std::set<std::string> seen;
     std::uint32_t clock = 0;
     for (int k = 0; k < 2000; ++k) {
-        const SongPick pick = PickExistingSong(library, [&] { return clock += 7919; },
+        const SongPick pick = pickExistingSong(library, [&] { return clock += 7919; },
                                                [](const std::string&) { return true; });
         ASSERT_TRUE(pick.found);
         EXPECT_EQ(pick.draws, 1);
@@ -58,10 +58,10 @@ TEST(RandomPick, EveryRecordFirstAndLastIncludedCanBeDrawn) {
 }
 
 TEST(RandomPick, DrawsAgainUntilAnExistingFileTurnsUp) {
-    const TLibrary library = MakeLibrary(50);
+    const TLibrary library = makeLibrary(50);
     const std::string only = library[31].path();
     std::uint32_t clock = 1;
-    const SongPick pick = PickExistingSong(library, [&] { return clock *= 69069; },
+    const SongPick pick = pickExistingSong(library, [&] { return clock *= 69069; },
                                            [&](const std::string& path) { return path == only; });
     ASSERT_TRUE(pick.found);
     EXPECT_EQ(pick.path, only);
@@ -69,10 +69,10 @@ TEST(RandomPick, DrawsAgainUntilAnExistingFileTurnsUp) {
 }
 
 TEST(RandomPick, AllFilesGoneStopsAtTheBound) {
-    const TLibrary library = MakeLibrary(3);
+    const TLibrary library = makeLibrary(3);
     int checks = 0;
     std::uint32_t clock = 0;
-    const SongPick pick = PickExistingSong(library, [&] { return ++clock; },
+    const SongPick pick = pickExistingSong(library, [&] { return ++clock; },
                                            [&](const std::string&) { ++checks; return false; });
     EXPECT_FALSE(pick.found);
     EXPECT_TRUE(pick.path.empty());
@@ -81,9 +81,9 @@ TEST(RandomPick, AllFilesGoneStopsAtTheBound) {
 }
 
 TEST(RandomPick, ReseedsBeforeEveryDraw) {
-    const TLibrary library = MakeLibrary(4);
+    const TLibrary library = makeLibrary(4);
     int seeds = 0;
-    PickExistingSong(library, [&] { return std::uint32_t(++seeds); },
+    pickExistingSong(library, [&] { return std::uint32_t(++seeds); },
                      [](const std::string&) { return false; }, 25);
     EXPECT_EQ(seeds, 25);
 }

@@ -15,113 +15,113 @@ namespace {
 
 TEST(TagHeaderCheck, RejectsWhatIsNotATagHeader) {
     Tid3v2tag tag;
-    EXPECT_EQ(LoadBytes(tag, ToBytes("TAG-not-id3-at-all")), 0x1000);
-    Bytes badSize = TagBuilder(3).Text("TIT2", "x").Build();
+    EXPECT_EQ(loadBytes(tag, toBytes("TAG-not-id3-at-all")), 0x1000);
+    Bytes badSize = TagBuilder(3).text("TIT2", "x").build();
     badSize[7] = 0x80;
-    EXPECT_EQ(LoadBytes(tag, badSize), 0x1000);
-    Bytes badVersion = TagBuilder(3).Build();
+    EXPECT_EQ(loadBytes(tag, badSize), 0x1000);
+    Bytes badVersion = TagBuilder(3).build();
     badVersion[3] = 0xFF;
-    EXPECT_EQ(LoadBytes(tag, badVersion), 0x1000);
-    Bytes badRevision = TagBuilder(3).Build();
+    EXPECT_EQ(loadBytes(tag, badVersion), 0x1000);
+    Bytes badRevision = TagBuilder(3).build();
     badRevision[4] = 0xFF;
-    EXPECT_EQ(LoadBytes(tag, badRevision), 0x1000);
-    EXPECT_EQ(LoadBytes(tag, Bytes{'I', 'D', '3', 3, 0, 0, 0, 0, 0}), 0x1000) << "fewer than 10 bytes";
-    EXPECT_EQ(tag.StatusText(), "Loading tag");
-    EXPECT_FALSE(tag.LoadComplete());
+    EXPECT_EQ(loadBytes(tag, badRevision), 0x1000);
+    EXPECT_EQ(loadBytes(tag, Bytes{'I', 'D', '3', 3, 0, 0, 0, 0, 0}), 0x1000) << "fewer than 10 bytes";
+    EXPECT_EQ(tag.statusText(), "Loading tag");
+    EXPECT_FALSE(tag.loadComplete());
 }
 
 TEST(TagHeaderCheck, FileAndOffsetFailures) {
     Tid3v2tag tag;
     EXPECT_EQ(tag.LoadFromFile("/nonexistent/plinkety/song.mp3", 0), 0x0100);
-    const Bytes bytes = TagBuilder(3).Text("TIT2", "Title").Build();
-    EXPECT_EQ(LoadBytes(tag, bytes, bytes.size()), 0x0800);
-    EXPECT_EQ(LoadBytes(tag, bytes, bytes.size() + 100), 0x0800);
-    EXPECT_EQ(LoadBytes(tag, bytes, bytes.size() - 9), 0x1000);
+    const Bytes bytes = TagBuilder(3).text("TIT2", "Title").build();
+    EXPECT_EQ(loadBytes(tag, bytes, bytes.size()), 0x0800);
+    EXPECT_EQ(loadBytes(tag, bytes, bytes.size() + 100), 0x0800);
+    EXPECT_EQ(loadBytes(tag, bytes, bytes.size() - 9), 0x1000);
     // Only the low 32 bits of the offset count.
-    EXPECT_EQ(LoadBytes(tag, bytes, 0x100000000ull), 0x0000);
+    EXPECT_EQ(loadBytes(tag, bytes, 0x100000000ull), 0x0000);
 }
 
 TEST(TagHeaderCheck, TagAtAnOffset) {
     Tid3v2tag tag;
-    const Bytes bytes = Concat({Bytes(300, 0x55), TagBuilder(4).Text("TIT2", "Later").Build()});
-    EXPECT_EQ(LoadBytes(tag, bytes, 300), 0x0000);
-    EXPECT_EQ(tag.TagOffset(), 300u);
-    EXPECT_EQ(tag.FrameIndex().FrameOffset(1), 10u);
+    const Bytes bytes = concat({Bytes(300, 0x55), TagBuilder(4).text("TIT2", "Later").build()});
+    EXPECT_EQ(loadBytes(tag, bytes, 300), 0x0000);
+    EXPECT_EQ(tag.tagOffset(), 300u);
+    EXPECT_EQ(tag.frameIndex().frameOffset(1), 10u);
 }
 
 TEST(TagHeaderCheck, UnsupportedVersionsLeaveTheFramesAlone) {
     Tid3v2tag tag;
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Text("TIT2", "Kept").Build()), 0x0000);
-    Bytes v22 = ToBytes("ID3\x02");
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).text("TIT2", "Kept").build()), 0x0000);
+    Bytes v22 = toBytes("ID3\x02");
     v22.insert(v22.end(), {0, 0, 0, 0, 0, 10});
     v22.insert(v22.end(), {'T', 'T', '2', 0, 0, 4, 0, 'A', 'B', 'C'});
-    EXPECT_EQ(LoadBytes(tag, v22), 0x1100);
-    EXPECT_EQ(tag.MajorVersion(), 2);
-    EXPECT_EQ(tag.LastResult(), 0x0000) << "last result only changes when a version is parsed";
-    EXPECT_FALSE(tag.LoadComplete());
-    ASSERT_EQ(tag.FrameIndex().Count(), 1u);
-    EXPECT_EQ(tag.FrameIndex().FrameId(1), "TIT2");
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(5).Build()), 0x1100);
+    EXPECT_EQ(loadBytes(tag, v22), 0x1100);
+    EXPECT_EQ(tag.majorVersion(), 2);
+    EXPECT_EQ(tag.lastResult(), 0x0000) << "last result only changes when a version is parsed";
+    EXPECT_FALSE(tag.loadComplete());
+    ASSERT_EQ(tag.frameIndex().count(), 1u);
+    EXPECT_EQ(tag.frameIndex().frameId(1), "TIT2");
+    EXPECT_EQ(loadBytes(tag, TagBuilder(5).build()), 0x1100);
 }
 
 TEST(TagHeaderCheck, RevisionIsAWarningUnlessRefused) {
     Tid3v2tag tag;
-    const Bytes bytes = TagBuilder(4, 1).Text("TIT2", "Rev").Build();
-    EXPECT_EQ(LoadBytes(tag, bytes), 0x0010);
-    EXPECT_EQ(tag.Revision(), 1);
-    EXPECT_EQ(tag.LastResult(), 0x0010);
-    tag.SetAcceptRevisions(false);
-    EXPECT_EQ(LoadBytes(tag, bytes), 0x1100);
+    const Bytes bytes = TagBuilder(4, 1).text("TIT2", "Rev").build();
+    EXPECT_EQ(loadBytes(tag, bytes), 0x0010);
+    EXPECT_EQ(tag.revision(), 1);
+    EXPECT_EQ(tag.lastResult(), 0x0010);
+    tag.setAcceptRevisions(false);
+    EXPECT_EQ(loadBytes(tag, bytes), 0x1100);
 }
 
 TEST(TagHeaderCheck, UndefinedHeaderFlagsWarn) {
     Tid3v2tag tag;
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x10).Text("TIT2", "x").Build()), 0x0080);
-    EXPECT_FALSE(tag.FooterPresent()) << "version 3 has no footer flag";
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x10).Text("TIT2", "x").Build()), 0x0000);
-    EXPECT_TRUE(tag.FooterPresent());
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x21).Text("TIT2", "x").Build()), 0x0080);
-    EXPECT_TRUE(tag.Experimental());
-    EXPECT_EQ(tag.HeaderFlags(), 0x20);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).flags(0x10).text("TIT2", "x").build()), 0x0080);
+    EXPECT_FALSE(tag.footerPresent()) << "version 3 has no footer flag";
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).flags(0x10).text("TIT2", "x").build()), 0x0000);
+    EXPECT_TRUE(tag.footerPresent());
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).flags(0x21).text("TIT2", "x").build()), 0x0080);
+    EXPECT_TRUE(tag.experimental());
+    EXPECT_EQ(tag.headerFlags(), 0x20);
 }
 
 TEST(TagHeaderCheck, FileShorterThanTheTag) {
     Tid3v2tag tag;
-    Bytes bytes = TagBuilder(3).Text("TIT2", "Cut").Build();
+    Bytes bytes = TagBuilder(3).text("TIT2", "Cut").build();
     bytes.pop_back();
-    EXPECT_EQ(LoadBytes(tag, bytes), 0x2000);
-    EXPECT_TRUE(tag.LoadComplete()) << "the version dispatch ran";
-    EXPECT_EQ(tag.LastResult(), 0x2000);
+    EXPECT_EQ(loadBytes(tag, bytes), 0x2000);
+    EXPECT_TRUE(tag.loadComplete()) << "the version dispatch ran";
+    EXPECT_EQ(tag.lastResult(), 0x2000);
 }
 
 TEST(TagLoadState, ReportsProgressAndStatus) {
     Tid3v2tag tag;
-    EXPECT_TRUE(tag.LoadComplete());
-    EXPECT_EQ(tag.MajorVersion(), 3);
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x40).Raw({0, 0, 0, 6, 1, 0}).Text("TIT2", "x").Build()), 0);
-    EXPECT_EQ(tag.Progress(), 100);
-    EXPECT_EQ(tag.StatusText(), "Load Complete");
-    EXPECT_TRUE(tag.LoadComplete());
-    EXPECT_FALSE(tag.Modified());
-    EXPECT_FALSE(tag.FileName().empty());
-    tag.SetTagIsUpdate(true);
-    EXPECT_TRUE(tag.Modified());
-    EXPECT_EQ(tag.ExtendedFlags(), 0x40);
-    tag.SetTagIsUpdate(false);
-    tag.SetUnsynchronisation(true);
-    EXPECT_EQ(tag.HeaderFlags(), 0xC0);
+    EXPECT_TRUE(tag.loadComplete());
+    EXPECT_EQ(tag.majorVersion(), 3);
+    ASSERT_EQ(loadBytes(tag, TagBuilder(4).flags(0x40).raw({0, 0, 0, 6, 1, 0}).text("TIT2", "x").build()), 0);
+    EXPECT_EQ(tag.progress(), 100);
+    EXPECT_EQ(tag.statusText(), "Load Complete");
+    EXPECT_TRUE(tag.loadComplete());
+    EXPECT_FALSE(tag.modified());
+    EXPECT_FALSE(tag.fileName().empty());
+    tag.setTagIsUpdate(true);
+    EXPECT_TRUE(tag.modified());
+    EXPECT_EQ(tag.extendedFlags(), 0x40);
+    tag.setTagIsUpdate(false);
+    tag.setUnsynchronisation(true);
+    EXPECT_EQ(tag.headerFlags(), 0xC0);
 }
 
 TEST(TagLoadState, ReadOnlyAttribute) {
     Tid3v2tag tag;
-    TempFile file(TagBuilder(3).Text("TIT2", "x").Build());
+    TempFile file(TagBuilder(3).text("TIT2", "x").build());
     ASSERT_EQ(tag.LoadFromFile(file.path(), 0), 0);
-    EXPECT_FALSE(tag.ReadOnly());
+    EXPECT_FALSE(tag.readOnly());
     // Hidden counts too (a leading dot, in the POSIX file layer).
     const std::string hidden = file.path().substr(0, file.path().rfind('/') + 1) + ".plk-hidden-tag.mp3";
     ASSERT_EQ(std::rename(file.path().c_str(), hidden.c_str()), 0);
     EXPECT_EQ(tag.LoadFromFile(hidden, 0), 0);
-    EXPECT_TRUE(tag.ReadOnly());
+    EXPECT_TRUE(tag.readOnly());
     std::rename(hidden.c_str(), file.path().c_str());
 }
 
@@ -157,183 +157,216 @@ TEST(TagFileErrors, InputOutputErrorIs05) {
 TEST(TagFrames, FrameTableHoldsWhatWasRead) {
     Tid3v2tag tag;
     const Bytes bytes = TagBuilder(4)
-                            .Text("TIT2", "Title")
-                            .Frame("tpe1", TextBody(0, "Artist"), 0x60, 0x00)
-                            .Frame("TALB", TextBody(0, "Album"), 0x00, 0x40, {0x07})
-                            .Build();
-    ASSERT_EQ(LoadBytes(tag, bytes), 0x0000);
-    const TFrameIndex& frames = tag.FrameIndex();
-    ASSERT_EQ(frames.Count(), 3u);
-    EXPECT_EQ(frames.FrameId(2), "TPE1") << "IDs are upper-cased";
-    EXPECT_EQ(frames.FrameOffset(1), 10u);
-    EXPECT_EQ(frames.HeaderLength(1), 10u);
-    EXPECT_EQ(frames.FrameOffset(2), 10u + 10 + 6);
-    EXPECT_EQ(frames.StatusFlags(2), 0x60);
-    EXPECT_EQ(frames.FormatFlags(3), 0x40);
-    EXPECT_EQ(frames.GroupIdentifier(3), 0x07);
-    EXPECT_EQ(frames.HeaderLength(3), 11u);
-    EXPECT_EQ(Str(frames.Data(3)), Str(TextBody(0, "Album")));
-    EXPECT_TRUE(frames.Modified(1));
-    EXPECT_EQ(tag.PaddingSize(), 0u);
+                            .text("TIT2", "Title")
+                            .frame("tpe1", textBody(0, "Artist"), 0x60, 0x00)
+                            .frame("TALB", textBody(0, "Album"), 0x00, 0x40, {0x07})
+                            .build();
+    ASSERT_EQ(loadBytes(tag, bytes), 0x0000);
+    const TFrameIndex& frames = tag.frameIndex();
+    ASSERT_EQ(frames.count(), 3u);
+    EXPECT_EQ(frames.frameId(2), "TPE1") << "IDs are upper-cased";
+    EXPECT_EQ(frames.frameOffset(1), 10u);
+    EXPECT_EQ(frames.headerLength(1), 10u);
+    EXPECT_EQ(frames.frameOffset(2), 10u + 10 + 6);
+    EXPECT_EQ(frames.statusFlags(2), 0x60);
+    EXPECT_EQ(frames.formatFlags(3), 0x40);
+    EXPECT_EQ(frames.groupIdentifier(3), 0x07);
+    EXPECT_EQ(frames.headerLength(3), 11u);
+    EXPECT_EQ(str(frames.data(3)), str(textBody(0, "Album")));
+    EXPECT_TRUE(frames.modified(1));
+    EXPECT_EQ(tag.paddingSize(), 0u);
 }
 
 TEST(TagFrames, Version3FlagsAreTranslated) {
     Tid3v2tag tag;
     const Bytes bytes = TagBuilder(3)
-                            .Frame("TIT2", TextBody(0, "x"), 0xE0, 0x60, {0x81, 0x05})  // encrypted, grouped
-                            .Frame("TPE1", ZlibCompress(TextBody(0, "Artist")), 0x00, 0x80,
-                                   BigEndianBytes(7))  // compressed
-                            .Build();
-    ASSERT_EQ(LoadBytes(tag, bytes), 0x0000);
-    const TFrameIndex& frames = tag.FrameIndex();
-    EXPECT_EQ(frames.StatusFlags(1), 0x70);
-    EXPECT_EQ(frames.FormatFlags(1), 0x44);
-    EXPECT_EQ(frames.EncryptionMethod(1), 0x81);
-    EXPECT_EQ(frames.GroupIdentifier(1), 0x05);
-    EXPECT_EQ(frames.HeaderLength(1), 12u);
-    EXPECT_EQ(frames.FormatFlags(2), 0x09);
-    EXPECT_EQ(frames.FormatFlagsAsRead(2), 0x09);
-    EXPECT_EQ(frames.DataLength(2), 7u);
-    EXPECT_EQ(frames.Data(2), ZlibCompress(TextBody(0, "Artist"))) << "stored still compressed";
+                            .frame("TIT2", textBody(0, "x"), 0xE0, 0x60, {0x81, 0x05})  // encrypted, grouped
+                            .frame("TPE1", zlibCompress(textBody(0, "Artist")), 0x00, 0x80,
+                                   bigEndianBytes(7))  // compressed
+                            .build();
+    ASSERT_EQ(loadBytes(tag, bytes), 0x0000);
+    const TFrameIndex& frames = tag.frameIndex();
+    EXPECT_EQ(frames.statusFlags(1), 0x70);
+    EXPECT_EQ(frames.formatFlags(1), 0x44);
+    EXPECT_EQ(frames.encryptionMethod(1), 0x81);
+    EXPECT_EQ(frames.groupIdentifier(1), 0x05);
+    EXPECT_EQ(frames.headerLength(1), 12u);
+    EXPECT_EQ(frames.formatFlags(2), 0x09);
+    EXPECT_EQ(frames.formatFlagsAsRead(2), 0x09);
+    EXPECT_EQ(frames.dataLength(2), 7u);
+    EXPECT_EQ(frames.data(2), zlibCompress(textBody(0, "Artist"))) << "stored still compressed";
 }
 
 TEST(TagFrames, Version4ExtraBytesInTheirOrder) {
     Tid3v2tag tag;
     // grouping, encryption, data length indicator
-    const Bytes bytes = TagBuilder(4).Frame("TIT2", TextBody(0, "x"), 0, 0x45, Concat({{9, 3}, SynchSafeBytes(300)})).Build();
-    ASSERT_EQ(LoadBytes(tag, bytes), 0x0000);
-    EXPECT_EQ(tag.FrameIndex().GroupIdentifier(1), 9);
-    EXPECT_EQ(tag.FrameIndex().EncryptionMethod(1), 3);
-    EXPECT_EQ(tag.FrameIndex().DataLength(1), 300u);
-    EXPECT_EQ(tag.FrameIndex().HeaderLength(1), 16u);
+    const Bytes bytes = TagBuilder(4).frame("TIT2", textBody(0, "x"), 0, 0x45, concat({{9, 3}, synchSafeBytes(300)})).build();
+    ASSERT_EQ(loadBytes(tag, bytes), 0x0000);
+    EXPECT_EQ(tag.frameIndex().groupIdentifier(1), 9);
+    EXPECT_EQ(tag.frameIndex().encryptionMethod(1), 3);
+    EXPECT_EQ(tag.frameIndex().dataLength(1), 300u);
+    EXPECT_EQ(tag.frameIndex().headerLength(1), 16u);
+}
+
+// Some writers stored version 4 frame sizes as plain numbers; read unmasked,
+// a size byte of 0x80 or more still gives their size.
+TEST(TagFrames, Version4SizeBytesAreNotMasked) {
+    Tid3v2tag tag;
+    const Bytes body = textBody(0, std::string(132, 'x'));  // 133 bytes: 00 00 00 85
+    const Bytes bytes = TagBuilder(4).raw(concat({toBytes("TIT2"), {0, 0, 0, 0x85, 0, 0}, body})).text("TPE1", "After").build();
+    ASSERT_EQ(loadBytes(tag, bytes), 0x0000);
+    ASSERT_EQ(tag.frameIndex().count(), 2u);
+    EXPECT_EQ(tag.frameIndex().dataSize(1), 133u);
+    EXPECT_EQ(tag.frameIndex().frameId(2), "TPE1");
+}
+
+// Z is a frame ID letter like any other (TSIZ is a standard version 3 frame).
+TEST(TagFrames, FrameIdWithZIsAccepted) {
+    Tid3v2tag tag;
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).text("TSIZ", "1234").text("TIT2", "Title").build()), 0x0000);
+    ASSERT_EQ(tag.frameIndex().count(), 2u);
+    EXPECT_EQ(tag.frameIndex().frameId(1), "TSIZ");
 }
 
 TEST(TagFrames, BadFrameIdStopsWithTheFramesBeforeIt) {
     Tid3v2tag tag;
-    const Bytes bytes = TagBuilder(3).Text("TIT2", "One").Text("TP 1", "Two").Text("TALB", "Three").Build();
-    EXPECT_EQ(LoadBytes(tag, bytes), 0x2100);
-    ASSERT_EQ(tag.FrameIndex().Count(), 1u);
-    EXPECT_EQ(tag.FrameIndex().FrameId(1), "TIT2");
-    EXPECT_EQ(tag.LastResult(), 0x2100);
+    const Bytes bytes = TagBuilder(3).text("TIT2", "One").text("TP 1", "Two").text("TALB", "Three").build();
+    EXPECT_EQ(loadBytes(tag, bytes), 0x2100);
+    ASSERT_EQ(tag.frameIndex().count(), 1u);
+    EXPECT_EQ(tag.frameIndex().frameId(1), "TIT2");
+    EXPECT_EQ(tag.lastResult(), 0x2100);
 }
 
 TEST(TagFrames, CorruptSizes) {
     Tid3v2tag tag;
     // A frame claiming more than the tag holds.
-    Bytes big = TagBuilder(4).Text("TIT2", "x").Build();
+    Bytes big = TagBuilder(4).text("TIT2", "x").build();
     big[10 + 7] = 0x7F;
-    EXPECT_EQ(LoadBytes(tag, big), 0xFE00);
+    EXPECT_EQ(loadBytes(tag, big), 0xFE00);
     // Extra bytes beyond the frame's size.
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Frame("TIT2", {}, 0, 0x01, {0, 0}).Padding(10).Build()), 0xFE00);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).frame("TIT2", {}, 0, 0x01, {0, 0}).padding(10).build()), 0xFE00);
     // A frame header with nothing after it and no padding.
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Text("TIT2", "x").Frame("TPE1", {}).Build()), 0xFE00);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).text("TIT2", "x").frame("TPE1", {}).build()), 0xFE00);
     // A short stub at the end.
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Text("TIT2", "x").Raw({'T', 'P'}).Build()), 0xFE00);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).text("TIT2", "x").raw({'T', 'P'}).build()), 0xFE00);
     // Warnings survive a failure.
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3, 2).Text("TIT2", "x").Raw({'T', 'P'}).Build()), 0xFE10);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3, 2).text("TIT2", "x").raw({'T', 'P'}).build()), 0xFE10);
 }
 
 TEST(TagPadding, ZeroSizeAndAllPadding) {
     Tid3v2tag tag;
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Build()), 0x0000);
-    EXPECT_EQ(tag.FrameIndex().Count(), 0u);
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Padding(10).Build()), 0x0000);
-    EXPECT_EQ(tag.PaddingSize(), 10u);
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Padding(4000).Build()), 0x0000);
-    EXPECT_EQ(tag.PaddingSize(), 4000u);
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Padding(3).Build()), 0x0000) << "a short all-zero rest is padding";
-    EXPECT_EQ(tag.PaddingSize(), 3u);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).build()), 0x0000);
+    EXPECT_EQ(tag.frameIndex().count(), 0u);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).padding(10).build()), 0x0000);
+    EXPECT_EQ(tag.paddingSize(), 10u);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).padding(4000).build()), 0x0000);
+    EXPECT_EQ(tag.paddingSize(), 4000u);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).padding(3).build()), 0x0000) << "a short all-zero rest is padding";
+    EXPECT_EQ(tag.paddingSize(), 3u);
 }
 
 TEST(TagPadding, MeasuredAfterFramesAndMp3eMarker) {
     Tid3v2tag tag;
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(4).Text("TIT2", "x").Padding(100).Build()), 0x0000);
-    EXPECT_EQ(tag.PaddingSize(), 100u);
-    EXPECT_EQ(tag.FrameIndex().Count(), 1u);
-    const Bytes marker = Concat({ToBytes("MP3e"), {0xFF, 0xFB, 0x90, 0x44, 1, 2}, Bytes(20, 0x33)});
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Text("TIT2", "x").Raw(marker).Build()), 0x0000);
-    EXPECT_EQ(tag.PaddingSize(), 30u);
-    EXPECT_EQ(tag.FrameIndex().Count(), 1u);
+    ASSERT_EQ(loadBytes(tag, TagBuilder(4).text("TIT2", "x").padding(100).build()), 0x0000);
+    EXPECT_EQ(tag.paddingSize(), 100u);
+    EXPECT_EQ(tag.frameIndex().count(), 1u);
+    const Bytes marker = concat({toBytes("MP3e"), {0xFF, 0xFB, 0x90, 0x44, 1, 2}, Bytes(20, 0x33)});
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).text("TIT2", "x").raw(marker).build()), 0x0000);
+    EXPECT_EQ(tag.paddingSize(), 30u);
+    EXPECT_EQ(tag.frameIndex().count(), 1u);
 }
 
 TEST(TagExtendedHeader, Version3PaddingAndCrc) {
     Tid3v2tag tag;
     const Bytes plain = {0, 0, 0, 6, 0, 0, 0, 0, 0, 50};
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw(plain).Text("TIT2", "x").Padding(50).Build()), 0x0000);
-    EXPECT_EQ(tag.ExtendedHeaderSize(), 6u);
-    EXPECT_EQ(tag.PaddingSize(), 50u);
-    EXPECT_FALSE(tag.CrcPresent());
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw(plain).text("TIT2", "x").padding(50).build()), 0x0000);
+    EXPECT_EQ(tag.extendedHeaderSize(), 6u);
+    EXPECT_EQ(tag.paddingSize(), 50u);
+    EXPECT_FALSE(tag.crcPresent());
 
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw(plain).Text("TIT2", "x").Padding(40).Build()), 0x0004);
-    EXPECT_EQ(tag.PaddingSize(), 50u) << "the declared value is kept";
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw(plain).text("TIT2", "x").padding(40).build()), 0x0004);
+    EXPECT_EQ(tag.paddingSize(), 50u) << "the declared value is kept";
 
     const Bytes withCrc = {0, 0, 0, 10, 0x80, 0, 0, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF};
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw(withCrc).Text("TIT2", "x").Padding(8).Build()), 0x0000);
-    EXPECT_TRUE(tag.CrcPresent());
-    EXPECT_EQ(tag.Crc(), 0xDEADBEEFu);
-    EXPECT_EQ(tag.PaddingSize(), 8u) << "none declared: measured";
-    EXPECT_EQ(tag.FrameIndex().FrameOffset(1), 24u);
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw(withCrc).text("TIT2", "x").padding(8).build()), 0x0000);
+    EXPECT_TRUE(tag.crcPresent());
+    EXPECT_EQ(tag.crc(), 0xDEADBEEFu);
+    EXPECT_EQ(tag.paddingSize(), 8u) << "none declared: measured";
+    EXPECT_EQ(tag.frameIndex().frameOffset(1), 24u);
 
     // The CRC flag with a size of 6 announces no CRC bytes.
     const Bytes flagOnly = {0, 0, 0, 6, 0x80, 0, 0, 0, 0, 0};
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw(flagOnly).Text("TIT2", "x").Build()), 0x0000);
-    EXPECT_EQ(tag.Crc(), 0u);
-    EXPECT_EQ(tag.FrameIndex().FrameId(1), "TIT2");
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw(flagOnly).text("TIT2", "x").build()), 0x0000);
+    EXPECT_EQ(tag.crc(), 0u);
+    EXPECT_EQ(tag.frameIndex().frameId(1), "TIT2");
 }
 
 TEST(TagExtendedHeader, Version3UnknownFlagsAndShortTags) {
     Tid3v2tag tag;
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw({0, 0, 0, 6, 0x40, 0, 0, 0, 0, 0}).Text("TIT2", "x").Build()),
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw({0, 0, 0, 6, 0x40, 0, 0, 0, 0, 0}).text("TIT2", "x").build()),
               0x0040);
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw({0, 0, 0, 6, 0, 1, 0, 0, 0, 0}).Text("TIT2", "x").Build()),
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw({0, 0, 0, 6, 0, 1, 0, 0, 0, 0}).text("TIT2", "x").build()),
               0x0040);
     // CRC announced but the tag ends first.
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Raw({0, 0, 0, 10, 0x80, 0, 0, 0, 0, 0, 1, 2}).Build()), 0xFE00);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).raw({0, 0, 0, 10, 0x80, 0, 0, 0, 0, 0, 1, 2}).build()), 0xFE00);
     // Flag set but no room for the header: read as frames (here, padding).
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(3).Flags(0x40).Padding(10).Build()), 0x0000);
-    EXPECT_EQ(tag.ExtendedHeaderSize(), 0u);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(3).flags(0x40).padding(10).build()), 0x0000);
+    EXPECT_EQ(tag.extendedHeaderSize(), 0u);
 }
 
 TEST(TagExtendedHeader, Version4FlagData) {
     Tid3v2tag tag;
     // size 15: update (no data), CRC (5 bytes), restrictions (1 byte)
     const Bytes header = {0, 0, 0, 15, 1, 0x70, 0, 5, 0x0F, 0x7F, 0x7F, 0x7F, 0x7F, 1, 0x5A};
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x40).Raw(header).Text("TIT2", "x").Build()), 0x0000);
-    EXPECT_EQ(tag.ExtendedHeaderSize(), 15u);
-    EXPECT_TRUE(tag.TagIsUpdate());
-    EXPECT_TRUE(tag.CrcPresent());
-    EXPECT_TRUE(tag.RestrictionsPresent());
-    EXPECT_EQ(tag.Crc(), 0xFFFFFFFFu) << "35 bits kept to 32";
-    EXPECT_EQ(tag.Restrictions(), 0x5A);
-    EXPECT_EQ(tag.FrameIndex().FrameOffset(1), 25u);
+    ASSERT_EQ(loadBytes(tag, TagBuilder(4).flags(0x40).raw(header).text("TIT2", "x").build()), 0x0000);
+    EXPECT_EQ(tag.extendedHeaderSize(), 15u);
+    EXPECT_TRUE(tag.tagIsUpdate());
+    EXPECT_TRUE(tag.crcPresent());
+    EXPECT_TRUE(tag.restrictionsPresent());
+    EXPECT_EQ(tag.crc(), 0xFFFFFFFFu) << "35 bits kept to 32";
+    EXPECT_EQ(tag.restrictions(), 0x5A);
+    EXPECT_EQ(tag.frameIndex().frameOffset(1), 25u);
 
     // A loaded version 3 tag does not inherit the version 4 flags.
-    ASSERT_EQ(LoadBytes(tag, TagBuilder(3).Text("TIT2", "x").Build()), 0x0000);
-    EXPECT_EQ(tag.ExtendedFlags(), 0);
-    EXPECT_EQ(tag.Restrictions(), 0);
+    ASSERT_EQ(loadBytes(tag, TagBuilder(3).text("TIT2", "x").build()), 0x0000);
+    EXPECT_EQ(tag.extendedFlags(), 0);
+    EXPECT_EQ(tag.restrictions(), 0);
 }
 
 TEST(TagExtendedHeader, Version4SkipsUndefinedDataAndWarns) {
     Tid3v2tag tag;
     // bit 0x80 with two bytes of data, then restrictions
     const Bytes header = {0, 0, 0, 11, 1, 0x90, 2, 0xAA, 0xBB, 1, 0x33};
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x40).Raw(header).Text("TIT2", "x").Build()), 0x0040);
-    EXPECT_EQ(tag.Restrictions(), 0x33);
-    EXPECT_EQ(tag.FrameIndex().Count(), 1u);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).flags(0x40).raw(header).text("TIT2", "x").build()), 0x0040);
+    EXPECT_EQ(tag.restrictions(), 0x33);
+    EXPECT_EQ(tag.frameIndex().count(), 1u);
     // two flag bytes
-    EXPECT_EQ(LoadBytes(tag, TagBuilder(4).Flags(0x40).Raw({0, 0, 0, 7, 2, 0, 0}).Text("TIT2", "x").Build()), 0x0040);
+    EXPECT_EQ(loadBytes(tag, TagBuilder(4).flags(0x40).raw({0, 0, 0, 7, 2, 0, 0}).text("TIT2", "x").build()), 0x0040);
 }
 
 TEST(TagExtendedHeader, Version4Contradictions) {
     Tid3v2tag tag;
     auto load = [&](const Bytes& header) {
-        return LoadBytes(tag, TagBuilder(4).Flags(0x40).Raw(header).Text("TIT2", "x").Build());
+        return loadBytes(tag, TagBuilder(4).flags(0x40).raw(header).text("TIT2", "x").build());
     };
     EXPECT_EQ(load({0, 0, 0, 5, 1, 0}), 0xFE00) << "below six";
     EXPECT_EQ(load({0, 0, 0, 6, 0, 0}), 0xFE00) << "no flag byte";
     EXPECT_EQ(load({0, 0, 0, 10, 1, 0x20, 4, 1, 2, 3}), 0xFE00) << "CRC shorter than five";
-    EXPECT_EQ(load({0, 0, 0, 7, 1, 0x20, 5}), 0xFE00) << "CRC data beyond the header";
     EXPECT_EQ(load({0, 0, 0x7F, 0x7F, 1, 0}), 0xFE00) << "beyond the tag";
+}
+
+// Flag data cut off by the declared size is taken as absent: the size still
+// says where the frames begin.
+TEST(TagExtendedHeader, Version4FlagDataBeyondTheSizeIsAbsent) {
+    for (const Bytes& header : {Bytes{0, 0, 0, 6, 1, 0x40}, Bytes{0, 0, 0, 7, 1, 0x20, 5}}) {
+        Tid3v2tag tag;
+        ASSERT_EQ(loadBytes(tag, TagBuilder(4).flags(0x40).raw(header).text("TIT2", "Title").text("TPE1", "Artist").build()),
+                  0x0000);
+        EXPECT_EQ(tag.extendedHeaderSize(), header.size());
+        EXPECT_EQ(tag.crc(), 0u);
+        EXPECT_EQ(textOf(tag, "TIT2"), "Title");
+        EXPECT_EQ(textOf(tag, "TPE1"), "Artist");
+    }
 }
 
 TEST(TagFrameIndex, AddFrameAndRange) {
@@ -343,11 +376,11 @@ TEST(TagFrameIndex, AddFrameAndRange) {
     EXPECT_EQ(frames.AddFrame("T-T2"), 0u);
     EXPECT_EQ(frames.AddFrame("tit2"), 1u);
     EXPECT_EQ(frames.AddFrame("APIC"), 2u);
-    EXPECT_EQ(frames.FrameId(1), "TIT2");
-    EXPECT_EQ(frames.Find("APIC"), 2u);
-    EXPECT_EQ(frames.Find("apic"), 0u);
-    EXPECT_THROW(frames.FrameId(0), FrameRangeError);
-    EXPECT_THROW(frames.SetData(3, {}), FrameRangeError);
+    EXPECT_EQ(frames.frameId(1), "TIT2");
+    EXPECT_EQ(frames.find("APIC"), 2u);
+    EXPECT_EQ(frames.find("apic"), 0u);
+    EXPECT_THROW(frames.frameId(0), FrameRangeError);
+    EXPECT_THROW(frames.setData(3, {}), FrameRangeError);
     try {
         frames.Decompress(7);
         FAIL();
@@ -355,7 +388,7 @@ TEST(TagFrameIndex, AddFrameAndRange) {
         EXPECT_STREQ(error.what(), "Array range out of bounds.");
     }
     frames.Clear();
-    EXPECT_EQ(frames.Count(), 0u);
+    EXPECT_EQ(frames.count(), 0u);
 }
 
 }  // namespace

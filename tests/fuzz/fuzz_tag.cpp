@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string InputPath() {
+std::string inputPath() {
     const char* folder = std::getenv("PLK_FUZZ_TMP");
     return std::string(folder ? folder : "/tmp") + "/plk-fuzz-" + std::to_string(::getpid()) + ".mp3";
 }
@@ -19,7 +19,7 @@ std::string InputPath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = InputPath();
+    static const std::string path = inputPath();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return 0;
     std::fwrite(data, 1, size, file);
@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     plk::Tid3v2tag tag;
     const std::uint16_t code = tag.LoadFromFile(path, 0);
-    if (plk::IsUsableLoad(code)) {
-        const plk::TFrameIndex& frames = tag.FrameIndex();
-        for (std::uint32_t n = 1; n <= frames.Count(); ++n) {
+    if (plk::isUsableLoad(code)) {
+        const plk::TFrameIndex& frames = tag.frameIndex();
+        for (std::uint32_t n = 1; n <= frames.count(); ++n) {
             std::string text;
-            tag.GetTextFrame(frames.FrameId(n), text);
+            tag.GetTextFrame(frames.frameId(n), text);
             // Ask twice: the second request sees the frame already decoded.
-            tag.GetTextFrame(frames.FrameId(n), text);
+            tag.GetTextFrame(frames.frameId(n), text);
         }
     }
     return 0;

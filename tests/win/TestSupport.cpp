@@ -3,19 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "library/IndexFile.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 #include "win32/Notice.h"
 
 namespace plk::test {
 
 TempTree::TempTree() {
     static int counter = 0;
-    root_ = TempPath("plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\");
-    RemoveFolderTree(root_);
+    root_ = tempPath("plk-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\");
+    removeFolderTree(root_);
     CreateDirectoryA(root_.c_str(), nullptr);
 }
 
-TempTree::~TempTree() { RemoveFolderTree(root_); }
+TempTree::~TempTree() { removeFolderTree(root_); }
 
 std::string TempTree::folder(const std::string& relative, DWORD attributes) {
     std::string path = root_;
@@ -69,7 +69,7 @@ std::vector<IndexEntry> ReadIndexFile(const std::string& path) {
     EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
     EXPECT_EQ(data.nFileSizeLow % sizeof(TLibraryRecord), 0u) << "the index holds a partial record";
     TLibrary library;
-    LoadIndex(path, library);
+    loadIndex(path, library);
     std::vector<IndexEntry> entries;
     for (const TLibraryRecord& record : library) entries.push_back({record.number(), record.path()});
     return entries;

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "library/IndexFile.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 class ReadOnlyIndexTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = test::TempPath("plk-readonly-index.dat");
+        path_ = test::tempPath("plk-readonly-index.dat");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         TLibraryRecord record{};
         record.setNumber(1);
@@ -39,10 +39,10 @@ TEST_F(ReadOnlyIndexTest, LoadsWhileAnotherProgramAllowsOnlyReading) {
     const HANDLE reader = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    EXPECT_THROW(File(path_, File::Access::ReadWrite), FileError);
+    EXPECT_THROW(File(path_, File::Access::kReadWrite), FileError);
     TLibrary library;
     bool noLibrary = true;
-    EXPECT_NO_THROW(ReloadIndex(path_, library, noLibrary));
+    EXPECT_NO_THROW(reloadIndex(path_, library, noLibrary));
     EXPECT_FALSE(noLibrary);
     EXPECT_EQ(library.size(), 1u);
     CloseHandle(reader);
@@ -51,7 +51,7 @@ TEST_F(ReadOnlyIndexTest, LoadsWhileAnotherProgramAllowsOnlyReading) {
 TEST_F(ReadOnlyIndexTest, LoadsAndSetsNoLibraryFalse) {
     TLibrary library;
     bool noLibrary = true;
-    ReloadIndex(path_, library, noLibrary);
+    reloadIndex(path_, library, noLibrary);
     EXPECT_FALSE(noLibrary);
     ASSERT_EQ(library.size(), 1u);
     EXPECT_EQ(library[0].path(), "C:\\Music\\one.mp3");
@@ -65,7 +65,7 @@ TEST_F(ReadOnlyIndexTest, LoadSharesTheFileWithARunningWriter) {
     record.setPath("C:\\Music\\two.ogg");
     writer.append(record);
     TLibrary library;
-    ASSERT_TRUE(LoadIndex(path_, library));
+    ASSERT_TRUE(loadIndex(path_, library));
     EXPECT_EQ(library.size(), 2u);
     writer.close();
 }

@@ -54,7 +54,7 @@ protected:
         DeleteFileA((folder_ + "plkindex.dat").c_str());
     }
     void WriteIndex(const std::vector<std::string>& paths) {
-        IndexWriter::CreateEmpty(folder_ + "plkindex.dat");
+        IndexWriter::createEmpty(folder_ + "plkindex.dat");
         IndexWriter writer;
         writer.open(folder_ + "plkindex.dat");
         TLibraryRecord record{};

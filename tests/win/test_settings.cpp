@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "app/Settings.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = test::TempPath("plk-settings-test.ini");
+        path_ = test::tempPath("plk-settings-test.ini");
         DeleteFileA(path_.c_str());
     }
     void TearDown() override { DeleteFileA(path_.c_str()); }

@@ -11,6 +11,6 @@
 
 namespace plk {
 
-void DumpTag(std::ostream& out, const std::string& fileName, bool listFrames, const std::vector<std::string>& ids);
+void dumpTag(std::ostream& out, const std::string& fileName, bool listFrames, const std::vector<std::string>& ids);
 
 }  // namespace plk

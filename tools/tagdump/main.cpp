@@ -21,6 +21,6 @@ int main(int argc, char** argv) {
     const std::string fileName = argv[at++];
     std::vector<std::string> ids(argv + at, argv + argc);
     if (ids.empty()) ids = {"TPE1", "TIT2"};
-    plk::DumpTag(std::cout, fileName, listFrames, ids);
+    plk::dumpTag(std::cout, fileName, listFrames, ids);
     return std::cout.flush() ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-#include "tests/core/TagBuilder.h"
+#include "tests/support/TagBuilder.h"
 
 #include <atomic>
 #include <cstdio>
@@ -9,27 +9,27 @@
 
 namespace plk::test {
 
-Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes toBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-Bytes Concat(std::initializer_list<Bytes> parts) {
+Bytes concat(std::initializer_list<Bytes> parts) {
     Bytes all;
     for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
-Bytes TextBody(std::uint8_t encoding, const Bytes& text) { return Concat({{encoding}, text}); }
-Bytes TextBody(std::uint8_t encoding, const std::string& text) { return TextBody(encoding, ToBytes(text)); }
+Bytes textBody(std::uint8_t encoding, const Bytes& text) { return concat({{encoding}, text}); }
+Bytes textBody(std::uint8_t encoding, const std::string& text) { return textBody(encoding, toBytes(text)); }
 
-Bytes SynchSafeBytes(std::uint32_t value) {
+Bytes synchSafeBytes(std::uint32_t value) {
     return {std::uint8_t((value >> 21) & 0x7F), std::uint8_t((value >> 14) & 0x7F), std::uint8_t((value >> 7) & 0x7F),
             std::uint8_t(value & 0x7F)};
 }
 
-Bytes BigEndianBytes(std::uint32_t value) {
+Bytes bigEndianBytes(std::uint32_t value) {
     return {std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)};
 }
 
-Bytes ZlibCompress(const Bytes& data) {
+Bytes zlibCompress(const Bytes& data) {
     uLongf size = compressBound(data.size());
     Bytes out(size);
     if (compress(out.data(), &size, data.data(), data.size()) != Z_OK) throw std::runtime_error("compress");
@@ -37,7 +37,7 @@ Bytes ZlibCompress(const Bytes& data) {
     return out;
 }
 
-Bytes Unsynchronise(const Bytes& data) {
+Bytes unsynchronise(const Bytes& data) {
     Bytes out;
     for (std::size_t k = 0; k < data.size(); ++k) {
         out.push_back(data[k]);
@@ -47,7 +47,7 @@ Bytes Unsynchronise(const Bytes& data) {
     return out;
 }
 
-Bytes ReferenceDesynchronise(const Bytes& data) {
+Bytes referenceDesynchronise(const Bytes& data) {
     Bytes out;
     for (std::size_t k = 0; k < data.size(); ++k) {
         const bool removable = k > 0 && k + 1 < data.size() && data[k] == 0x00 && data[k - 1] == 0xFF &&
@@ -57,27 +57,27 @@ Bytes ReferenceDesynchronise(const Bytes& data) {
     return out;
 }
 
-TagBuilder& TagBuilder::Raw(const Bytes& bytes) {
+TagBuilder& TagBuilder::raw(const Bytes& bytes) {
     body_.insert(body_.end(), bytes.begin(), bytes.end());
     return *this;
 }
 
-TagBuilder& TagBuilder::Frame(const std::string& id, const Bytes& body, std::uint8_t statusByte,
+TagBuilder& TagBuilder::frame(const std::string& id, const Bytes& body, std::uint8_t statusByte,
                               std::uint8_t formatByte, const Bytes& extras) {
     const std::uint32_t size = static_cast<std::uint32_t>(extras.size() + body.size());
-    return Raw(Concat({ToBytes(id), version_ == 4 ? SynchSafeBytes(size) : BigEndianBytes(size),
+    return raw(concat({toBytes(id), version_ == 4 ? synchSafeBytes(size) : bigEndianBytes(size),
                        {statusByte, formatByte}, extras, body}));
 }
 
-TagBuilder& TagBuilder::Text(const std::string& id, const std::string& text, std::uint8_t encoding) {
-    return Frame(id, TextBody(encoding, text));
+TagBuilder& TagBuilder::text(const std::string& id, const std::string& text, std::uint8_t encoding) {
+    return frame(id, textBody(encoding, text));
 }
 
-Bytes TagBuilder::Build() const {
-    const Bytes body = unsynchronise_ ? Unsynchronise(body_) : body_;
+Bytes TagBuilder::build() const {
+    const Bytes body = unsynchronise_ ? unsynchronise(body_) : body_;
     const std::uint8_t flags = unsynchronise_ ? std::uint8_t(flags_ | 0x80) : flags_;
     const std::uint32_t size = sizeOverridden_ ? declaredSize_ : static_cast<std::uint32_t>(body.size());
-    return Concat({ToBytes("ID3"), {version_, revision_, flags}, SynchSafeBytes(size), body});
+    return concat({toBytes("ID3"), {version_, revision_, flags}, synchSafeBytes(size), body});
 }
 
 TempFile::TempFile(const Bytes& contents) {

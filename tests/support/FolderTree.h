@@ -7,11 +7,11 @@
 namespace plk::test {
 
 // name inside the system's temporary folder.
-std::string TempPath(const std::string& name);
+std::string tempPath(const std::string& name);
 
 // Removes folder (with a trailing backslash) and everything below it.
 // Read-only, hidden and system entries are cleared first, since
 // DeleteFile and RemoveDirectory refuse read-only ones.
-void RemoveFolderTree(const std::string& folder);
+void removeFolderTree(const std::string& folder);
 
 }  // namespace plk::test

@@ -17,29 +17,29 @@
 #include <mpegfile.h>
 
 #include "tags/Id3v2Tag.h"
-#include "tests/core/TagBuilder.h"
+#include "tests/support/TagBuilder.h"
 
 namespace {
 
 using plk::test::Bytes;
-using plk::test::Concat;
+using plk::test::concat;
 using plk::test::TagBuilder;
-using plk::test::TextBody;
+using plk::test::textBody;
 
 // A tag followed by padding and a stretch of silent "audio", nothing else.
-Bytes File(TagBuilder& tag) {
-    tag.Padding(1024);
-    Bytes file = tag.Build();
+Bytes withAudio(TagBuilder& tag) {
+    tag.padding(1024);
+    Bytes file = tag.build();
     for (int k = 0; k < 16; ++k) file.insert(file.end(), {0xFF, 0xFB, 0x90, 0x00});
     file.resize(file.size() + 8192, 0);
     return file;
 }
 
-Bytes Picture(std::size_t size) {
+Bytes picture(std::size_t size) {
     std::mt19937 random(42);
     Bytes data(size);
     for (auto& b : data) b = static_cast<std::uint8_t>(random());
-    return Concat({TextBody(0, "image/jpeg"), {0, 3, 0}, data});
+    return concat({textBody(0, "image/jpeg"), {0, 3, 0}, data});
 }
 
 struct Case {
@@ -47,13 +47,13 @@ struct Case {
     std::string path;
 };
 
-std::string Save(const std::string& folder, const std::string& name, const Bytes& bytes) {
+std::string save(const std::string& folder, const std::string& name, const Bytes& bytes) {
     const std::string path = folder + "/" + name;
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     return path;
 }
 
-std::size_t ReadOurs(plk::Tid3v2tag& tag, const std::string& path) {
+std::size_t readOurs(plk::Tid3v2tag& tag, const std::string& path) {
     std::string title, artist;
     if (tag.LoadFromFile(path, 0) <= 0x00FF) {
         tag.GetTextFrame("TPE1", artist);
@@ -62,7 +62,7 @@ std::size_t ReadOurs(plk::Tid3v2tag& tag, const std::string& path) {
     return title.size() + artist.size();
 }
 
-std::size_t ReadTagLib(const std::string& path) {
+std::size_t readTagLib(const std::string& path) {
     TagLib::MPEG::File file(path.c_str(), false);
     TagLib::ID3v2::Tag* tag = file.ID3v2Tag();
     if (!tag) return 0;
@@ -70,7 +70,7 @@ std::size_t ReadTagLib(const std::string& path) {
 }
 
 // Reads per second, over at least `seconds`.
-double Rate(const std::function<std::size_t()>& read, double seconds) {
+double rate(const std::function<std::size_t()>& read, double seconds) {
     using Clock = std::chrono::steady_clock;
     std::size_t sink = 0, reads = 0;
     const auto start = Clock::now();
@@ -92,22 +92,22 @@ int main(int argc, char** argv) {
     if (!::mkdtemp(folder)) return 1;
 
     TagBuilder v23(3);
-    v23.Text("TIT2", "A Title of Some Length").Text("TPE1", "Some Artist").Frame("APIC", Picture(300 * 1024));
+    v23.text("TIT2", "A Title of Some Length").text("TPE1", "Some Artist").frame("APIC", picture(300 * 1024));
     TagBuilder v24(4);
-    v24.Text("TIT2", "Bj\xC3\xB6rk's Caf\xC3\xA9 Song", 3)
-        .Text("TPE1", "Bj\xC3\xB6rk", 3)
-        .Text("TALB", "Homog\xC3\xA9nic", 3)
-        .Text("TRCK", "3/10", 3);
+    v24.text("TIT2", "Bj\xC3\xB6rk's Caf\xC3\xA9 Song", 3)
+        .text("TPE1", "Bj\xC3\xB6rk", 3)
+        .text("TALB", "Homog\xC3\xA9nic", 3)
+        .text("TRCK", "3/10", 3);
     TagBuilder unsync(3);
-    unsync.Text("TIT2", "Unsynchronised \xFF\xE0 Title")
-        .Text("TPE1", "Artist \xFF\xFF")
-        .Frame("PRIV", Picture(4000))
-        .UnsynchroniseBody();
+    unsync.text("TIT2", "Unsynchronised \xFF\xE0 Title")
+        .text("TPE1", "Artist \xFF\xFF")
+        .frame("PRIV", picture(4000))
+        .unsynchroniseBody();
 
     const std::vector<Case> cases = {
-        {"v2.3 TIT2+TPE1+300 KB APIC", Save(folder, "v23-apic.mp3", File(v23))},
-        {"v2.4 UTF-8 text", Save(folder, "v24-utf8.mp3", File(v24))},
-        {"v2.3 unsynchronised", Save(folder, "v23-unsync.mp3", File(unsync))},
+        {"v2.3 TIT2+TPE1+300 KB APIC", save(folder, "v23-apic.mp3", withAudio(v23))},
+        {"v2.4 UTF-8 text", save(folder, "v24-utf8.mp3", withAudio(v24))},
+        {"v2.3 unsynchronised", save(folder, "v23-unsync.mp3", withAudio(unsync))},
     };
 
     plk::Tid3v2tag tag;  // one reader for every file, as in the program
@@ -119,12 +119,12 @@ int main(int argc, char** argv) {
             std::remove(c.path.c_str());
             continue;
         }
-        if (ReadOurs(tag, c.path) != ReadTagLib(c.path)) std::printf("warning: %s reads differently\n", c.name.c_str());
+        if (readOurs(tag, c.path) != readTagLib(c.path)) std::printf("warning: %s reads differently\n", c.name.c_str());
         // Alternate, taking each side's best of three, so drift hits both.
         double ours = 0, theirs = 0;
         for (int round = 0; round < 3; ++round) {
-            ours = std::max(ours, Rate([&] { return ReadOurs(tag, c.path); }, seconds));
-            theirs = std::max(theirs, Rate([&] { return ReadTagLib(c.path); }, seconds));
+            ours = std::max(ours, rate([&] { return readOurs(tag, c.path); }, seconds));
+            theirs = std::max(theirs, rate([&] { return readTagLib(c.path); }, seconds));
         }
         const double ratio = ours / theirs;
         worst = std::min(worst, ratio);

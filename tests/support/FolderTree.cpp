@@ -1,4 +1,4 @@
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 
 #include <windows.h>
 
@@ -6,13 +6,13 @@
 
 namespace plk::test {
 
-std::string TempPath(const std::string& name) {
+std::string tempPath(const std::string& name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     return folder + name;
 }
 
-void RemoveFolderTree(const std::string& folder) {
+void removeFolderTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
     FindHandle search(FindFirstFileA((folder + "*").c_str(), &found));
     if (search) {
@@ -22,7 +22,7 @@ void RemoveFolderTree(const std::string& folder) {
             const std::string path = folder + name;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveFolderTree(path + "\\");
+                removeFolderTree(path + "\\");
             else
                 DeleteFileA(path.c_str());
         } while (FindNextFileA(search.get(), &found));

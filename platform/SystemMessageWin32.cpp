@@ -1,10 +1,10 @@
-#include "win32/SystemMessage.h"
+#include "platform/SystemMessage.h"
 
 #include <windows.h>
 
 namespace plk {
 
-std::string SystemMessage(unsigned long errorCode) {
+std::string systemMessage(unsigned long errorCode) {
     char text[512] = {};
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                         errorCode, 0, text, sizeof text, nullptr);

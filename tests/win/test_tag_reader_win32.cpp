@@ -10,7 +10,7 @@
 
 #include "tags/Id3v2Tag.h"
 #include "tags/TagCodes.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 #include "win32/Handles.h"
 
 namespace plk {
@@ -33,7 +33,7 @@ std::vector<unsigned char> SmallTag() {
 class TagReaderWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = test::TempPath("plk-tag-reader-test.mp3");
+        path_ = test::tempPath("plk-tag-reader-test.mp3");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         const std::vector<unsigned char> bytes = SmallTag();
         KernelHandle file = Open(GENERIC_WRITE, 0, CREATE_ALWAYS);
@@ -58,11 +58,11 @@ protected:
 
 TEST_F(TagReaderWin32, ReadsTitleAndArtist) {
     ASSERT_EQ(tag_.LoadFromFile(path_, 0), 0x0000);
-    EXPECT_FALSE(tag_.ReadOnly());
+    EXPECT_FALSE(tag_.readOnly());
     std::string text;
-    EXPECT_EQ(tag_.GetTextFrame("TIT2", text), TextCode::Ok);
+    EXPECT_EQ(tag_.GetTextFrame("TIT2", text), TextCode::kOk);
     EXPECT_EQ(text, "Title");
-    EXPECT_EQ(tag_.GetTextFrame("TPE1", text), TextCode::Ok);
+    EXPECT_EQ(tag_.GetTextFrame("TPE1", text), TextCode::kOk);
     EXPECT_EQ(text, "Artist");
 }
 
@@ -70,7 +70,7 @@ TEST_F(TagReaderWin32, ReadOnlyHiddenOrSystemAttribute) {
     for (const DWORD attribute : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
         ASSERT_TRUE(SetFileAttributesA(path_.c_str(), attribute));
         EXPECT_EQ(tag_.LoadFromFile(path_, 0), 0x0000);
-        EXPECT_TRUE(tag_.ReadOnly()) << attribute;
+        EXPECT_TRUE(tag_.readOnly()) << attribute;
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }

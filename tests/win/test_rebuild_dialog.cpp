@@ -271,14 +271,14 @@ TEST_F(RebuildDialogTest, PatternListIsEditedWithAddAndRemove) {
 
 TEST_F(RebuildDialogTest, StartWithoutAnExistingFolderWarnsAndLeavesTheIndexAlone) {
     test::MessageBoxRecorder& shown = boxes;
-    IndexWriter::CreateEmpty(index);
+    IndexWriter::createEmpty(index);
     music.file("not-a-folder.mp3");
     for (const std::string& typed : {music.root() + "missing", std::string(), music.root() + "not-a-folder.mp3"}) {
         SCOPED_TRACE(typed);
         shown.boxes.clear();
         {
             // A stand-in record that must survive.
-            File file(index, File::Access::ReadWrite);
+            File file(index, File::Access::kReadWrite);
             TLibraryRecord record{};
             record.setPath("kept");
             file.write(&record, sizeof record);

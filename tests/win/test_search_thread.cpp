@@ -39,7 +39,7 @@ public:
 
 class SearchThreadTest : public ::testing::Test {
 protected:
-    SearchThreadTest() : index(tree.root() + "plkindex.dat") { IndexWriter::CreateEmpty(index); }
+    SearchThreadTest() : index(tree.root() + "plkindex.dat") { IndexWriter::createEmpty(index); }
 
     void start(const std::string& folder, const std::vector<std::string>& patterns) {
         worker = std::make_unique<TSearchThread>(SearchSettings{index, folder, patterns}, steps, gui);
@@ -90,10 +90,10 @@ TEST_F(SearchThreadTest, RecordsAreNumberedFromOneAndKeepTheStaleTail) {
     // The writer reuses one record: the bytes after the shorter second path
     // are the tail of the first.
     TLibrary raw;
-    LoadIndex(index, raw);
+    loadIndex(index, raw);
     const std::string first = m + "a-long-name-first.mp3";
     const std::string second = m + "Sub\\b.ogg";
-    EXPECT_EQ(std::string(raw[1].PathChars + second.size(), first.size() - second.size()),
+    EXPECT_EQ(std::string(raw[1].Path.chars + second.size(), first.size() - second.size()),
               first.substr(second.size()));
 }
 

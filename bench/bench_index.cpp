@@ -23,7 +23,7 @@ const int kRounds = 15;
 const std::size_t kReadSize = 64 * 1024;
 
 // Paths of the lengths a real library has, from short to the 255 cap.
-void WriteIndex(const std::string& path, int count) {
+void writeIndex(const std::string& path, int count) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     plk::TLibraryRecord record{};
     for (int k = 0; k < count; ++k) {
@@ -38,8 +38,8 @@ void WriteIndex(const std::string& path, int count) {
 }
 
 // The least any loader must do: the file's bytes into memory of their size.
-std::size_t ReadWholeFile(const std::string& path) {
-    plk::File file(path, plk::File::Access::Read);
+std::size_t readWholeFile(const std::string& path) {
+    plk::File file(path, plk::File::Access::kRead);
     std::vector<char> bytes(static_cast<std::size_t>(file.size()));
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -51,22 +51,22 @@ std::size_t ReadWholeFile(const std::string& path) {
 }
 
 // Reading alone, through one reused buffer: no memory to fill at all.
-std::size_t StreamFile(const std::string& path) {
-    plk::File file(path, plk::File::Access::Read);
+std::size_t streamFile(const std::string& path) {
+    plk::File file(path, plk::File::Access::kRead);
     std::vector<char> buffer(kReadSize);
     std::size_t total = 0;
     while (const std::size_t got = file.read(buffer.data(), buffer.size())) total += got;
     return total;
 }
 
-std::size_t LoadLibrary(const std::string& path) {
+std::size_t loadLibrary(const std::string& path) {
     plk::TLibrary library;
-    plk::LoadIndex(path, library);
+    plk::loadIndex(path, library);
     return library.size();
 }
 
 template <typename Work>
-double MedianSeconds(std::vector<double>& samples, Work&& work) {
+double medianSeconds(std::vector<double>& samples, Work&& work) {
     const auto start = Clock::now();
     const std::size_t result = work();
     samples.push_back(std::chrono::duration<double>(Clock::now() - start).count());
@@ -76,7 +76,7 @@ double MedianSeconds(std::vector<double>& samples, Work&& work) {
     return sorted[sorted.size() / 2];
 }
 
-std::size_t HeapInUse() {
+std::size_t heapInUse() {
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;  // small blocks and mapped large ones
 }
@@ -86,28 +86,28 @@ std::size_t HeapInUse() {
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const std::string path = "/tmp/plk-bench-index-" + std::to_string(getpid()) + ".dat";
-    WriteIndex(path, count);
-    StreamFile(path);  // every round reads from the page cache
+    writeIndex(path, count);
+    streamFile(path);  // every round reads from the page cache
 
     std::vector<double> whole, stream, load;
     double wholeMedian = 0, streamMedian = 0, loadMedian = 0;
     for (int round = 0; round < kRounds; ++round) {  // interleaved, so drift hits all three
-        wholeMedian = MedianSeconds(whole, [&] { return ReadWholeFile(path); });
-        streamMedian = MedianSeconds(stream, [&] { return StreamFile(path); });
-        loadMedian = MedianSeconds(load, [&] { return LoadLibrary(path); });
+        wholeMedian = medianSeconds(whole, [&] { return readWholeFile(path); });
+        streamMedian = medianSeconds(stream, [&] { return streamFile(path); });
+        loadMedian = medianSeconds(load, [&] { return loadLibrary(path); });
     }
 
-    const std::size_t before = HeapInUse();
+    const std::size_t before = heapInUse();
     plk::TLibrary library;
-    plk::LoadIndex(path, library);
-    const std::size_t held = HeapInUse() - before;
+    plk::loadIndex(path, library);
+    const std::size_t held = heapInUse() - before;
     const double ideal = double(count) * sizeof(plk::TLibraryRecord);
     std::remove(path.c_str());
 
     std::printf("index load, %d records (%.1f MB), median of %d rounds\n", count, ideal / 1e6, kRounds);
     std::printf("  whole-file read     %8.3f ms  (baseline)\n", wholeMedian * 1e3);
     std::printf("  streamed read       %8.3f ms\n", streamMedian * 1e3);
-    std::printf("  LoadIndex           %8.3f ms\n", loadMedian * 1e3);
+    std::printf("  loadIndex           %8.3f ms\n", loadMedian * 1e3);
     std::printf("  ratio load / whole-file read   %.2f  (target <= 1.5)\n", loadMedian / wholeMedian);
     std::printf("  ratio load / streamed read     %.2f\n", loadMedian / streamMedian);
     std::printf("memory held for Library: %zu bytes, %.4f x %d x 260 (target within 10%%)\n", held,

@@ -6,21 +6,23 @@
 #include <cctype>
 #include <map>
 
+#include "platform/FileAttributes.h"
+
 namespace plk {
 namespace {
 
-using namespace file_attribute;
+using namespace FileAttribute;
 
 // Wildcard match as the Windows listing does it: '*' and '?', no case, and
 // "*.*" matching every name.
-bool Matches(const char* wild, const char* name) {
+bool matches(const char* wild, const char* name) {
     if (*wild == '\0') return *name == '\0';
-    if (*wild == '*') return Matches(wild + 1, name) || (*name && Matches(wild, name + 1));
+    if (*wild == '*') return matches(wild + 1, name) || (*name && matches(wild, name + 1));
     if (*name == '\0') return false;
     if (*wild != '?' && std::tolower(static_cast<unsigned char>(*wild)) !=
                             std::tolower(static_cast<unsigned char>(*name)))
         return false;
-    return Matches(wild + 1, name + 1);
+    return matches(wild + 1, name + 1);
 }
 
 class FakeTree : public FolderLister {
@@ -40,7 +42,7 @@ public:
         const auto folder = folders_.find(pattern.substr(0, cut));
         if (folder == folders_.end()) return;
         for (const FolderEntry& entry : folder->second)
-            if ((wild == "*.*" || Matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) return;
+            if ((wild == "*.*" || matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) return;
     }
     std::vector<std::string> listed;
 
@@ -169,11 +171,11 @@ TEST_F(FolderWalkTest, FolderThatCannotBeListedContributesNothing) {
 }
 
 TEST(StartFolder, GetsOneTrailingBackslash) {
-    EXPECT_EQ(StartFolderOf("C:\\Music"), "C:\\Music\\");
-    EXPECT_EQ(StartFolderOf("C:\\Music\\"), "C:\\Music\\");
-    EXPECT_EQ(StartFolderOf("D:"), "D:\\");
-    EXPECT_EQ(StartFolderOf(" Music "), " Music \\");  // typed text is not trimmed
-    EXPECT_EQ(StartFolderOf("C:/Music/"), "C:/Music/\\");
+    EXPECT_EQ(startFolderOf("C:\\Music"), "C:\\Music\\");
+    EXPECT_EQ(startFolderOf("C:\\Music\\"), "C:\\Music\\");
+    EXPECT_EQ(startFolderOf("D:"), "D:\\");
+    EXPECT_EQ(startFolderOf(" Music "), " Music \\");  // typed text is not trimmed
+    EXPECT_EQ(startFolderOf("C:/Music/"), "C:/Music/\\");
 }
 
 }  // namespace

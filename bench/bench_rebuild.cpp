@@ -26,7 +26,7 @@
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
 #include "library/RebuildDialog.h"
-#include "tests/win/FolderTree.h"
+#include "tests/support/FolderTree.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/GuiThreadCall.h"
@@ -40,7 +40,7 @@ const int kTopFolders = 40;
 const int kSubFolders = 49;  // 40 + 40 × 49 = 2,000 folders
 const int kFilesPerFolder = 10;
 
-double Now() {
+double now() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
@@ -51,25 +51,25 @@ double Now() {
     return double(counter.QuadPart) / double(frequency.QuadPart);
 }
 
-void MakeFiles(const std::string& folder) {
+void makeFiles(const std::string& folder) {
     for (int i = 0; i < kFilesPerFolder; ++i) {
         const std::string path = folder + "track " + std::to_string(i) + ".mp3";
         CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     }
 }
 
-int MakeTree(const std::string& root) {
+int makeTree(const std::string& root) {
     CreateDirectoryA(root.c_str(), nullptr);
     int folders = 0;
     for (int t = 0; t < kTopFolders; ++t) {
         const std::string top = root + "Artist " + std::to_string(t) + "\\";
         CreateDirectoryA(top.c_str(), nullptr);
-        MakeFiles(top);
+        makeFiles(top);
         ++folders;
         for (int s = 0; s < kSubFolders; ++s) {
             const std::string sub = top + "Album " + std::to_string(s) + "\\";
             CreateDirectoryA(sub.c_str(), nullptr);
-            MakeFiles(sub);
+            makeFiles(sub);
             ++folders;
         }
     }
@@ -100,14 +100,14 @@ private:
     TLibraryRecord record_{};
 };
 
-double TimeVariant(const std::string& root, const GuiThreadCall* handshake, const std::string& index, int& files) {
+double timeVariant(const std::string& root, const GuiThreadCall* handshake, const std::string& index, int& files) {
     IndexWriter writer;
     if (!index.empty()) {
-        IndexWriter::CreateEmpty(index);
+        IndexWriter::createEmpty(index);
         writer.open(index);
     }
     Variant variant(handshake, index.empty() ? nullptr : &writer);
-    const double start = Now();
+    const double start = now();
     {
         Thread worker([&] {
             FindFileLister lister;
@@ -116,7 +116,7 @@ double TimeVariant(const std::string& root, const GuiThreadCall* handshake, cons
         worker.join();  // handles the handshakes meanwhile
     }
     files = variant.files;
-    return Now() - start;
+    return now() - start;
 }
 
 // Times SendMessage round trips to a window of the GUI thread from another thread.
@@ -133,9 +133,9 @@ public:
 private:
     void run() {
         while (!stop_) {
-            const double start = Now();
+            const double start = now();
             SendMessageA(target_, WM_NULL, 0, 0);
-            samples.push_back((Now() - start) * 1000.0);
+            samples.push_back((now() - start) * 1000.0);
             Sleep(5);
         }
     }
@@ -144,7 +144,7 @@ private:
     Thread thread_;
 };
 
-void PumpUntil(const std::function<bool()>& done) {
+void pumpUntil(const std::function<bool()>& done) {
     while (!done()) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -155,24 +155,24 @@ void PumpUntil(const std::function<bool()>& done) {
     }
 }
 
-void PumpFor(double seconds) {
-    const double end = Now() + seconds;
-    PumpUntil([&] { return Now() >= end; });
+void pumpFor(double seconds) {
+    const double end = now() + seconds;
+    pumpUntil([&] { return now() >= end; });
 }
 
-double Percentile(std::vector<double> values, double p) {
+double percentile(std::vector<double> values, double p) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
     return values[std::min(values.size() - 1, static_cast<std::size_t>(p * values.size()))];
 }
 
-void ReportProbe(const char* what, const std::vector<double>& samples) {
+void reportProbe(const char* what, const std::vector<double>& samples) {
     std::printf("  %-28s %5zu round trips: median %.3f ms, 99th %.3f ms, max %.3f ms\n", what, samples.size(),
-                Percentile(samples, 0.5), Percentile(samples, 0.99),
+                percentile(samples, 0.5), percentile(samples, 0.99),
                 samples.empty() ? 0.0 : *std::max_element(samples.begin(), samples.end()));
 }
 
-double TimeDialogRun(TForm3& dialog, const std::string& root, std::vector<double>* probeSamples) {
+double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double>* probeSamples) {
     SetControlText(GetDlgItem(dialog.hwnd(), TForm3::Edit1), root);
     bool done = false;
     ReplaceMessageBoxForTesting([&](const std::string&, const std::string&, UINT) {
@@ -181,7 +181,7 @@ double TimeDialogRun(TForm3& dialog, const std::string& root, std::vector<double
     });
     std::unique_ptr<Probe> probe;
     if (probeSamples) probe = std::make_unique<Probe>(dialog.hwnd());
-    const double start = Now();
+    const double start = now();
     SendMessageA(GetDlgItem(dialog.hwnd(), TForm3::Button5), BM_CLICK, 0, 0);
     // The program's own loop: GetMessage handles the worker's steps as they come.
     MSG message;
@@ -189,47 +189,47 @@ double TimeDialogRun(TForm3& dialog, const std::string& root, std::vector<double
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    const double elapsed = Now() - start;
+    const double elapsed = now() - start;
     if (probe) {
         probe->stop();
         *probeSamples = probe->samples;
     }
-    PumpUntil([&] { return !dialog.Searching(); });
+    pumpUntil([&] { return !dialog.Searching(); });
     ReplaceMessageBoxForTesting(nullptr);
     return elapsed;
 }
 
-int Run() {
-    const std::string root = test::TempPath("plk-rebuild-bench\\");
-    const std::string scratchIndex = test::TempPath("plk-rebuild-bench.dat");
-    test::RemoveFolderTree(root);
-    double start = Now();
-    const int folders = MakeTree(root);
-    std::printf("tree: %d files in %d folders, made in %.1f s\n", folders * kFilesPerFolder, folders, Now() - start);
+int runBenchmark() {
+    const std::string root = test::tempPath("plk-rebuild-bench\\");
+    const std::string scratchIndex = test::tempPath("plk-rebuild-bench.dat");
+    test::removeFolderTree(root);
+    double start = now();
+    const int folders = makeTree(root);
+    std::printf("tree: %d files in %d folders, made in %.1f s\n", folders * kFilesPerFolder, folders, now() - start);
 
     GuiThreadCall gui;
     struct Result { const char* name; double best = 1e9; int files = 0; };
     Result results[] = {{"bare walk"}, {"walk + handshakes"}, {"walk + unbuffered writes"},
                         {"walk + handshakes + writes"}};
     int files = 0;
-    TimeVariant(root, nullptr, "", files);  // warms the listing caches
+    timeVariant(root, nullptr, "", files);  // warms the listing caches
     for (int round = 0; round < 3; ++round) {
-        results[0].best = std::min(results[0].best, TimeVariant(root, nullptr, "", results[0].files));
-        results[1].best = std::min(results[1].best, TimeVariant(root, &gui, "", results[1].files));
-        results[2].best = std::min(results[2].best, TimeVariant(root, nullptr, scratchIndex, results[2].files));
-        results[3].best = std::min(results[3].best, TimeVariant(root, &gui, scratchIndex, results[3].files));
+        results[0].best = std::min(results[0].best, timeVariant(root, nullptr, "", results[0].files));
+        results[1].best = std::min(results[1].best, timeVariant(root, &gui, "", results[1].files));
+        results[2].best = std::min(results[2].best, timeVariant(root, nullptr, scratchIndex, results[2].files));
+        results[3].best = std::min(results[3].best, timeVariant(root, &gui, scratchIndex, results[3].files));
     }
     DeleteFileA(scratchIndex.c_str());
 
     TForm3 dialog;
     // The same run with the dialog hidden: what drawing its progress costs.
     double hiddenBest = 1e9;
-    for (int round = 0; round < 2; ++round) hiddenBest = std::min(hiddenBest, TimeDialogRun(dialog, root, nullptr));
+    for (int round = 0; round < 2; ++round) hiddenBest = std::min(hiddenBest, timeDialogRun(dialog, root, nullptr));
     dialog.ShowDialog();
     std::vector<double> idle;
     {
         Probe probe(dialog.hwnd());
-        PumpFor(1.0);
+        pumpFor(1.0);
         probe.stop();
         idle = probe.samples;
     }
@@ -237,11 +237,11 @@ int Run() {
     std::vector<double> duringRun;
     for (int round = 0; round < 2; ++round) {
         std::vector<double> samples;
-        dialogBest = std::min(dialogBest, TimeDialogRun(dialog, root, round == 0 ? &samples : nullptr));
+        dialogBest = std::min(dialogBest, timeDialogRun(dialog, root, round == 0 ? &samples : nullptr));
         if (round == 0) duringRun = samples;
     }
     TLibrary library;
-    LoadIndex(Application::ExeFolder() + "plkindex.dat", library);
+    loadIndex(Application::ExeFolder() + "plkindex.dat", library);
     DeleteFileA((Application::ExeFolder() + "plkindex.dat").c_str());
 
     const double bare = results[0].files / results[0].best;
@@ -254,9 +254,9 @@ int Run() {
     std::printf("%-34s %6.0f ms %12.0f %8.3f\n", "rebuild dialog, hidden", hiddenBest * 1000,
                 library.size() / hiddenBest, library.size() / hiddenBest / bare);
     std::printf("\nGUI thread answering SendMessage(WM_NULL) from another thread:\n");
-    ReportProbe("idle", idle);
-    ReportProbe("during a rebuild", duringRun);
-    test::RemoveFolderTree(root);
+    reportProbe("idle", idle);
+    reportProbe("during a rebuild", duringRun);
+    test::removeFolderTree(root);
     return 0;
 }
 
@@ -267,5 +267,5 @@ int main() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     plk::Application application("Plinkety");
-    return plk::Run();
+    return plk::runBenchmark();
 }

@@ -1,0 +1,29 @@
+// What the system says about a path: the Windows attribute bits, which the
+// directory listing reports for each entry as well. The POSIX file layer maps
+// its own notions onto them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace plk {
+
+namespace FileAttribute {
+constexpr std::uint32_t kReadOnly = 0x01;
+constexpr std::uint32_t kHidden = 0x02;
+constexpr std::uint32_t kSystem = 0x04;
+constexpr std::uint32_t kDirectory = 0x10;
+constexpr std::uint32_t kNormal = 0x80;  // a plain file, none of the others set
+}  // namespace FileAttribute
+
+// The attribute bits of path, or -1 when nothing is there. The POSIX version
+// maps "not writable" to read-only and a leading dot to hidden.
+long fileAttributes(const std::string& path);
+
+// True when a file (not a folder) exists at path.
+bool fileExists(const std::string& path);
+
+// True when a folder exists at path.
+bool folderExists(const std::string& path);
+
+}  // namespace plk
