@@ -2,7 +2,6 @@
 # and UndefinedBehaviorSanitizer, the tools, and the Windows build as a
 # sub-build, so that one `cmake --build` and one `ctest` cover both.
 option(PLINKETY_SANITIZE "build the native core and its unit tests with ASan and UBSan" ON)
-add_compile_options(-Wall -Wextra)
 
 # The sanitizers go with the targets that link this: the core, and through it
 # the unit tests and the tools.
@@ -15,8 +14,6 @@ endif()
 
 find_package(ZLIB REQUIRED)
 target_link_libraries(plinkety_core PUBLIC ZLIB::ZLIB plinkety_sanitizers)
-# The core was created before the options above took effect.
-target_compile_options(plinkety_core PRIVATE -Wall -Wextra)
 
 # The same core without the sanitizers, optimised, for the benchmarks: they
 # would otherwise measure ASan rather than the code.

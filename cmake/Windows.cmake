@@ -7,7 +7,6 @@ if(NOT PLINKETY_ARCH MATCHES "^(x86|x64)$")
 endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
                         _WIN32_IE=0x0600 STRICT)
-add_compile_options(-Wall -Wextra)
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-s>)
 
 # Both libraries link statically: the program ships as one file.
