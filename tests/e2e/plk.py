@@ -300,6 +300,18 @@ class Plinkety:
                 values[key] = value
         return values
 
+    def wait_settings(self, expected, timeout=10):
+        """Waits until settings.ini's General section holds exactly `expected`
+        (a dict), or, with a callable, until it returns true for the section.
+        The program rewrites the file on each change, so a read right after a
+        menu click may see it half-written."""
+        check = expected if callable(expected) else (lambda values: values == expected)
+        try:
+            return wait_for(lambda: check(self.read_settings_ini() or {}), timeout,
+                            what="settings.ini to hold %r" % (expected,))
+        except AssertionError:
+            raise AssertionError("settings.ini holds %r, not %r" % (self.read_settings_ini(), expected))
+
     def kill(self):
         if self.running():
             try:
