@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/Forms.h"
+#include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
 #include "win32/Application.h"
@@ -18,5 +19,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     plk::Forms::Form1 = &form1;
     plk::TForm3 form3;
     plk::Forms::Form3 = &form3;
+    plk::TForm5 form5(form1);
+
+    // The Play button's menu item of the hotkey dialog.
+    form1.showHotkeyDialog = [&form5] { form5.showDialog(); };
     return application.Run();
 }
