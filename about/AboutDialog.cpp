@@ -21,7 +21,7 @@ const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 }  // namespace
 
 const char TForm2::kWebSite[] = "https://plinkety.example.org/";
-const char TForm2::kSupportMail[] = "support@plinkety.example.org";
+const char TForm2::kSupportMail[] = "plinkety@example.org";
 
 TForm2::TForm2() {
     createDialog("TForm2", "About", 449, 258, Button1);
