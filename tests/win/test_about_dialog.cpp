@@ -1,13 +1,11 @@
-// The About dialog in-process: its layout, the links' colours under the
-// pointer, the addresses they hand to the shell (the recorder is registered
-// for the web and mail schemes), and its place on a second showing.
+// The About dialog in-process: its layout and its place on a second showing.
+// The banner's pixels and the links under a real pointer are tested end to
+// end (tests/e2e/test_about.py).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "about/AboutDialog.h"
 #include "tests/win/TestSupport.h"
@@ -15,57 +13,6 @@
 
 namespace plk {
 namespace {
-
-const COLORREF kNavy = RGB(0, 0, 128);
-const COLORREF kBlue = RGB(0, 0, 255);
-
-std::string WindowsPath(std::string unixPath) {
-    for (char& c : unixPath)
-        if (c == '/') c = '\\';
-    return "Z:" + unixPath;
-}
-
-// The open command of a URL scheme, put back as it was at the end.
-class SchemeRecorder {
-public:
-    explicit SchemeRecorder(const std::string& scheme) : key_("Software\\Classes\\" + scheme + "\\shell\\open\\command") {
-        char value[1024] = {};
-        DWORD size = sizeof value;
-        had_ = RegGetValueA(HKEY_LOCAL_MACHINE, key_.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == 0;
-        previous_ = value;
-        set("\"" + WindowsPath(PLINKETY_RECORDER_EXE) + "\" \"%1\"");
-    }
-    ~SchemeRecorder() {
-        if (had_) set(previous_);
-        else RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key_.c_str(), nullptr);
-    }
-
-private:
-    void set(const std::string& command) {
-        RegSetKeyValueA(HKEY_LOCAL_MACHINE, key_.c_str(), nullptr, REG_SZ, command.c_str(),
-                        static_cast<DWORD>(command.size() + 1));
-    }
-    std::string key_, previous_;
-    bool had_ = false;
-};
-
-// How many of a window's pixels have exactly this colour.
-int PixelsOf(HWND window, COLORREF colour) {
-    UpdateWindow(window);
-    RECT area{};
-    GetClientRect(window, &area);
-    const HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = 0; y < area.bottom; ++y)
-        for (int x = 0; x < area.right; ++x) count += GetPixel(dc, x, y) == colour;
-    ReleaseDC(window, dc);
-    return count;
-}
-
-void Click(HWND window) {
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-}
 
 class AboutDialogTest : public ::testing::Test {
 protected:
@@ -118,42 +65,6 @@ TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
         ReleaseDC(link->hwnd(), dc);
         EXPECT_LE(size.cx, test::ChildRect(link->hwnd()).right - test::ChildRect(link->hwnd()).left) << link->text();
     }
-}
-
-TEST_F(AboutDialogTest, LinksTurnBlueUnderThePointerAndNavyAfter) {
-    dialog.showDialog();
-    for (LinkLabel* link : {&dialog.label4(), &dialog.label5()}) {
-        SCOPED_TRACE(link->text());
-        EXPECT_GT(PixelsOf(link->hwnd(), kNavy), 0);
-        EXPECT_EQ(PixelsOf(link->hwnd(), kBlue), 0);
-        SendMessageA(link->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-        EXPECT_EQ(PixelsOf(link->hwnd(), kNavy), 0);
-        EXPECT_GT(PixelsOf(link->hwnd(), kBlue), 0);
-        SendMessageA(link->hwnd(), WM_MOUSELEAVE, 0, 0);
-        EXPECT_GT(PixelsOf(link->hwnd(), kNavy), 0);
-        EXPECT_EQ(PixelsOf(link->hwnd(), kBlue), 0);
-    }
-}
-
-TEST_F(AboutDialogTest, LinksAskTheShellForTheirAddresses) {
-    test::TempTree tree;
-    const std::string log = tree.root() + "opened.log";
-    SetEnvironmentVariableA("PLINKETY_RECORDER_LOG", log.c_str());
-    SchemeRecorder web("https"), mail("mailto");
-    const auto opened = [&] {
-        std::ifstream in(log);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            if (!line.empty()) lines.push_back(line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
-        return lines;
-    };
-    dialog.showDialog();
-    Click(dialog.label4().hwnd());
-    ASSERT_TRUE(test::PumpUntil([&] { return opened().size() == 1; }, 20000));
-    Click(dialog.label5().hwnd());
-    ASSERT_TRUE(test::PumpUntil([&] { return opened().size() == 2; }, 20000));
-    EXPECT_EQ(opened(), (std::vector<std::string>{"https://plinkety.example.org/",
-                                                  "mailto:plinkety@example.org?subject=About"}));
 }
 
 TEST_F(AboutDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
