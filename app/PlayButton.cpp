@@ -81,6 +81,7 @@ void TForm1::createControls() {
     Image1->onContextMenu = [this](POINT at) { PopupMenu1.showAt(hwnd(), at); };
     Image1->onMouseMove = [this](WPARAM keys) { FormMouseMove(keys); };
     BuildPopupMenu1(PopupMenu1);
+    createHotkeyTimers();
 }
 
 void TForm1::FormCreate() {
@@ -95,10 +96,7 @@ void TForm1::FormCreate() {
     SetLayeredWindowAttributes(hwnd(), kColourKey, kRestAlpha, LWA_COLORKEY | LWA_ALPHA);
     StartupStep([this] { ReadIndex(); });
     StartupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
-    StartupStep([this] {
-        if (!PlayHotkeyText.empty()) RegisterHotkeyText(hwnd(), kPlayHotkeyId, PlayHotkeyText);
-        if (!PlayAgainHotkeyText.empty()) RegisterHotkeyText(hwnd(), kPlayAgainHotkeyId, PlayAgainHotkeyText);
-    });
+    StartupStep([this] { registerStoredHotkeys(); });
     show();
 }
 
@@ -182,11 +180,21 @@ void TForm1::menuCommand(UINT id) {
     case Orange1: themeClick(3); break;
     case Green1: themeClick(4); break;
     case Exit1: ExitClick(); break;
-    default: break;  // the hotkey dialog and About come with their windows
+    case Globalhotkey1: Globalhotkey1Click(); break;
+    case est21: est21Click(); break;
+    default: break;
     }
 }
 
 void TForm1::ExitClick() { Application::Terminate(); }
+
+void TForm1::est21Click() {
+    if (showAboutDialog) showAboutDialog();
+}
+
+void TForm1::Globalhotkey1Click() {
+    if (showHotkeyDialog) showHotkeyDialog();
+}
 
 void TForm1::Reindex1Click() {
     if (Forms::Form3) Forms::Form3->ShowDialog();
@@ -243,8 +251,7 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HIWORD(wParam) == 0 && lParam == 0) menuCommand(LOWORD(wParam));
         return 0;
     case WM_HOTKEY:
-        if (wParam == kPlayHotkeyId) runRandomizedFile();
-        if (wParam == kPlayAgainHotkeyId) playAgain();
+        WMHotKey(wParam);
         return 0;
     case WM_CLOSE:
         // Closing the main window ends the program.

@@ -2,6 +2,7 @@
 // state for the whole run; the other windows reach it through Forms::Form1.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "win32/ImageControl.h"
 #include "win32/PopupMenu.h"
 #include "win32/Window.h"
+#include "win32/WindowTimer.h"
 
 namespace plk {
 
@@ -47,6 +49,22 @@ public:
 
     const TSettings& settings() const { return settings_; }
 
+    // Global hotkeys: the hotkey message and the two timers that serve it.
+    void WMHotKey(WPARAM id);
+    void Timer3Timer();  // one-shot after a hotkey: fade out, hand the focus back
+    void Timer4Timer();  // remembers the window the user is working in
+    HWND previousForeground = nullptr;
+    bool focusHandBack = false;
+
+    // Windows made after this one, wired by the program's entry.
+    std::function<void()> showAboutDialog;   // est21Click
+    std::function<void()> showHotkeyDialog;  // Globalhotkey1Click
+    std::function<void()> flashPlayAgain;    // the Play Again button's flash, for hotkey 2
+
+    // Brightness: the whole window's alpha, and the fade-out to rest.
+    void setAlpha(BYTE alpha);
+    void startFadeOut();
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -63,6 +81,8 @@ private:
     void FormMouseMove(WPARAM keys);
     void menuCommand(UINT id);
     void ExitClick();
+    void est21Click();
+    void Globalhotkey1Click();
     void Reindex1Click();
     void Alwaysontop1Click();
     void Dontstartautomatically1Click();
@@ -73,10 +93,20 @@ private:
     void offerRebuild(const std::string& text);
     void openSong(const std::string& path);
 
+    void createHotkeyTimers();
+    void registerStoredHotkeys();
+
     TSettings settings_;
     ImageListHandle ImageList1;
     std::unique_ptr<ImageControl> Image1;
     PopupMenu PopupMenu1;
+
+    std::unique_ptr<WindowTimer> Timer3;
+    std::unique_ptr<WindowTimer> Timer4;
+
+    // The fade-out behind startFadeOut, until the look-and-feel timers come.
+    BYTE alpha_ = 125;
+    std::unique_ptr<WindowTimer> fadeOut_;
 };
 
 }  // namespace plk

@@ -57,9 +57,9 @@ def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):
     raise AssertionError("timed out after %.0fs waiting for %s" % (timeout, what))
 
 
-def run(*command, check=True, timeout=60):
+def run(*command, check=True, timeout=60, text=True):
     return subprocess.run(command, check=check, timeout=timeout,
-                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=text)
 
 
 def wine_reg(*args, check=False):
@@ -120,6 +120,49 @@ def register_recorder(recorder_exe):
     _registered_recorders.add(recorder_exe)
 
 
+_registered_url_recorders = set()
+
+
+def register_url_recorder(recorder_exe, schemes=("http", "https", "mailto")):
+    """Makes the recorder the open command of web and mail addresses, so that
+    the addresses the program hands to the shell land in its log."""
+    if recorder_exe in _registered_url_recorders:
+        return
+    command = '"%s" "%%1"' % windows_path(recorder_exe)
+    for scheme in schemes:
+        wine_reg("add", "HKLM\\Software\\Classes\\%s\\shell\\open\\command" % scheme,
+                 "/ve", "/d", command, "/f", check=True)
+    _registered_url_recorders.add(recorder_exe)
+
+
+def screen_pixels(shot, x, y, width, height):
+    """The RGB bytes of a rectangle of a screenshot, row by row."""
+    return run("convert", shot, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage",
+               "-depth", "8", "rgb:-", timeout=60, text=False).stdout
+
+
+class OpacitySpy:
+    """Every whole-window alpha a Wine window is given while it runs, read
+    from the _NET_WM_WINDOW_OPACITY property that Wine sets."""
+
+    def __init__(self, window):
+        self.output = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(["stdbuf", "-oL", "xprop", "-spy", "-id", window,
+                                         "_NET_WM_WINDOW_OPACITY"],
+                                        stdout=self.output, stderr=subprocess.DEVNULL)
+        # It prints the value it finds first: from then on it sees every change.
+        wait_for(self.alphas, what="xprop to watch the window")
+
+    def alphas(self):
+        self.output.seek(0)
+        return [int(value) // 0x01010101 for value in re.findall(rb"= (\d+)", self.output.read())]
+
+    def close(self):
+        self.process.kill()
+        self.process.wait(10)
+        self.output.close()
+
+
 class Plinkety:
     """One copy of the program in its own folder, started and ended by a test."""
 
@@ -162,6 +205,7 @@ class Plinkety:
     # --- the process ------------------------------------------------------
     def start(self):
         register_recorder(self.recorder)
+        register_url_recorder(self.recorder)
         # Wine's message box trace tells which box the program put up.
         env = dict(os.environ, PLINKETY_RECORDER_LOG=windows_path(self.recorder_log),
                    WINEDEBUG="-all,trace+msgbox")
@@ -268,6 +312,9 @@ class Plinkety:
 
     def key(self, *keys):
         run("xdotool", "key", *keys)
+
+    def focused_window(self):
+        return run("xdotool", "getwindowfocus").stdout.strip()
 
     def type_text(self, text):
         run("xdotool", "type", "--delay", "20", text)

@@ -91,4 +91,18 @@ MessageBoxRecorder::MessageBoxRecorder() {
 
 MessageBoxRecorder::~MessageBoxRecorder() { ReplaceMessageBoxForTesting(nullptr); }
 
+RECT ChildRect(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::vector<int> ChildIds(HWND dialog, bool tabStopsOnly) {
+    std::vector<int> ids;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (!tabStopsOnly || (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP)) ids.push_back(GetDlgCtrlID(child));
+    return ids;
+}
+
 }  // namespace plk::test

@@ -64,4 +64,9 @@ public:
     std::function<void(const ShownBox&)> onShow;
 };
 
+// A child window's rectangle in its parent's client coordinates.
+RECT ChildRect(HWND child);
+// The ids of a dialog's children in z-order (the tab order), all or only the tab stops.
+std::vector<int> ChildIds(HWND dialog, bool tabStopsOnly);
+
 }  // namespace plk::test

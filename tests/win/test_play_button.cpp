@@ -1,6 +1,7 @@
-// The Play button window in-process: start-up going on after an error, and
+// The Play button window in-process: start-up going on after an error,
 // random play and play again reaching the shell, observed through the
-// recorder registered as the player of a test file type.
+// recorder registered as the player of a test file type, and the hotkey
+// message.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/Hotkeys.h"
 #include "app/PlayButton.h"
 #include "library/IndexFile.h"
 #include "tests/win/TestSupport.h"
@@ -22,6 +24,12 @@ std::string WindowsPath(std::string unixPath) {
     for (char& c : unixPath)
         if (c == '/') c = '\\';
     return "Z:" + unixPath;
+}
+
+BYTE Alpha(HWND window) {
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
+    return alpha;
 }
 
 void SetDefault(const std::string& key, const std::string& value) {
@@ -150,6 +158,53 @@ TEST_F(PlayButtonTest, AllFilesGoneEndsWithAdviceAndNoSong) {
     EXPECT_EQ(boxes.boxes[0].caption, "Information");
     EXPECT_EQ(boxes.boxes[0].text.rfind("None of 1000 songs picked from your music library could be found.", 0), 0u);
     EXPECT_TRUE(form.LastSong.empty());
+}
+
+TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
+    const std::string song = tree_.file("music\\song.plktest");
+    WriteIndex({song});
+    test::MessageBoxRecorder boxes;
+    TForm1 form;
+    int flashes = 0;
+    form.flashPlayAgain = [&] { ++flashes; };
+    // The window the user is working in.
+    const HWND other = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 60, 60, nullptr,
+                                       nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(test::PumpUntil([&] { return form.previousForeground == other; }));
+
+    SendMessageA(form.hwnd(), WM_HOTKEY, 3, 0);  // not one of ours
+    EXPECT_EQ(Alpha(form.hwnd()), 125);
+
+    // Play again with nothing to replay: it lights and flashes only.
+    SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
+    EXPECT_EQ(Alpha(form.hwnd()), 235);
+    EXPECT_EQ(flashes, 1);
+    // The program in front before the hand-back (as when it is brought
+    // forward) is not taken for the window the user was in.
+    SetForegroundWindow(form.hwnd());
+    ASSERT_EQ(GetForegroundWindow(), form.hwnd());
+    form.Timer4Timer();
+    ASSERT_TRUE(test::PumpUntil([&] { return Alpha(form.hwnd()) == 125; }));
+    EXPECT_EQ(GetForegroundWindow(), other);
+    EXPECT_TRUE(Opened().empty());
+
+    SendMessageA(form.hwnd(), WM_HOTKEY, kPlayHotkeyId, 0);
+    ASSERT_TRUE(WaitOpened(1));
+    SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
+    ASSERT_TRUE(WaitOpened(2));
+    EXPECT_EQ(Opened(), (std::vector<std::string>{song, song}));
+    EXPECT_EQ(flashes, 2);
+    EXPECT_TRUE(boxes.boxes.empty());
+    DestroyWindow(other);
+}
+
+TEST_F(PlayButtonTest, HotkeyPutsAButtonThatIsNotOnTopIntoTheTopmostBand) {
+    std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nstayontop=0\r\n";
+    TForm1 form;
+    EXPECT_FALSE(GetWindowLongA(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
+    EXPECT_TRUE(GetWindowLongA(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 }  // namespace

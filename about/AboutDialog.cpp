@@ -1,0 +1,98 @@
+#include "about/AboutDialog.h"
+
+#include <shellapi.h>
+
+#include "resources/resource.h"
+#include "win32/Controls.h"
+
+namespace plk {
+namespace {
+
+const COLORREF kNavy = RGB(0, 0, 128);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+// The banner sits above and left of the client area: its first 20 columns
+// and 8 rows, and what lies beyond the client area's right edge, are not seen.
+const int kImage1Left = -20;
+const int kImage1Top = -8;
+
+const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+
+}  // namespace
+
+const char TForm2::kWebSite[] = "https://plinkety.example.org/";
+const char TForm2::kSupportMail[] = "plinkety@example.org";
+
+TForm2::TForm2() {
+    createDialog("TForm2", "About", 449, 258, Button1);
+    try {
+        Image1 = loadJpegResource(IDR_BANNER);
+    } catch (const std::exception&) {
+        // A banner that does not decode leaves the dialog without a picture.
+    }
+    createControls();
+}
+
+void TForm2::createControls() {
+    const HWND self = hwnd();
+    // A group's controls are children of the dialog at the group's offset.
+    const int g1x = 8, g1y = 152, g2x = 192, g2y = 152;
+    CreateControl(self, {"BUTTON", " Contact ", BS_GROUPBOX, g1x, g1y, 177, 65, GroupBox1});
+    // The web site's link shows the address without its scheme.
+    Label4 = std::make_unique<LinkLabel>(self, "plinkety.example.org", g1x + 12, g1y + 19, 133, 13, kNavy);
+    Label5 = std::make_unique<LinkLabel>(self, kSupportMail, g1x + 12, g1y + 39, 152, 13, kNavy);
+    CreateControl(self, {"BUTTON", " Version Summary ", BS_GROUPBOX, g2x, g2y, 249, 65, GroupBox2});
+    CreateControl(self, {"STATIC", "Version: 1.0", kLabel, g2x + 12, g2y + 20, 0, 0, Label1});
+    CreateControl(self, {"STATIC", "Plinkety is free software under the MIT licence.", kLabel, 7, 231, 0, 0, Label2});
+    CreateControl(self, {"BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 368, 224, 75, 25, Button1});
+
+    Label4->onClick = [this] { Label4Click(); };
+    Label4->onMouseEnter = [this] { Label4MouseEnter(); };
+    Label4->onMouseLeave = [this] { Label4MouseLeave(); };
+    Label5->onClick = [this] { Label5Click(); };
+    Label5->onMouseEnter = [this] { Label5MouseEnter(); };
+    Label5->onMouseLeave = [this] { Label5MouseLeave(); };
+}
+
+void TForm2::Button1Click() { hide(); }
+
+void TForm2::Label4Click() { openAddress(kWebSite); }
+void TForm2::Label4MouseEnter() { Label4->setColour(kBlue); }
+void TForm2::Label4MouseLeave() { Label4->setColour(kNavy); }
+
+void TForm2::Label5Click() { openAddress(std::string("mailto:") + kSupportMail + "?subject=About"); }
+void TForm2::Label5MouseEnter() { Label5->setColour(kBlue); }
+void TForm2::Label5MouseLeave() { Label5->setColour(kNavy); }
+
+void TForm2::openAddress(const std::string& address) {
+    // The user's browser or mail program; what the shell makes of an address
+    // it cannot open is its own business.
+    ShellExecuteA(hwnd(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void TForm2::paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(hwnd(), &ps);
+    if (Image1.bitmap) {
+        MemoryDc source(CreateCompatibleDC(dc));
+        SelectObjectScope select(source.get(), Image1.bitmap.get());
+        BitBlt(dc, kImage1Left, kImage1Top, Image1.width, Image1.height, source.get(), 0, 0, SRCCOPY);
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == Button1 && HIWORD(wParam) == BN_CLICKED) Button1Click();
+        if (LOWORD(wParam) == IDCANCEL) Button1Click();  // Esc
+        return 0;
+    default:
+        return ModelessDialog::handleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace plk

@@ -1,0 +1,49 @@
+// The About dialog: the banner, the version, and two links, to the web site
+// and to a new e-mail to the support address. Modeless; closing only hides it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "win32/JpegBitmap.h"
+#include "win32/LinkLabel.h"
+#include "win32/ModelessDialog.h"
+
+namespace plk {
+
+class TForm2 : public ModelessDialog {
+public:
+    // Child control ids, for GetDlgItem.
+    enum ControlId { Button1 = 100, GroupBox1, GroupBox2, Label1, Label2 };
+
+    // The addresses the links show and open.
+    static const char kWebSite[];
+    static const char kSupportMail[];
+
+    TForm2();
+
+    void Button1Click();
+    void Label4Click();
+    void Label4MouseEnter();
+    void Label4MouseLeave();
+    void Label5Click();
+    void Label5MouseEnter();
+    void Label5MouseLeave();
+
+    LinkLabel& label4() { return *Label4; }
+    LinkLabel& label5() { return *Label5; }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void createControls();
+    void paint();
+    void openAddress(const std::string& address);
+
+    JpegBitmap Image1;  // the banner, drawn by the dialog itself
+    std::unique_ptr<LinkLabel> Label4;
+    std::unique_ptr<LinkLabel> Label5;
+};
+
+}  // namespace plk

@@ -1,0 +1,75 @@
+// The global hotkeys on the Play button window: the stored ones registered at
+// start, the hotkey message, the one-shot that fades the button and hands the
+// focus back, and the watch on the window the user is working in.
+#include "app/PlayButton.h"
+
+#include "app/Hotkeys.h"
+#include "win32/Application.h"
+
+namespace plk {
+namespace {
+
+const BYTE kPressedAlpha = 235;
+const UINT kHandBackDelayMs = 50;
+const UINT kForegroundWatchMs = 100;
+const UINT kTopmostInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 0x13
+
+// The application's last active window comes to the front, provided it is
+// not the owner window itself and can take the input.
+void bringApplicationForward() {
+    const HWND owner = Application::OwnerWindow();
+    const HWND popup = GetLastActivePopup(owner);
+    if (popup && popup != owner && IsWindowVisible(popup) && IsWindowEnabled(popup)) SetForegroundWindow(popup);
+}
+
+}  // namespace
+
+void TForm1::createHotkeyTimers() {
+    Timer3 = std::make_unique<WindowTimer>(hwnd(), kHandBackDelayMs, [this] { Timer3Timer(); });
+    Timer4 = std::make_unique<WindowTimer>(hwnd(), kForegroundWatchMs, [this] { Timer4Timer(); });
+    // Both run from the start; Timer3's first tick finds no hotkey to serve
+    // and only fades a button that is at rest already.
+    Timer3->start();
+    Timer4->start();
+}
+
+void TForm1::registerStoredHotkeys() {
+    if (!PlayHotkeyText.empty()) registerHotkeyText(hwnd(), kPlayHotkeyId, PlayHotkeyText);
+    if (!PlayAgainHotkeyText.empty()) registerHotkeyText(hwnd(), kPlayAgainHotkeyId, PlayAgainHotkeyText);
+}
+
+void TForm1::WMHotKey(WPARAM id) {
+    if (id != kPlayHotkeyId && id != kPlayAgainHotkeyId) return;
+    const HWND owner = Application::OwnerWindow();
+    if (IsIconic(owner)) ShowWindow(owner, SW_RESTORE);
+    if (!StayOnTop) {
+        bringApplicationForward();
+        // Topmost until something places the button again.
+        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostInPlace);
+    }
+    setAlpha(kPressedAlpha);
+    focusHandBack = true;
+    Timer3->start();
+    if (id == kPlayHotkeyId) {
+        runRandomizedFile();
+    } else {
+        if (flashPlayAgain) flashPlayAgain();
+        playAgain();
+    }
+}
+
+void TForm1::Timer3Timer() {
+    startFadeOut();
+    Timer3->stop();
+    if (focusHandBack && previousForeground) SetForegroundWindow(previousForeground);
+}
+
+void TForm1::Timer4Timer() {
+    // Between a hotkey and its hand-back the program itself may be in front
+    // (it was brought forward); the window the user was in stays remembered.
+    if (focusHandBack && Timer3->running()) return;
+    const HWND foreground = GetForegroundWindow();
+    if (foreground != Application::OwnerWindow()) previousForeground = foreground;
+}
+
+}  // namespace plk

@@ -1,0 +1,85 @@
+// The About dialog in-process: its layout and its place on a second showing.
+// The banner's pixels and the links under a real pointer are tested end to
+// end (tests/e2e/test_about.py).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "about/AboutDialog.h"
+#include "tests/win/TestSupport.h"
+#include "win32/Controls.h"
+
+namespace plk {
+namespace {
+
+class AboutDialogTest : public ::testing::Test {
+protected:
+    HWND item(TForm2::ControlId id) const { return GetDlgItem(dialog.hwnd(), id); }
+    TForm2 dialog;
+};
+
+TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
+    EXPECT_FALSE(dialog.visible());
+    EXPECT_EQ(ControlText(dialog.hwnd()), "About");
+    RECT client{};
+    GetClientRect(dialog.hwnd(), &client);
+    EXPECT_EQ(client.right, 449);
+    EXPECT_EQ(client.bottom, 258);
+    EXPECT_FALSE(GetWindowLongA(dialog.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    struct Expected { HWND window; const char* text; int x, y, w, h; };
+    const Expected controls[] = {
+        {item(TForm2::GroupBox1), " Contact ", 8, 152, 177, 65},
+        {dialog.label4().hwnd(), "plinkety.example.org", 20, 171, 133, 13},
+        {dialog.label5().hwnd(), TForm2::kSupportMail, 20, 191, 152, 13},
+        {item(TForm2::GroupBox2), " Version Summary ", 192, 152, 249, 65},
+        {item(TForm2::Button1), "&OK", 368, 224, 75, 25},
+    };
+    for (const Expected& c : controls) {
+        SCOPED_TRACE(c.text);
+        const RECT r = test::ChildRect(c.window);
+        EXPECT_EQ(r.left, c.x);
+        EXPECT_EQ(r.top, c.y);
+        EXPECT_EQ(r.right - r.left, c.w);
+        EXPECT_EQ(r.bottom - r.top, c.h);
+        EXPECT_EQ(ControlText(c.window), c.text);
+    }
+    EXPECT_EQ(ControlText(item(TForm2::Label1)), "Version: 1.0");
+    EXPECT_EQ(test::ChildRect(item(TForm2::Label1)).left, 204);
+    EXPECT_EQ(test::ChildRect(item(TForm2::Label1)).top, 172);
+    EXPECT_EQ(ControlText(item(TForm2::Label2)), "Plinkety is free software under the MIT licence.");
+    EXPECT_EQ(test::ChildRect(item(TForm2::Label2)).left, 7);
+    EXPECT_EQ(test::ChildRect(item(TForm2::Label2)).top, 231);
+    EXPECT_TRUE(GetWindowLongA(item(TForm2::Button1), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    for (LinkLabel* link : {&dialog.label4(), &dialog.label5()}) {
+        EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(link->hwnd(), GCLP_HCURSOR)), LoadCursor(nullptr, IDC_HAND));
+        // The whole address is seen: the link's text fits its width.
+        const HDC dc = GetDC(link->hwnd());
+        SIZE size{};
+        {
+            SelectObjectScope font(dc, DialogFont());
+            GetTextExtentPoint32A(dc, link->text().c_str(), static_cast<int>(link->text().size()), &size);
+        }
+        ReleaseDC(link->hwnd(), dc);
+        EXPECT_LE(size.cx, test::ChildRect(link->hwnd()).right - test::ChildRect(link->hwnd()).left) << link->text();
+    }
+}
+
+TEST_F(AboutDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
+    dialog.showDialog();
+    EXPECT_TRUE(dialog.visible());
+    const RECT first = dialog.windowRect();
+    EXPECT_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - (first.right - first.left)) / 2);
+    EXPECT_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - (first.bottom - first.top)) / 2);
+    SetWindowPos(dialog.hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(item(TForm2::Button1), BM_CLICK, 0, 0);
+    EXPECT_FALSE(dialog.visible());
+    dialog.showDialog();
+    EXPECT_EQ(dialog.windowRect().left, 40);
+    EXPECT_EQ(dialog.windowRect().top, 50);
+}
+
+}  // namespace
+}  // namespace plk

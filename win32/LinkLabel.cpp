@@ -1,0 +1,87 @@
+#include "win32/LinkLabel.h"
+
+#include "win32/Controls.h"
+
+namespace plk {
+namespace {
+
+FontHandle underlinedDialogFont() {
+    LOGFONTA font{};
+    GetObjectA(DialogFont(), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    return FontHandle(CreateFontIndirectA(&font));
+}
+
+}  // namespace
+
+LinkLabel::LinkLabel(HWND parent, const std::string& text, int x, int y, int width, int height, COLORREF colour)
+    : text_(text), colour_(colour), font_(underlinedDialogFont()) {
+    WindowParams params;
+    params.className = "PlinketyLink";
+    params.text = text;
+    params.style = WS_CHILD | WS_VISIBLE;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    params.owner = parent;
+    params.cursor = LoadCursor(nullptr, IDC_HAND);
+    create(params);
+}
+
+void LinkLabel::setColour(COLORREF colour) {
+    colour_ = colour;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void LinkLabel::paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(hwnd(), &ps);
+    RECT area{};
+    GetClientRect(hwnd(), &area);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    {
+        SelectObjectScope font(dc, font_.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, colour_);
+        DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+void LinkLabel::mouseMove() {
+    if (hovered_) return;
+    hovered_ = true;
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
+    TrackMouseEvent(&track);
+    if (onMouseEnter) onMouseEnter();
+}
+
+LRESULT LinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_MOUSEMOVE:
+        mouseMove();
+        return 0;
+    case WM_MOUSELEAVE:
+        hovered_ = false;
+        pressed_ = false;
+        if (onMouseLeave) onMouseLeave();
+        return 0;
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        return 0;
+    case WM_LBUTTONUP:
+        if (pressed_ && onClick) onClick();
+        pressed_ = false;
+        return 0;
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace plk

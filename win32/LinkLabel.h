@@ -1,0 +1,42 @@
+// A one-line text that works as a link: the dialog font underlined, a hand
+// cursor, drawn on the dialog's face colour, with click and pointer
+// enter/leave callbacks so that its window can change its colour.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "win32/Handles.h"
+#include "win32/Window.h"
+
+namespace plk {
+
+class LinkLabel : public Window {
+public:
+    LinkLabel(HWND parent, const std::string& text, int x, int y, int width, int height, COLORREF colour);
+
+    void setColour(COLORREF colour);
+    COLORREF colour() const { return colour_; }
+    const std::string& text() const { return text_; }
+
+    std::function<void()> onClick;  // left button pressed and released on it
+    std::function<void()> onMouseEnter;
+    std::function<void()> onMouseLeave;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void paint();
+    void mouseMove();
+
+    std::string text_;
+    COLORREF colour_;
+    FontHandle font_;
+    bool hovered_ = false;
+    bool pressed_ = false;
+};
+
+}  // namespace plk
