@@ -4,7 +4,6 @@
 
 #include "app/Autostart.h"
 #include "app/DefaultPosition.h"
-#include "app/Forms.h"
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
 #include "library/RebuildDialog.h"
@@ -187,7 +186,7 @@ void TForm1::menuCommand(UINT id) {
 void TForm1::ExitClick() { Application::Terminate(); }
 
 void TForm1::Reindex1Click() {
-    if (Forms::Form3) Forms::Form3->ShowDialog();
+    if (rebuildDialog_) rebuildDialog_->ShowDialog();
 }
 
 void TForm1::Alwaysontop1Click() {

@@ -1,5 +1,6 @@
 // The floating Play button, the program's main window. It holds the program
-// state for the whole run; the other windows reach it through Forms::Form1.
+// state for the whole run; the program's entry hands the other windows what
+// they need of it, and hands it the windows it drives.
 #pragma once
 
 #include <memory>
@@ -14,6 +15,7 @@
 
 namespace plk {
 
+class TForm3;
 class Tid3v2tag;
 
 class TForm1 : public Window {
@@ -47,6 +49,9 @@ public:
 
     const TSettings& settings() const { return settings_; }
 
+    // The windows created after this one, wired by the program's entry.
+    void setRebuildDialog(TForm3& dialog) { rebuildDialog_ = &dialog; }
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -77,6 +82,8 @@ private:
     ImageListHandle ImageList1;
     std::unique_ptr<ImageControl> Image1;
     PopupMenu PopupMenu1;
+
+    TForm3* rebuildDialog_ = nullptr;
 };
 
 }  // namespace plk

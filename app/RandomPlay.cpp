@@ -3,7 +3,6 @@
 
 #include <shellapi.h>
 
-#include "app/Forms.h"
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
 #include "library/RebuildDialog.h"
@@ -65,7 +64,7 @@ void TForm1::openSong(const std::string& path) {
 }
 
 void TForm1::offerRebuild(const std::string& text) {
-    if (ShowNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && Forms::Form3) Forms::Form3->ShowDialog();
+    if (ShowNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && rebuildDialog_) rebuildDialog_->ShowDialog();
 }
 
 }  // namespace plk

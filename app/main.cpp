@@ -1,10 +1,9 @@
 // Program entry: the application title, the windows created once and hidden
-// in their fixed order, the message loop, and the windows destroyed in
-// reverse order at the end.
+// in their fixed order, each handed what it needs of the windows before it,
+// the message loop, and the windows destroyed in reverse order at the end.
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/Forms.h"
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
 #include "win32/Application.h"
@@ -14,9 +13,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     plk::Application application("Plinkety");
+
+    // The Play button: the main window, owner of the program state.
     plk::TForm1 form1;
-    plk::Forms::Form1 = &form1;
-    plk::TForm3 form3;
-    plk::Forms::Form3 = &form3;
+
+    // About (TForm2) is created here.
+
+    plk::TForm3 form3([&form1] { form1.ReadIndex(); });
+    form1.setRebuildDialog(form3);
+
     return application.Run();
 }
