@@ -7,20 +7,23 @@
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
 #include "library/RebuildDialog.h"
+#include "playagain/PlayAgainButton.h"
 #include "resources/resource.h"
 #include "tags/Id3v2Tag.h"
+#include "tags/SongTagPopup.h"
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
 #include "win32/ImageStrip.h"
+#include "win32/LayeredWindow.h"
+#include "win32/MouseTracking.h"
 
 namespace plk {
 namespace {
 
-const COLORREF kColourKey = RGB(255, 0, 255);
 const int kButtonSize = 37;
 const int kImageSize = 35;
-const BYTE kRestAlpha = 125;
-const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+const UINT kFadeStep = 10;  // ms
+const char kHint[] = "To move Play button, hold control key and left mouse button";
 
 // The shell's record is 36 bytes in a 32-bit program; its size field tells
 // the shell which layout it was given.
@@ -53,7 +56,7 @@ void StartupStep(Step&& step) {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1() : timers_({{ButtonBrightness::Timer1, kFadeStep}, {ButtonBrightness::Timer2, kFadeStep}}) {
     WindowParams params;
     params.className = "TForm1";
     params.text = Application::Title();
@@ -77,6 +80,11 @@ void TForm1::createControls() {
     Image1->onClick = [this] { Image1Click(); };
     Image1->onContextMenu = [this](POINT at) { PopupMenu1.showAt(hwnd(), at); };
     Image1->onMouseMove = [this](WPARAM keys) { FormMouseMove(keys); };
+    Image1->onMouseEnter = [this] { CMMouseEnter(); };
+    Image1->onMouseLeave = [this] { CMMouseLeave(); };
+    Image1->onMouseDown = [this] { ImageMouseDown(); };
+    Image1->onMouseUp = [this] { ImageMouseUp(); };
+    hint_ = std::make_unique<Tooltip>(hwnd(), Image1->hwnd(), kHint);
     BuildPopupMenu1(PopupMenu1);
 }
 
@@ -85,11 +93,11 @@ void TForm1::FormCreate() {
     const ScreenPoint home = DefaultButtonPosition();
     readSettings(home.x, home.y);
     hideTaskbarButton();
-    if (StayOnTop) SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+    if (StayOnTop) PlaceTopmost(hwnd());
     Image1->drawImage(ImageList1.get(), Theme);
     // A saved place off the current screen is used as it is.
-    SetWindowPos(hwnd(), nullptr, StartPosX, StartPosY, kButtonSize, kButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetLayeredWindowAttributes(hwnd(), kColourKey, kRestAlpha, LWA_COLORKEY | LWA_ALPHA);
+    MoveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
+    applyBrightness();  // at rest
     StartupStep([this] { ReadIndex(); });
     StartupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
     StartupStep([this] {
@@ -148,22 +156,65 @@ void TForm1::paint() {
     // Shape1: a one-pixel black frame with a white fill, under Image1.
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(hwnd(), &ps);
-    RECT frame{0, 0, kButtonSize, kButtonSize};
-    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&frame, -1, -1);
-    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    PaintFrame(dc, kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     EndPaint(hwnd(), &ps);
 }
 
 void TForm1::FormMouseMove(WPARAM keys) {
-    // Ctrl and the left button drag the button: the system's move loop
-    // follows the pointer until the button is released. The low bits name
-    // the caption as the spot being dragged; with 1 (the client area) in
-    // them, Wine's move loop does not follow the mouse.
-    if ((keys & MK_LBUTTON) && (keys & MK_CONTROL)) {
-        ReleaseCapture();
-        SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    }
+    if (!(keys & MK_LBUTTON) || !(keys & MK_CONTROL)) return;
+    // Neither companion follows the drag: the Play Again button is placed
+    // afresh the next time it shows, the popup with the next song.
+    if (playAgainButton_) playAgainButton_->hideAtOnce();
+    if (songTag_) songTag_->hideAtOnce();
+    ReleaseCapture();
+    // The system's move loop follows the pointer until the button is
+    // released. The low four bits of the move command name the spot being
+    // dragged: with 1 (the client area) Wine's move loop does not follow the
+    // mouse, with 2 (the caption) both Wine and Windows do.
+    SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void TForm1::CMMouseEnter() {
+    brightness_.pointerEntered();
+    applyBrightness();
+    if (playAgainButton_) playAgainButton_->appear();
+}
+
+void TForm1::CMMouseLeave() {
+    brightness_.pointerLeft();
+    applyBrightness();
+    // Up onto the Play Again button, or still in between: it stays.
+    if (playAgainButton_ && !playAgainButton_->pointerInColumn(PointerPosition())) playAgainButton_->dismiss();
+}
+
+void TForm1::ImageMouseDown() {
+    brightness_.press();
+    applyBrightness();
+}
+
+void TForm1::ImageMouseUp() {
+    brightness_.release();
+    applyBrightness();
+}
+
+void TForm1::setAlpha(BYTE alpha) {
+    brightness_.setAlpha(alpha);
+    applyBrightness();
+}
+
+void TForm1::startFadeOut() {
+    brightness_.startFadeOut();
+    applyBrightness();
+}
+
+void TForm1::timerTick(WPARAM id) {
+    brightness_.tick(static_cast<int>(id));
+    applyBrightness();
+}
+
+void TForm1::applyBrightness() {
+    timers_.sync(hwnd(), [this](UINT id) { return brightness_.running(static_cast<int>(id)); });
+    SetWindowAlpha(hwnd(), brightness_.alpha());
 }
 
 void TForm1::menuCommand(UINT id) {
@@ -195,7 +246,8 @@ void TForm1::Alwaysontop1Click() {
     settings_.writeBool("stayontop", onTop);
     StayOnTop = onTop;
     // Turned off, the button goes behind every other window at once.
-    SetWindowPos(hwnd(), onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
+    if (onTop) PlaceTopmost(hwnd());
+    else PlaceAtBottom(hwnd());
 }
 
 void TForm1::Dontstartautomatically1Click() {
@@ -226,7 +278,17 @@ void TForm1::themeClick(int theme) {
     settings_.writeBool("clinvert", invert);
     Theme = theme;
     InvertLabels = invert;
+    applyTheme();
+}
+
+void TForm1::applyTheme() {
     Image1->drawImage(ImageList1.get(), Theme);
+    if (songTag_) songTag_->drawTheme(Theme);
+    if (playAgainButton_) playAgainButton_->drawTheme(Theme);
+    Image1->repaint();
+    if (songTag_) songTag_->repaintImage();
+    if (playAgainButton_) playAgainButton_->repaintImage();
+    if (songTag_) songTag_->setLabelColour(InvertLabels);
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -236,6 +298,18 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_TIMER:
+        timerTick(wParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        // The pointer on the frame, round the picture.
+        TrackMouseLeave(hwnd());
+        return 0;
+    case WM_MOUSELEAVE:
+        // Leaving the frame onto the picture is no leaving: the picture's
+        // enter follows.
+        if (!PointerOver(Image1->hwnd())) CMMouseLeave();
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && lParam == 0) menuCommand(LOWORD(wParam));
         return 0;

@@ -6,16 +6,21 @@
 #include <memory>
 #include <string>
 
+#include "app/ButtonBrightness.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/PopupMenu.h"
+#include "win32/Tooltip.h"
 #include "win32/Window.h"
+#include "win32/WindowTimers.h"
 
 namespace plk {
 
 class TForm3;
+class TForm4;
+class TForm6;
 class Tid3v2tag;
 
 class TForm1 : public Window {
@@ -30,8 +35,21 @@ public:
     void runRandomizedFile();
     // Opens LastSong again, when there is one and it still exists.
     void playAgain();
-    // Shows an MP3 file's artist and title before it is opened.
+    // Shows an MP3 file's artist and title in the Song Tag popup before it
+    // is opened. Throws FileError when the file cannot be read for its tag.
     void ShowID3(const std::string& path);
+
+    // The brightness: the layered alpha (keeping the fades in step with it),
+    // and the fade-out started without stopping a running fade-in.
+    void setAlpha(BYTE alpha);
+    void startFadeOut();
+    int alpha() const { return brightness_.alpha(); }
+
+    // The pointer and the mouse buttons on the picture.
+    void CMMouseEnter();
+    void CMMouseLeave();
+    void ImageMouseDown();
+    void ImageMouseUp();
 
     // Program state.
     std::string IndexFileName;
@@ -51,6 +69,11 @@ public:
 
     // The windows created after this one, wired by the program's entry.
     void setRebuildDialog(TForm3& dialog) { rebuildDialog_ = &dialog; }
+    void setSongTag(TForm4& popup) { songTag_ = &popup; }
+    void setPlayAgain(TForm6& button) { playAgainButton_ = &button; }
+
+    HWND image() const { return Image1->hwnd(); }
+    const Tooltip& hint() const { return *hint_; }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -74,6 +97,9 @@ private:
     void StartwithWindows1Click();
     void Startwithcurrentuser1Click();
     void themeClick(int theme);
+    void applyTheme();
+    void timerTick(WPARAM id);
+    void applyBrightness();
 
     void offerRebuild(const std::string& text);
     void openSong(const std::string& path);
@@ -81,9 +107,14 @@ private:
     TSettings settings_;
     ImageListHandle ImageList1;
     std::unique_ptr<ImageControl> Image1;
+    std::unique_ptr<Tooltip> hint_;
     PopupMenu PopupMenu1;
+    ButtonBrightness brightness_;
+    WindowTimers timers_;
 
     TForm3* rebuildDialog_ = nullptr;
+    TForm4* songTag_ = nullptr;
+    TForm6* playAgainButton_ = nullptr;
 };
 
 }  // namespace plk

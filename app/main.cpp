@@ -6,6 +6,8 @@
 
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
+#include "playagain/PlayAgainButton.h"
+#include "tags/SongTagPopup.h"
 #include "win32/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -21,6 +23,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     plk::TForm3 form3([&form1] { form1.ReadIndex(); });
     form1.setRebuildDialog(form3);
+
+    plk::TForm4 form4({form1.hwnd(), [&form1] { return form1.StayOnTop; }, form1.Theme, form1.InvertLabels});
+    form1.setSongTag(form4);
+
+    // Set Global Hotkeys (TForm5) is created here.
+
+    plk::TForm6 form6({form1.hwnd(), form1.Theme, [&form1] { form1.playAgain(); }});
+    form1.setPlayAgain(form6);
 
     return application.Run();
 }

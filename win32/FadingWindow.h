@@ -1,0 +1,67 @@
+// A layered window whose alpha, visibility and timers follow a fade state:
+// plain state (no windows.h) that the window's requests and timer ticks step.
+// Every change of that state goes through update(), which then makes the
+// window match it.
+#pragma once
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "win32/LayeredWindow.h"
+#include "win32/Window.h"
+#include "win32/WindowTimers.h"
+
+namespace plk {
+
+// Fade has alpha(), visible() and running(timer id).
+template <typename Fade>
+class FadingWindow : public Window {
+public:
+    // Hides the window at once when it is visible (the Play button's drag).
+    void hideAtOnce() {
+        update([](Fade& fade) {
+            if (fade.visible()) fade.hide();
+        });
+    }
+
+protected:
+    explicit FadingWindow(std::vector<WindowTimers::Timer> timers) : timers_(std::move(timers)) {}
+
+    const Fade& fade() const { return fade_; }
+
+    // Runs change on the fade state, then starts and stops the timers, sets
+    // the alpha, and shows the window (placed by FormShow first) or hides it
+    // (FormHide after) when its visibility changed.
+    template <typename Change>
+    void update(Change&& change) {
+        const bool wasVisible = fade_.visible();
+        std::invoke(std::forward<Change>(change), fade_);
+        timers_.sync(hwnd(), [this](UINT id) { return fade_.running(static_cast<int>(id)); });
+        SetWindowAlpha(hwnd(), fade_.alpha());
+        if (fade_.visible() && !wasVisible) {
+            FormShow();
+            // Never activated: the user's window keeps the keyboard.
+            show(SW_SHOWNOACTIVATE);
+        } else if (!fade_.visible() && wasVisible) {
+            hide();
+            FormHide();
+        }
+    }
+
+    // A tick of timer id, from WM_TIMER.
+    void timerTick(WPARAM id) {
+        update([id](Fade& fade) { fade.tick(static_cast<int>(id)); });
+    }
+
+    // Places the window just before it becomes visible.
+    virtual void FormShow() = 0;
+    // What goes with hiding besides the fade state's own reset.
+    virtual void FormHide() {}
+
+private:
+    Fade fade_;
+    WindowTimers timers_;
+};
+
+}  // namespace plk

@@ -1,0 +1,32 @@
+#include "win32/LayeredWindow.h"
+
+#include <algorithm>
+
+namespace plk {
+namespace {
+
+const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+
+}  // namespace
+
+void SetWindowAlpha(HWND window, int alpha) {
+    SetLayeredWindowAttributes(window, kColourKey, static_cast<BYTE>(std::clamp(alpha, 0, 255)),
+                               LWA_COLORKEY | LWA_ALPHA);
+}
+
+void PlaceTopmost(HWND window) { SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace); }
+
+void PlaceAtBottom(HWND window) { SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace); }
+
+void MoveWindowTo(HWND window, int left, int top, int width, int height) {
+    SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PaintFrame(HDC dc, int width, int height, HBRUSH fill) {
+    RECT frame{0, 0, width, height};
+    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&frame, -1, -1);
+    FillRect(dc, &frame, fill);
+}
+
+}  // namespace plk

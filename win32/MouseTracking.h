@@ -1,0 +1,19 @@
+// The pointer coming onto and leaving a window, from WM_MOUSEMOVE and the
+// WM_MOUSELEAVE that TrackMouseEvent asks for.
+#pragma once
+
+#include <windows.h>
+
+namespace plk {
+
+// Asks for one WM_MOUSELEAVE when the pointer leaves window's client area,
+// which includes moving onto one of its child windows.
+void TrackMouseLeave(HWND window);
+
+// The pointer's place on the screen.
+POINT PointerPosition();
+
+// True when the pointer is over window (not over a window above it).
+bool PointerOver(HWND window);
+
+}  // namespace plk
