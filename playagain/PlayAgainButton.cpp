@@ -88,23 +88,8 @@ void TForm6::Image1Click() {
     if (links_.playAgain) links_.playAgain();
 }
 
-void TForm6::paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    PaintFrame(dc, kWidth, kHeight, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-    EndPaint(hwnd(), &ps);
-}
-
 LRESULT TForm6::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_TIMER:
-        timerTick(wParam);
-        return 0;
     case WM_MOUSEMOVE:
         // The pointer on the frame, round the picture.
         TrackMouseLeave(hwnd());
@@ -115,7 +100,7 @@ LRESULT TForm6::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!PointerOver(Image1->hwnd())) CMMouseLeave();
         return 0;
     default:
-        return defaultHandling(message, wParam, lParam);
+        return FadingWindow::handleMessage(message, wParam, lParam);
     }
 }
 

@@ -58,7 +58,6 @@ protected:
 private:
     void FormCreate();
     void FormShow() override;
-    void paint();
 
     Links links_;
     ImageListHandle ImageList1;

@@ -90,32 +90,10 @@ void TForm4::FormHide() {
     if (links_.stayOnTop && !links_.stayOnTop()) PlaceAtBottom(links_.playButton);
 }
 
-void TForm4::paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    PaintFrame(dc, kWidth, kHeight, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-    EndPaint(hwnd(), &ps);
-}
-
 void TForm4::paintLabels(HDC imageDc) const {
     // The labels' places are the popup's; the picture starts at (1, 1).
     Label1.paint(imageDc, labelFont_.get(), -1, -1);
     Label2.paint(imageDc, labelFont_.get(), -1, -1);
-}
-
-LRESULT TForm4::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT:
-        paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_TIMER:
-        timerTick(wParam);
-        return 0;
-    default:
-        return defaultHandling(message, wParam, lParam);
-    }
 }
 
 }  // namespace plk

@@ -49,14 +49,10 @@ public:
     const TextLabel& titleLabel() const { return Label2; }
     HWND image() const { return Image1->hwnd(); }
 
-protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
     void FormCreate();
     void FormShow() override;
     void FormHide() override;
-    void paint();
     void paintLabels(HDC imageDc) const;
 
     Links links_;

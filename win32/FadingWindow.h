@@ -1,7 +1,8 @@
 // A layered window whose alpha, visibility and timers follow a fade state:
 // plain state (no windows.h) that the window's requests and timer ticks step.
 // Every change of that state goes through update(), which then makes the
-// window match it.
+// window match it. The window draws its one-pixel frame (Shape1) round its
+// children and never takes the keyboard from the user's window.
 #pragma once
 
 #include <functional>
@@ -49,9 +50,23 @@ protected:
         }
     }
 
-    // A tick of timer id, from WM_TIMER.
-    void timerTick(WPARAM id) {
-        update([id](Fade& fade) { fade.tick(static_cast<int>(id)); });
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_PAINT:
+            paintFrame();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_TIMER:
+            update([wParam](Fade& fade) { fade.tick(static_cast<int>(wParam)); });
+            return 0;
+        case WM_MOUSEACTIVATE:
+            // A click leaves the keyboard where it was; an active window
+            // hidden under the pointer would also end a drag of the Play button.
+            return MA_NOACTIVATE;
+        default:
+            return defaultHandling(message, wParam, lParam);
+        }
     }
 
     // Places the window just before it becomes visible.
@@ -60,6 +75,15 @@ protected:
     virtual void FormHide() {}
 
 private:
+    void paintFrame() {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(hwnd(), &ps);
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        PaintFrame(dc, client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+        EndPaint(hwnd(), &ps);
+    }
+
     Fade fade_;
     WindowTimers timers_;
 };

@@ -112,6 +112,9 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return defaultHandling(message, wParam, lParam);
     case WM_CAPTURECHANGED:
         leftPressed_ = false;  // a drag move took the mouse: no click follows
+        // The pointer's leave may have gone unreported meanwhile (a drag
+        // moves the window under it): its next move counts as coming on.
+        pointerInside_ = false;
         return 0;
     case WM_MOUSEMOVE:
         mouseMove(wParam);

@@ -16,7 +16,13 @@ void SetWindowAlpha(HWND window, int alpha) {
 
 void PlaceTopmost(HWND window) { SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace); }
 
-void PlaceAtBottom(HWND window) { SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace); }
+void PlaceAtBottom(HWND window) {
+    // An owned window never goes below its owner, so the owner goes down
+    // first: the application's zero-size owner window would otherwise hold
+    // the window up wherever the program was last brought forward.
+    if (const HWND owner = GetWindow(window, GW_OWNER)) SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
+}
 
 void MoveWindowTo(HWND window, int left, int top, int width, int height) {
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

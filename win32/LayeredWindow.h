@@ -13,7 +13,8 @@ const COLORREF kColourKey = RGB(255, 0, 255);
 // The window's alpha, 0 (invisible) to 255 (opaque), with the colour key.
 void SetWindowAlpha(HWND window, int alpha);
 
-// Z-order changes that neither move, size nor activate the window.
+// Z-order changes that neither move, size nor activate the window. At the
+// bottom, the window lies behind every other window but its owner.
 void PlaceTopmost(HWND window);
 void PlaceAtBottom(HWND window);
 
