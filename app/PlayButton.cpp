@@ -57,15 +57,7 @@ void StartupStep(Step&& step) {
 }  // namespace
 
 TForm1::TForm1() : timers_({{ButtonBrightness::Timer1, kFadeStep}, {ButtonBrightness::Timer2, kFadeStep}}) {
-    WindowParams params;
-    params.className = "TForm1";
-    params.text = Application::Title();
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_LAYERED;
-    params.width = kButtonSize;
-    params.height = kButtonSize;
-    params.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    create(params);
+    create(LayeredWindowParams("TForm1", Application::Title(), kButtonSize, kButtonSize));
     createControls();
     FormCreate();
 }
@@ -292,6 +284,7 @@ void TForm1::applyTheme() {
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (Image1 && FrameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
     switch (message) {
     case WM_PAINT:
         paint();
@@ -300,15 +293,6 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_TIMER:
         timerTick(wParam);
-        return 0;
-    case WM_MOUSEMOVE:
-        // The pointer on the frame, round the picture.
-        TrackMouseLeave(hwnd());
-        return 0;
-    case WM_MOUSELEAVE:
-        // Leaving the frame onto the picture is no leaving: the picture's
-        // enter follows.
-        if (!PointerOver(Image1->hwnd())) CMMouseLeave();
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && lParam == 0) menuCommand(LOWORD(wParam));

@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "app/PlayButton.h"
+#include "bench/BenchApplication.h"
+#include "bench/BenchClock.h"
 #include "library/IndexFile.h"
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
@@ -31,17 +33,6 @@ namespace {
 
 const int kClicks = 300;
 const std::size_t kCoverSize = 300 * 1024;
-
-double Now() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
@@ -128,9 +119,4 @@ int Run() {
 }  // namespace
 }  // namespace plk
 
-int main() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    plk::Application application("Plinkety");
-    return plk::Run();
-}
+int main() { return plk::RunInApplication(plk::Run); }

@@ -28,16 +28,7 @@ TForm6::TForm6(Links links)
                     {PlayAgainFade::Timer6, 10},
                     {PlayAgainFade::Timer7, 10}}),
       links_(std::move(links)) {
-    WindowParams params;
-    params.className = "TForm6";
-    params.text = "Play Again";
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_LAYERED;
-    params.width = kWidth;
-    params.height = kHeight;
-    params.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    create(params);
-    SetWindowAlpha(hwnd(), fade().alpha());
+    createLayered("TForm6", "Play Again", kWidth, kHeight);
     ImageList1 = LoadImageStrip(IDB_PLAYAGAIN, kImageWidth, kImageHeight);
     Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageWidth, kImageHeight);
     Image1->onMouseEnter = [this] { CMMouseEnter(); };
@@ -89,19 +80,8 @@ void TForm6::Image1Click() {
 }
 
 LRESULT TForm6::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_MOUSEMOVE:
-        // The pointer on the frame, round the picture.
-        TrackMouseLeave(hwnd());
-        return 0;
-    case WM_MOUSELEAVE:
-        // Leaving the frame onto the picture is no leaving: the picture's
-        // enter follows.
-        if (!PointerOver(Image1->hwnd())) CMMouseLeave();
-        return 0;
-    default:
-        return FadingWindow::handleMessage(message, wParam, lParam);
-    }
+    if (Image1 && FrameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
+    return FadingWindow::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace plk

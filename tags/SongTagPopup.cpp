@@ -31,16 +31,7 @@ TForm4::TForm4(Links links)
       links_(std::move(links)),
       Label1(Bounds(8, 20, 137, 14)),
       Label2(Bounds(8, 4, 137, 13)) {
-    WindowParams params;
-    params.className = "TForm4";
-    params.text = "Song Tag";
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_LAYERED;
-    params.width = kWidth;
-    params.height = kHeight;
-    params.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    create(params);
-    SetWindowAlpha(hwnd(), fade().alpha());
+    createLayered("TForm4", "Song Tag", kWidth, kHeight);
     ImageList1 = LoadImageStrip(IDB_SONGTAG, kImageWidth, kImageHeight);
     Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageWidth, kImageHeight);
     Image1->onPaintOver = [this](HDC dc) { paintLabels(dc); };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,12 @@ protected:
     explicit FadingWindow(std::vector<WindowTimers::Timer> timers) : timers_(std::move(timers)) {}
 
     const Fade& fade() const { return fade_; }
+
+    // Creates the window, borderless, layered and hidden, at its fade's alpha.
+    void createLayered(const char* className, const std::string& text, int width, int height) {
+        create(LayeredWindowParams(className, text, width, height));
+        SetWindowAlpha(hwnd(), fade_.alpha());
+    }
 
     // Runs change on the fade state, then starts and stops the timers, sets
     // the alpha, and shows the window (placed by FormShow first) or hides it

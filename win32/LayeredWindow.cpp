@@ -9,6 +9,18 @@ const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 
 }  // namespace
 
+WindowParams LayeredWindowParams(const char* className, const std::string& text, int width, int height) {
+    WindowParams params;
+    params.className = className;
+    params.text = text;
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_LAYERED;
+    params.width = width;
+    params.height = height;
+    params.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    return params;
+}
+
 void SetWindowAlpha(HWND window, int alpha) {
     SetLayeredWindowAttributes(window, kColourKey, static_cast<BYTE>(std::clamp(alpha, 0, 255)),
                                LWA_COLORKEY | LWA_ALPHA);

@@ -6,9 +6,17 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "win32/Window.h"
+
 namespace plk {
 
 const COLORREF kColourKey = RGB(255, 0, 255);
+
+// A borderless layered window of this size, hidden, whose own background
+// painting leaves everything to its frame and picture.
+WindowParams LayeredWindowParams(const char* className, const std::string& text, int width, int height);
 
 // The window's alpha, 0 (invisible) to 255 (opaque), with the colour key.
 void SetWindowAlpha(HWND window, int alpha);

@@ -15,4 +15,16 @@ POINT PointerPosition() {
 
 bool PointerOver(HWND window) { return WindowFromPoint(PointerPosition()) == window; }
 
+bool FrameMouseMessage(HWND window, HWND picture, UINT message, const std::function<void()>& onLeave) {
+    if (message == WM_MOUSEMOVE) {
+        TrackMouseLeave(window);
+        return true;
+    }
+    if (message == WM_MOUSELEAVE) {
+        if (!PointerOver(picture)) onLeave();
+        return true;
+    }
+    return false;
+}
+
 }  // namespace plk
