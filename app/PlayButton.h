@@ -43,7 +43,6 @@ public:
     // and the fade-out started without stopping a running fade-in.
     void setAlpha(BYTE alpha);
     void startFadeOut();
-    int alpha() const { return brightness_.alpha(); }
 
     // The pointer and the mouse buttons on the picture.
     void CMMouseEnter();
