@@ -354,6 +354,23 @@ class Plinkety:
                 values[key] = value
         return values
 
+    def wait_settings(self, expected, whole=True):
+        """Waits until settings.ini's General section holds expected (and,
+        when whole, nothing else). A menu key's write lands a moment after
+        the key, and the system rewrites the whole file each time."""
+        values = {}
+
+        def holds():
+            nonlocal values
+            values = self.read_settings_ini() or {}
+            if whole:
+                return values == expected
+            return all(values.get(key) == value for key, value in expected.items())
+        try:
+            wait_for(holds, timeout=10, what="settings.ini to hold %r" % (expected,))
+        except AssertionError as failure:
+            raise AssertionError("%s; it holds %r" % (failure, values)) from None
+
     def kill(self):
         if self.running():
             try:

@@ -180,8 +180,7 @@ class Face(plk.PlinketyTestCase):
         self.assertTrue(below_other())
 
         program.menu("t", "r")  # Green
-        self.assertEqual(program.read_settings_ini(), {"autostart": "0", "stayontop": "0", "schema": "4",
-                                                       "clinvert": "0"})
+        program.wait_settings({"autostart": "0", "stayontop": "0", "schema": "4", "clinvert": "0"})
         green = self.show_the_face(program, "green.png")
         for window, before, after in zip(("Play button", "Play Again", "Song Tag"), black, green):
             # Black is grey throughout; Green has far more green than red.

@@ -13,26 +13,26 @@ class Menu(plk.PlinketyTestCase):
     def test_always_on_top_item_writes_stayontop(self):
         program = self.new_program().start()
         program.menu("o", "t")
-        self.assertEqual(program.read_settings_ini(), {"stayontop": "0"})
+        program.wait_settings({"stayontop": "0"})
         program.menu("o", "t")
-        self.assertEqual(program.read_settings_ini(), {"stayontop": "1"})
+        program.wait_settings({"stayontop": "1"})
 
     def test_autostart_items_change_the_run_values(self):
         program = self.new_program().start()
         exe = plk.windows_path(program.exe)
 
         program.menu("o", "s")  # Start with Windows: the machine's value only
-        self.assertEqual(program.read_settings_ini().get("autostart"), "1")
+        program.wait_settings({"autostart": "1"}, whole=False)
         self.assertEqual(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"), exe)
         self.assertIsNone(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"))
 
         program.menu("o", "c")  # Start with current user: the user's value only
-        self.assertEqual(program.read_settings_ini().get("autostart"), "2")
+        program.wait_settings({"autostart": "2"}, whole=False)
         self.assertIsNone(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"))
         self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), exe)
 
         program.menu("o", "d")  # Don't start automatically: neither
-        self.assertEqual(program.read_settings_ini().get("autostart"), "0")
+        program.wait_settings({"autostart": "0"}, whole=False)
         self.assertIsNone(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"))
         self.assertIsNone(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"))
         self.assertEqual(program.message_boxes(), [])
@@ -57,9 +57,9 @@ class Menu(plk.PlinketyTestCase):
     def test_theme_item_saves_schema_and_clinvert(self):
         program = self.new_program().start()
         program.menu("t", "g")  # Gray: dark labels
-        self.assertEqual(program.read_settings_ini(), {"schema": "1", "clinvert": "1"})
+        program.wait_settings({"schema": "1", "clinvert": "1"})
         program.menu("t", "r")  # Green
-        self.assertEqual(program.read_settings_ini(), {"schema": "4", "clinvert": "0"})
+        program.wait_settings({"schema": "4", "clinvert": "0"})
 
 
 if __name__ == "__main__":
