@@ -2,26 +2,30 @@
 
 #include <shellapi.h>
 
+#include "about/AboutDialog.h"
 #include "app/Autostart.h"
 #include "app/DefaultPosition.h"
-#include "app/Forms.h"
+#include "app/HotkeyDialog.h"
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
 #include "library/RebuildDialog.h"
+#include "playagain/PlayAgainButton.h"
 #include "resources/resource.h"
 #include "tags/Id3v2Tag.h"
+#include "tags/SongTagPopup.h"
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
 #include "win32/ImageStrip.h"
+#include "win32/LayeredWindow.h"
+#include "win32/MouseTracking.h"
 
 namespace plk {
 namespace {
 
-const COLORREF kColourKey = RGB(255, 0, 255);
 const int kButtonSize = 37;
 const int kImageSize = 35;
-const BYTE kRestAlpha = 125;
-const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+const UINT kFadeStep = 10;  // ms
+const char kHint[] = "To move Play button, hold control key and left mouse button";
 
 // The shell's record is 36 bytes in a 32-bit program and 48 in a 64-bit one
 // (the window handle and lParam widen to 8 bytes, and padding follows the
@@ -56,16 +60,8 @@ void StartupStep(Step&& step) {
 
 }  // namespace
 
-TForm1::TForm1() {
-    WindowParams params;
-    params.className = "TForm1";
-    params.text = Application::Title();
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_LAYERED;
-    params.width = kButtonSize;
-    params.height = kButtonSize;
-    params.background = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    create(params);
+TForm1::TForm1() : timers_({{ButtonBrightness::Timer1, kFadeStep}, {ButtonBrightness::Timer2, kFadeStep}}) {
+    create(LayeredWindowParams("TForm1", Application::Title(), kButtonSize, kButtonSize));
     createControls();
     FormCreate();
 }
@@ -80,6 +76,11 @@ void TForm1::createControls() {
     Image1->onClick = [this] { Image1Click(); };
     Image1->onContextMenu = [this](POINT at) { PopupMenu1.showAt(hwnd(), at); };
     Image1->onMouseMove = [this](WPARAM keys) { FormMouseMove(keys); };
+    Image1->onMouseEnter = [this] { CMMouseEnter(); };
+    Image1->onMouseLeave = [this] { CMMouseLeave(); };
+    Image1->onMouseDown = [this] { ImageMouseDown(); };
+    Image1->onMouseUp = [this] { ImageMouseUp(); };
+    hint_ = std::make_unique<Tooltip>(hwnd(), Image1->hwnd(), kHint);
     BuildPopupMenu1(PopupMenu1);
     createHotkeyTimers();
 }
@@ -89,11 +90,11 @@ void TForm1::FormCreate() {
     const ScreenPoint home = DefaultButtonPosition();
     readSettings(home.x, home.y);
     hideTaskbarButton();
-    if (StayOnTop) SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+    if (StayOnTop) PlaceTopmost(hwnd());
     Image1->drawImage(ImageList1.get(), Theme);
     // A saved place off the current screen is used as it is.
-    SetWindowPos(hwnd(), nullptr, StartPosX, StartPosY, kButtonSize, kButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetLayeredWindowAttributes(hwnd(), kColourKey, kRestAlpha, LWA_COLORKEY | LWA_ALPHA);
+    MoveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
+    applyBrightness();  // at rest
     StartupStep([this] { ReadIndex(); });
     StartupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
     StartupStep([this] { registerStoredHotkeys(); });
@@ -149,22 +150,65 @@ void TForm1::paint() {
     // Shape1: a one-pixel black frame with a white fill, under Image1.
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(hwnd(), &ps);
-    RECT frame{0, 0, kButtonSize, kButtonSize};
-    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&frame, -1, -1);
-    FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    PaintFrame(dc, kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     EndPaint(hwnd(), &ps);
 }
 
 void TForm1::FormMouseMove(WPARAM keys) {
-    // Ctrl and the left button drag the button: the system's move loop
-    // follows the pointer until the button is released. The low bits name
-    // the caption as the spot being dragged; with 1 (the client area) in
-    // them, Wine's move loop does not follow the mouse.
-    if ((keys & MK_LBUTTON) && (keys & MK_CONTROL)) {
-        ReleaseCapture();
-        SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    }
+    if (!(keys & MK_LBUTTON) || !(keys & MK_CONTROL)) return;
+    // Neither companion follows the drag: the Play Again button is placed
+    // afresh the next time it shows, the popup with the next song.
+    if (playAgainButton_) playAgainButton_->hideAtOnce();
+    if (songTag_) songTag_->hideAtOnce();
+    ReleaseCapture();
+    // The system's move loop follows the pointer until the button is
+    // released. The low four bits of the move command name the spot being
+    // dragged: with 1 (the client area) Wine's move loop does not follow the
+    // mouse, with 2 (the caption) both Wine and Windows do.
+    SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void TForm1::CMMouseEnter() {
+    brightness_.pointerEntered();
+    applyBrightness();
+    if (playAgainButton_) playAgainButton_->appear();
+}
+
+void TForm1::CMMouseLeave() {
+    brightness_.pointerLeft();
+    applyBrightness();
+    // Up onto the Play Again button, or still in between: it stays.
+    if (playAgainButton_ && !playAgainButton_->pointerInColumn(PointerPosition())) playAgainButton_->dismiss();
+}
+
+void TForm1::ImageMouseDown() {
+    brightness_.press();
+    applyBrightness();
+}
+
+void TForm1::ImageMouseUp() {
+    brightness_.release();
+    applyBrightness();
+}
+
+void TForm1::setAlpha(BYTE alpha) {
+    brightness_.setAlpha(alpha);
+    applyBrightness();
+}
+
+void TForm1::startFadeOut() {
+    brightness_.startFadeOut();
+    applyBrightness();
+}
+
+void TForm1::timerTick(WPARAM id) {
+    brightness_.tick(static_cast<int>(id));
+    applyBrightness();
+}
+
+void TForm1::applyBrightness() {
+    timers_.sync(hwnd(), [this](UINT id) { return brightness_.running(static_cast<int>(id)); });
+    SetWindowAlpha(hwnd(), brightness_.alpha());
 }
 
 void TForm1::menuCommand(UINT id) {
@@ -189,15 +233,15 @@ void TForm1::menuCommand(UINT id) {
 void TForm1::ExitClick() { Application::Terminate(); }
 
 void TForm1::est21Click() {
-    if (showAboutDialog) showAboutDialog();
+    if (aboutDialog_) aboutDialog_->showDialog();
 }
 
 void TForm1::Globalhotkey1Click() {
-    if (showHotkeyDialog) showHotkeyDialog();
+    if (hotkeyDialog_) hotkeyDialog_->showDialog();
 }
 
 void TForm1::Reindex1Click() {
-    if (Forms::Form3) Forms::Form3->ShowDialog();
+    if (rebuildDialog_) rebuildDialog_->ShowDialog();
 }
 
 void TForm1::Alwaysontop1Click() {
@@ -206,7 +250,8 @@ void TForm1::Alwaysontop1Click() {
     settings_.writeBool("stayontop", onTop);
     StayOnTop = onTop;
     // Turned off, the button goes behind every other window at once.
-    SetWindowPos(hwnd(), onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
+    if (onTop) PlaceTopmost(hwnd());
+    else PlaceAtBottom(hwnd());
 }
 
 void TForm1::Dontstartautomatically1Click() {
@@ -237,16 +282,30 @@ void TForm1::themeClick(int theme) {
     settings_.writeBool("clinvert", invert);
     Theme = theme;
     InvertLabels = invert;
+    applyTheme();
+}
+
+void TForm1::applyTheme() {
     Image1->drawImage(ImageList1.get(), Theme);
+    if (songTag_) songTag_->drawTheme(Theme);
+    if (playAgainButton_) playAgainButton_->drawTheme(Theme);
+    Image1->repaint();
+    if (songTag_) songTag_->repaintImage();
+    if (playAgainButton_) playAgainButton_->repaintImage();
+    if (songTag_) songTag_->setLabelColour(InvertLabels);
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (Image1 && FrameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
     switch (message) {
     case WM_PAINT:
         paint();
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_TIMER:
+        timerTick(wParam);
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && lParam == 0) menuCommand(LOWORD(wParam));
         return 0;

@@ -1,21 +1,29 @@
 // The floating Play button, the program's main window. It holds the program
-// state for the whole run; the other windows reach it through Forms::Form1.
+// state for the whole run; the program's entry hands the other windows what
+// they need of it, and hands it the windows it drives.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/ButtonBrightness.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/PopupMenu.h"
+#include "win32/Tooltip.h"
 #include "win32/Window.h"
 #include "win32/WindowTimer.h"
+#include "win32/WindowTimers.h"
 
 namespace plk {
 
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
 class Tid3v2tag;
 
 class TForm1 : public Window {
@@ -30,8 +38,20 @@ public:
     void runRandomizedFile();
     // Opens LastSong again, when there is one and it still exists.
     void playAgain();
-    // Shows an MP3 file's artist and title before it is opened.
+    // Shows an MP3 file's artist and title in the Song Tag popup before it
+    // is opened. Throws FileError when the file cannot be read for its tag.
     void ShowID3(const std::string& path);
+
+    // The brightness: the layered alpha (keeping the fades in step with it),
+    // and the fade-out started without stopping a running fade-in.
+    void setAlpha(BYTE alpha);
+    void startFadeOut();
+
+    // The pointer and the mouse buttons on the picture.
+    void CMMouseEnter();
+    void CMMouseLeave();
+    void ImageMouseDown();
+    void ImageMouseUp();
 
     // Program state.
     std::string IndexFileName;
@@ -56,14 +76,15 @@ public:
     HWND previousForeground = nullptr;
     bool focusHandBack = false;
 
-    // Windows made after this one, wired by the program's entry.
-    std::function<void()> showAboutDialog;   // est21Click
-    std::function<void()> showHotkeyDialog;  // Globalhotkey1Click
-    std::function<void()> flashPlayAgain;    // the Play Again button's flash, for hotkey 2
+    // The windows created after this one, wired by the program's entry.
+    void setAboutDialog(TForm2& dialog) { aboutDialog_ = &dialog; }
+    void setRebuildDialog(TForm3& dialog) { rebuildDialog_ = &dialog; }
+    void setSongTag(TForm4& popup) { songTag_ = &popup; }
+    void setHotkeyDialog(TForm5& dialog) { hotkeyDialog_ = &dialog; }
+    void setPlayAgain(TForm6& button) { playAgainButton_ = &button; }
 
-    // Brightness: the whole window's alpha, and the fade-out to rest.
-    void setAlpha(BYTE alpha);
-    void startFadeOut();
+    HWND image() const { return Image1->hwnd(); }
+    const Tooltip& hint() const { return *hint_; }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -89,6 +110,9 @@ private:
     void StartwithWindows1Click();
     void Startwithcurrentuser1Click();
     void themeClick(int theme);
+    void applyTheme();
+    void timerTick(WPARAM id);
+    void applyBrightness();
 
     void offerRebuild(const std::string& text);
     void openSong(const std::string& path);
@@ -99,14 +123,19 @@ private:
     TSettings settings_;
     ImageListHandle ImageList1;
     std::unique_ptr<ImageControl> Image1;
+    std::unique_ptr<Tooltip> hint_;
     PopupMenu PopupMenu1;
+    ButtonBrightness brightness_;
+    WindowTimers timers_;
 
     std::unique_ptr<WindowTimer> Timer3;
     std::unique_ptr<WindowTimer> Timer4;
 
-    // The fade-out behind startFadeOut, until the look-and-feel timers come.
-    BYTE alpha_ = 125;
-    std::unique_ptr<WindowTimer> fadeOut_;
+    TForm2* aboutDialog_ = nullptr;
+    TForm3* rebuildDialog_ = nullptr;
+    TForm4* songTag_ = nullptr;
+    TForm5* hotkeyDialog_ = nullptr;
+    TForm6* playAgainButton_ = nullptr;
 };
 
 }  // namespace plk

@@ -4,6 +4,7 @@
 #include "app/PlayButton.h"
 
 #include "app/Hotkeys.h"
+#include "playagain/PlayAgainButton.h"
 #include "win32/Application.h"
 
 namespace plk {
@@ -53,7 +54,7 @@ void TForm1::WMHotKey(WPARAM id) {
     if (id == kPlayHotkeyId) {
         runRandomizedFile();
     } else {
-        if (flashPlayAgain) flashPlayAgain();
+        if (playAgainButton_) playAgainButton_->flash();
         playAgain();
     }
 }

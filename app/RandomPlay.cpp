@@ -1,14 +1,13 @@
 // Random play and play again: the Play button's reason to exist.
 #include "app/PlayButton.h"
 
-#include <shellapi.h>
-
-#include "app/Forms.h"
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
 #include "library/RebuildDialog.h"
 #include "platform/FileAttributes.h"
+#include "tags/SongTagPopup.h"
 #include "win32/Notice.h"
+#include "win32/ShellOpen.h"
 
 namespace plk {
 namespace {
@@ -59,13 +58,15 @@ void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
     if (isMp3Path(path)) ShowID3(path);
-    // No verb: the file type's default action. What the shell makes of a
-    // file without an associated program is its own business.
-    ShellExecuteA(hwnd(), nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellOpen(hwnd(), path);
+}
+
+void TForm1::ShowID3(const std::string& path) {
+    if (songTag_ && TagReader) songTag_->ShowID3(*TagReader, path);
 }
 
 void TForm1::offerRebuild(const std::string& text) {
-    if (ShowNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && Forms::Form3) Forms::Form3->ShowDialog();
+    if (ShowNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && rebuildDialog_) rebuildDialog_->ShowDialog();
 }
 
 }  // namespace plk

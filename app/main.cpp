@@ -1,14 +1,15 @@
 // Program entry: the application title, the windows created once and hidden
-// in their fixed order, the message loop, and the windows destroyed in
-// reverse order at the end.
+// in their fixed order, each handed what it needs of the windows before it,
+// the message loop, and the windows destroyed in reverse order at the end.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "about/AboutDialog.h"
-#include "app/Forms.h"
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
+#include "playagain/PlayAgainButton.h"
+#include "tags/SongTagPopup.h"
 #include "win32/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -16,15 +17,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     plk::Application application("Plinkety");
-    plk::TForm1 form1;
-    plk::Forms::Form1 = &form1;
-    plk::TForm2 form2;
-    plk::TForm3 form3;
-    plk::Forms::Form3 = &form3;
-    plk::TForm5 form5(form1);
 
-    // The Play button's menu items of the About and hotkey dialogs.
-    form1.showAboutDialog = [&form2] { form2.showDialog(); };
-    form1.showHotkeyDialog = [&form5] { form5.showDialog(); };
+    // The Play button: the main window, owner of the program state.
+    plk::TForm1 form1;
+
+    plk::TForm2 form2;
+    form1.setAboutDialog(form2);
+
+    plk::TForm3 form3([&form1] { form1.ReadIndex(); });
+    form1.setRebuildDialog(form3);
+
+    plk::TForm4 form4({form1.hwnd(), [&form1] { return form1.StayOnTop; }, form1.Theme, form1.InvertLabels});
+    form1.setSongTag(form4);
+
+    plk::TForm5 form5(form1);
+    form1.setHotkeyDialog(form5);
+
+    plk::TForm6 form6({form1.hwnd(), form1.Theme, [&form1] { form1.playAgain(); }});
+    form1.setPlayAgain(form6);
+
     return application.Run();
 }

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchApplication.h"
+#include "bench/BenchClock.h"
 #include "library/FindFileLister.h"
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
@@ -39,17 +41,6 @@ namespace {
 const int kTopFolders = 40;
 const int kSubFolders = 49;  // 40 + 40 × 49 = 2,000 folders
 const int kFilesPerFolder = 10;
-
-double now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 void makeFiles(const std::string& folder) {
     for (int i = 0; i < kFilesPerFolder; ++i) {
@@ -263,9 +254,4 @@ int runBenchmark() {
 }  // namespace
 }  // namespace plk
 
-int main() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    plk::Application application("Plinkety");
-    return plk::runBenchmark();
-}
+int main() { return plk::runInApplication(plk::runBenchmark); }

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
-#include "app/Forms.h"
-#include "app/PlayButton.h"
 #include "platform/FileAttributes.h"
+#include "platform/File.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/ErrorBox.h"
@@ -30,7 +30,7 @@ std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::t
 
 }  // namespace
 
-TForm3::TForm3() {
+TForm3::TForm3(std::function<void()> readIndex) : readIndex_(std::move(readIndex)) {
     WindowParams params;
     params.className = "TForm3";
     params.text = "Rebuild Music Library";
@@ -61,7 +61,7 @@ TForm3::~TForm3() {
 void TForm3::FormCreate() { IndexFileName = Application::ExeFolder() + "plkindex.dat"; }
 
 void TForm3::FormClose() {
-    if (Forms::Form1) Forms::Form1->ReadIndex();
+    if (readIndex_) readIndex_();
 }
 
 void TForm3::FormDestroy() {}
@@ -265,7 +265,7 @@ void TForm3::searchDone(std::int32_t fileCount) {
     SetControlText(item(Label3), "Done.");
     EnableControl(item(Button6), true);
     EnableCloseItem(true);
-    if (Forms::Form1) RunHandler([] { Forms::Form1->ReadIndex(); });
+    if (readIndex_) RunHandler(readIndex_);
     ShowNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
                                             std::to_string(fileCount) + " music files found.");
 }

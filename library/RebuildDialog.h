@@ -3,6 +3,7 @@
 // closing only hides it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,7 +23,9 @@ public:
         GroupBox2, Label3, Button4, Button5, Button6, StatusBar1
     };
 
-    TForm3();
+    // readIndex reloads the main window's library: it runs when a rebuild
+    // completes and whenever the dialog closes.
+    explicit TForm3(std::function<void()> readIndex = {});
     ~TForm3() override;
 
     // Shows the dialog without waiting for it: centred the first time, where
@@ -75,6 +78,7 @@ private:
     std::string StartFolder;
     std::vector<std::string> SearchPatterns;
 
+    std::function<void()> readIndex_;
     bool shownBefore_ = false;
     DialogFocus focus_;
     GuiThreadCall gui_;

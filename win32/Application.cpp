@@ -1,5 +1,7 @@
 #include "win32/Application.h"
 
+#include "resources/resource.h"
+
 #include <algorithm>
 
 namespace plk {
@@ -19,7 +21,7 @@ Application::Application(const std::string& title) {
     wc.lpfnWndProc = OwnerProc;
     wc.hInstance = Instance();
     wc.lpszClassName = kOwnerClass;
-    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
+    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
     RegisterClassA(&wc);
     // A zero-size window at the centre of the screen: it carries the title
     // and owns every window, so none of them gets a taskbar button of its own.

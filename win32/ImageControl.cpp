@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "win32/Application.h"
+#include "win32/MouseTracking.h"
 
 namespace plk {
 
@@ -38,18 +39,41 @@ void ImageControl::drawImage(HIMAGELIST strip, int index) {
         ImageList_Draw(strip, index, dc.get(), 0, 0, ILD_NORMAL);
     }
     ReleaseDC(nullptr, screen);
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    invalidate();
 }
+
+void ImageControl::repaint() const { RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+void ImageControl::invalidate() const { InvalidateRect(hwnd(), nullptr, FALSE); }
 
 void ImageControl::paint() {
     PAINTSTRUCT ps;
     const HDC target = BeginPaint(hwnd(), &ps);
-    MemoryDc dc(CreateCompatibleDC(target));
-    {
-        SelectObjectScope select(dc.get(), picture_.get());
-        BitBlt(target, 0, 0, width_, height_, dc.get(), 0, 0, SRCCOPY);
-    }
+    paintOn(target);
     EndPaint(hwnd(), &ps);
+}
+
+void ImageControl::paintOn(HDC target) const {
+    // Composed off screen, so that what is painted over the picture never flickers.
+    MemoryDc scene(CreateCompatibleDC(target));
+    BitmapHandle sceneBitmap(CreateCompatibleBitmap(target, width_, height_));
+    SelectObjectScope drawOnScene(scene.get(), sceneBitmap.get());
+    {
+        MemoryDc dc(CreateCompatibleDC(target));
+        SelectObjectScope select(dc.get(), picture_.get());
+        BitBlt(scene.get(), 0, 0, width_, height_, dc.get(), 0, 0, SRCCOPY);
+    }
+    if (onPaintOver) onPaintOver(scene.get());
+    BitBlt(target, 0, 0, width_, height_, scene.get(), 0, 0, SRCCOPY);
+}
+
+void ImageControl::mouseMove(WPARAM keys) {
+    if (!pointerInside_) {
+        pointerInside_ = true;
+        TrackMouseLeave(hwnd());
+        if (onMouseEnter) onMouseEnter();
+    }
+    if (onMouseMove) onMouseMove(keys);
 }
 
 void ImageControl::buttonDown(bool left) {
@@ -88,9 +112,19 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return defaultHandling(message, wParam, lParam);
     case WM_CAPTURECHANGED:
         leftPressed_ = false;  // a drag move took the mouse: no click follows
+        // The pointer's leave may have gone unreported meanwhile (a drag
+        // moves the window under it): its next move counts as coming on.
+        pointerInside_ = false;
         return 0;
     case WM_MOUSEMOVE:
-        if (onMouseMove) onMouseMove(wParam);
+        mouseMove(wParam);
+        return 0;
+    case WM_MOUSELEAVE:
+        pointerInside_ = false;
+        if (onMouseLeave) onMouseLeave();
+        return 0;
+    case WM_PRINTCLIENT:
+        paintOn(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_CONTEXTMENU:
         if (onContextMenu) onContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});

@@ -1,6 +1,6 @@
 // A picture control: a child window showing a bitmap of its own size, onto
-// which pictures of an image strip are drawn. It reports the mouse to its
-// window through the callbacks.
+// which pictures of an image strip are drawn, with whatever its window paints
+// over it. It reports the mouse to its window through the callbacks.
 #pragma once
 
 #include <windows.h>
@@ -20,24 +20,35 @@ public:
     // Draws picture number index of the strip at (0, 0) and shows it. An
     // index the strip does not have draws nothing and keeps the picture.
     void drawImage(HIMAGELIST strip, int index);
+    // Paints the control now, not at the next quiet moment of the message loop.
+    void repaint() const;
+    // Has the control painted again at the next quiet moment.
+    void invalidate() const;
 
     std::function<void()> onClick;                    // left button pressed and released on it
     std::function<void(POINT screenPoint)> onContextMenu;
     std::function<void()> onMouseDown;                // any button
     std::function<void()> onMouseUp;
     std::function<void(WPARAM keys)> onMouseMove;     // MK_CONTROL, MK_LBUTTON, ...
+    std::function<void()> onMouseEnter;               // the pointer came onto the control
+    std::function<void()> onMouseLeave;               // ... and left it
+    // Paints over the picture (labels), in the control's coordinates.
+    std::function<void(HDC)> onPaintOver;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void paint();
+    void paintOn(HDC target) const;
+    void mouseMove(WPARAM keys);
     void buttonDown(bool left);
     void buttonUp(bool left);
 
     int width_, height_;
     BitmapHandle picture_;
     bool leftPressed_ = false;
+    bool pointerInside_ = false;
 };
 
 }  // namespace plk

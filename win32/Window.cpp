@@ -1,5 +1,6 @@
 #include "win32/Window.h"
 
+#include "resources/resource.h"
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
 
@@ -15,7 +16,7 @@ void RegisterOnce(const WindowParams& params, WNDPROC proc) {
     wc.lpszClassName = params.className;
     wc.hCursor = params.cursor ? params.cursor : LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = params.background ? params.background : GetSysColorBrush(COLOR_BTNFACE);
-    wc.hIcon = LoadIconA(Application::Instance(), MAKEINTRESOURCEA(1));
+    wc.hIcon = LoadIconA(Application::Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
     RegisterClassA(&wc);
 }
 

@@ -176,6 +176,10 @@ class Plinkety:
         self.recorder_log = os.path.join(self.folder, "opened.log")
         self.process = None
         self.window = None
+        # Wine's message box trace tells which box the program put up; a
+        # test adds trace+text to see what the program draws as text.
+        self.wine_debug = "-all,trace+msgbox"
+        self.helpers = []
 
     # --- files beside the program ---------------------------------------
     @property
@@ -206,9 +210,8 @@ class Plinkety:
     def start(self):
         register_recorder(self.recorder)
         register_url_recorder(self.recorder)
-        # Wine's message box trace tells which box the program put up.
         env = dict(os.environ, PLINKETY_RECORDER_LOG=windows_path(self.recorder_log),
-                   WINEDEBUG="-all,trace+msgbox")
+                   WINEDEBUG=self.wine_debug)
         if getattr(self, "wine_log", None):
             self.wine_log.close()
         self.wine_log = open(os.path.join(self.folder, "wine.log"), "wb")
@@ -241,6 +244,19 @@ class Plinkety:
                                 match.group(1)))
         return texts
 
+    def wine_log_text(self):
+        path = os.path.join(self.folder, "wine.log")
+        if not os.path.exists(path):
+            return ""
+        with open(path, encoding="latin-1") as f:
+            return f.read()
+
+    def drawn_texts(self):
+        """(text, DrawText flags) of every DrawText call so far; needs trace+text."""
+        return [(re.sub(r"\\(.)", r"\1", m.group(1)), int(m.group(2), 16))
+                for m in re.finditer(r'DrawTextExW L"((?:[^"\\]|\\.)*)", -?\d+, \[[^\]]*\] ([0-9a-f]+)',
+                                     self.wine_log_text())]
+
     def wait_message_box(self, seen, timeout=20):
         """The text of the first box shown after the first `seen` ones."""
         return wait_for(lambda: self.message_boxes()[seen:] and self.message_boxes()[seen],
@@ -271,7 +287,7 @@ class Plinkety:
         """Moves the button with Ctrl and the left mouse button."""
         x, y, w, h = self.geometry()
         cx, cy = x + w // 2, y + h // 2
-        run("xdotool", "mousemove", "--sync", str(cx), str(cy))
+        self.hover(cx, cy)
         run("xdotool", "keydown", "ctrl", "mousedown", "1")
         time.sleep(0.3)
         run("xdotool", "mousemove", str(cx - 2), str(cy - 2))
@@ -302,7 +318,7 @@ class Plinkety:
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
     def click(self, x, y, button=1):
-        run("xdotool", "mousemove", "--sync", str(x), str(y))
+        self.hover(x, y)
         time.sleep(0.2)
         run("xdotool", "click", str(button))
 
@@ -318,6 +334,44 @@ class Plinkety:
 
     def type_text(self, text):
         run("xdotool", "type", "--delay", "20", text)
+
+    def hover(self, x, y):
+        """Moves the pointer to (x, y) and waits until it is there."""
+        # xdotool's own --sync waits for a motion event, which never comes
+        # when the pointer is already in place.
+        run("xdotool", "mousemove", str(x), str(y))
+        wait_for(lambda: run("xdotool", "getmouselocation", "--shell").stdout.startswith("X=%d\nY=%d\n" % (x, y)),
+                 timeout=5, interval=0.02, what="the pointer at %d,%d" % (x, y))
+
+    # --- other programs, played by the recorder -----------------------------
+    def start_helper(self, *args):
+        """Starts the recorder in another role, ended with the test."""
+        helper = subprocess.Popen(["wine", self.recorder] + list(args), stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL, start_new_session=True,
+                                  env=dict(os.environ, PLINKETY_RECORDER_LOG=windows_path(self.helper_log)))
+        self.helpers.append(helper)
+        return helper
+
+    @property
+    def helper_log(self):
+        return os.path.join(self.folder, "helper.log")
+
+    def helper_lines(self):
+        if not os.path.exists(self.helper_log):
+            return []
+        with open(self.helper_log, encoding="latin-1") as f:
+            return [line.rstrip("\r\n") for line in f]
+
+    def hold_exclusively(self, path):
+        """Has another program open path without sharing it, until the test ends."""
+        self.start_helper("--hold", windows_path(path))
+        wait_for(lambda: "held " + windows_path(path) in self.helper_lines(), what="the file to be held")
+
+    def z_order(self):
+        """The titles of the visible top-level windows, topmost first."""
+        seen = len(self.helper_lines())
+        self.start_helper("--zorder").wait(30)
+        return self.helper_lines()[seen].split("|")
 
     def screenshot(self, path):
         run("import", "-window", "root", path)
@@ -347,17 +401,22 @@ class Plinkety:
                 values[key] = value
         return values
 
-    def wait_settings(self, expected, timeout=10):
-        """Waits until settings.ini's General section holds exactly `expected`
-        (a dict), or, with a callable, until it returns true for the section.
-        The program rewrites the file on each change, so a read right after a
-        menu click may see it half-written."""
-        check = expected if callable(expected) else (lambda values: values == expected)
+    def wait_settings(self, expected, whole=True):
+        """Waits until settings.ini's General section holds expected (and,
+        when whole, nothing else). A menu key's write lands a moment after
+        the key, and the system rewrites the whole file each time."""
+        values = {}
+
+        def holds():
+            nonlocal values
+            values = self.read_settings_ini() or {}
+            if whole:
+                return values == expected
+            return all(values.get(key) == value for key, value in expected.items())
         try:
-            return wait_for(lambda: check(self.read_settings_ini() or {}), timeout,
-                            what="settings.ini to hold %r" % (expected,))
-        except AssertionError:
-            raise AssertionError("settings.ini holds %r, not %r" % (self.read_settings_ini(), expected))
+            wait_for(holds, timeout=10, what="settings.ini to hold %r" % (expected,))
+        except AssertionError as failure:
+            raise AssertionError("%s; it holds %r" % (failure, values)) from None
 
     def kill(self):
         if self.running():
@@ -369,6 +428,12 @@ class Plinkety:
 
     def cleanup(self):
         self.kill()
+        for helper in self.helpers:
+            try:
+                os.killpg(helper.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            helper.wait(10)
         if getattr(self, "wine_log", None):
             self.wine_log.close()
         shutil.rmtree(self.folder, ignore_errors=True)

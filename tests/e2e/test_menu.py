@@ -22,17 +22,17 @@ class Menu(plk.PlinketyTestCase):
         exe = plk.windows_path(program.exe)
 
         program.menu("o", "s")  # Start with Windows: the machine's value only
-        program.wait_settings(lambda values: values.get("autostart") == "1")
+        program.wait_settings({"autostart": "1"}, whole=False)
         self.assertEqual(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"), exe)
         self.assertIsNone(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"))
 
         program.menu("o", "c")  # Start with current user: the user's value only
-        program.wait_settings(lambda values: values.get("autostart") == "2")
+        program.wait_settings({"autostart": "2"}, whole=False)
         self.assertIsNone(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"))
         self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), exe)
 
         program.menu("o", "d")  # Don't start automatically: neither
-        program.wait_settings(lambda values: values.get("autostart") == "0")
+        program.wait_settings({"autostart": "0"}, whole=False)
         self.assertIsNone(plk.reg_value("HKLM", plk.RUN_KEY, "Plinkety"))
         self.assertIsNone(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"))
         self.assertEqual(program.message_boxes(), [])

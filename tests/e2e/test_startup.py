@@ -54,7 +54,7 @@ class StartUp(plk.PlinketyTestCase):
         self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), plk.windows_path(program.exe))
         # stayontop fell back to true: the menu item turns it off.
         program.menu("o", "t")
-        self.assertEqual(program.read_settings_ini().get("stayontop"), "0")
+        program.wait_settings({"stayontop": "0"}, whole=False)
 
     def test_saved_position_in_hex_is_used_and_not_rewritten(self):
         program = self.new_program()

@@ -1,7 +1,14 @@
 /* A stand-in "player" for the end-to-end tests: registered as the open
  * command for music files in the test prefix, it appends the path it was
  * asked to open to a log, one line per request, and exits. The log is named
- * by PLINKETY_RECORDER_LOG, else recorder.log beside this program. */
+ * by PLINKETY_RECORDER_LOG, else recorder.log beside this program.
+ *
+ * It plays another program too:
+ *   recorder --hold PATH      opens PATH exclusively (no sharing), logs
+ *                             "held PATH" and keeps it open until it is ended;
+ *   recorder --window TITLE   shows a window titled TITLE until it is ended;
+ *   recorder --zorder         logs the titles of the visible top-level
+ *                             windows, topmost first, on one line, split by |. */
 #include <windows.h>
 #include <stdio.h>
 #include <string.h>
@@ -15,23 +22,67 @@ static void log_path(char *out, DWORD size) {
     strncat(out, "recorder.log", size - n - 1);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
+static void append_line(const char *text, size_t length) {
     char path[MAX_PATH * 2];
-    const char *arg = commandLine;
-    size_t length;
     HANDLE log;
     DWORD written;
-    (void)instance; (void)previous; (void)show;
-    while (*arg == ' ') arg++;
-    length = strlen(arg);
-    /* The association passes "%1" quoted. */
-    if (length >= 2 && arg[0] == '"' && arg[length - 1] == '"') { arg++; length -= 2; }
     log_path(path, sizeof path);
     log = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_ALWAYS,
                       FILE_ATTRIBUTE_NORMAL, NULL);
-    if (log == INVALID_HANDLE_VALUE) return 1;
-    WriteFile(log, arg, (DWORD)length, &written, NULL);
+    if (log == INVALID_HANDLE_VALUE) return;
+    WriteFile(log, text, (DWORD)length, &written, NULL);
     WriteFile(log, "\r\n", 2, &written, NULL);
     CloseHandle(log);
+}
+
+static int hold(const char *file) {
+    char line[MAX_PATH * 2];
+    HANDLE held = CreateFileA(file, GENERIC_READ, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (held == INVALID_HANDLE_VALUE) return 1;
+    snprintf(line, sizeof line, "held %s", file);
+    append_line(line, strlen(line));
+    Sleep(INFINITE);
+    return 0;
+}
+
+static int show_window(const char *title) {
+    MSG message;
+    HWND window = CreateWindowExA(0, "STATIC", title, WS_POPUP | WS_VISIBLE | WS_BORDER, 100, 100, 200, 100,
+                                  NULL, NULL, NULL, NULL);
+    if (!window) return 1;
+    while (GetMessageA(&message, NULL, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+}
+
+static BOOL CALLBACK add_title(HWND window, LPARAM line) {
+    char title[128];
+    char *text = (char *)line;
+    if (!IsWindowVisible(window)) return TRUE;
+    GetWindowTextA(window, title, sizeof title);
+    if (strlen(text) + strlen(title) + 2 >= 4096) return FALSE;
+    if (*text) strcat(text, "|");
+    strcat(text, title);
+    return TRUE;
+}
+
+static int log_zorder(void) {
+    static char line[4096];
+    EnumWindows(add_title, (LPARAM)line);
+    append_line(line, strlen(line));
+    return 0;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
+    const char *arg = commandLine;
+    size_t length;
+    (void)instance; (void)previous; (void)show;
+    while (*arg == ' ') arg++;
+    if (strncmp(arg, "--hold ", 7) == 0) return hold(arg + 7);
+    if (strncmp(arg, "--window ", 9) == 0) return show_window(arg + 9);
+    if (strcmp(arg, "--zorder") == 0) return log_zorder();
+    length = strlen(arg);
+    /* The association passes "%1" quoted. */
+    if (length >= 2 && arg[0] == '"' && arg[length - 1] == '"') { arg++; length -= 2; }
+    append_line(arg, length);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
+#include "win32/Handles.h"
 #include "win32/Notice.h"
 
 namespace plk::test {
@@ -33,15 +34,20 @@ std::string TempTree::folder(const std::string& relative, DWORD attributes) {
 }
 
 std::string TempTree::file(const std::string& relative, DWORD attributes) {
+    const std::string path = file(relative, std::vector<std::uint8_t>{'p', 'l', 'k'});
+    if (attributes) SetFileAttributesA(path.c_str(), attributes);
+    return path;
+}
+
+std::string TempTree::file(const std::string& relative, const std::vector<std::uint8_t>& contents) {
     const std::size_t cut = relative.find_last_of('\\');
     if (cut != std::string::npos) folder(relative.substr(0, cut));
     const std::string path = root_ + relative;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
     DWORD written = 0;
-    WriteFile(file, "plk", 3, &written, nullptr);
+    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
     CloseHandle(file);
-    if (attributes) SetFileAttributesA(path.c_str(), attributes);
     return path;
 }
 
@@ -62,6 +68,49 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     PumpUntil([&] { return GetTickCount() - start >= milliseconds; });
+}
+
+StandInWindow::StandInWindow(int x, int y, int width, int height)
+    : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr, nullptr)) {
+    // An activated window would be handed to a window manager, and Wine
+    // then waits for one that is not there when the window is destroyed.
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+StandInWindow::~StandInWindow() { DestroyWindow(window_); }
+
+int WindowAlpha(HWND window) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_TRUE(flags & LWA_ALPHA);
+    return alpha;
+}
+
+Picture::Picture(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
+    SelectObjectScope select(dc.get(), bitmap.get());
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    pixels_.assign(first, first + width_ * height_);
+}
+
+COLORREF Picture::at(int x, int y) const {
+    const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y * width_ + x)];  // 0x00RRGGBB
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 std::vector<IndexEntry> ReadIndexFile(const std::string& path) {

@@ -27,6 +27,8 @@ public:
     std::string folder(const std::string& relative, DWORD attributes = 0);
     // Creates a small file below the root (its folder too); returns its full path.
     std::string file(const std::string& relative, DWORD attributes = 0);
+    // The same, holding contents.
+    std::string file(const std::string& relative, const std::vector<std::uint8_t>& contents);
 
 private:
     std::string root_;
@@ -36,6 +38,38 @@ private:
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 30000);
 // Handles this thread's messages for a while.
 void PumpFor(DWORD milliseconds);
+
+// A plain top-level window, shown without being activated: where the Play
+// button would be for the windows placed beside it.
+class StandInWindow {
+public:
+    StandInWindow(int x, int y, int width, int height);
+    ~StandInWindow();
+    StandInWindow(const StandInWindow&) = delete;
+    StandInWindow& operator=(const StandInWindow&) = delete;
+    HWND hwnd() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// The alpha of a layered window, as the system holds it.
+int WindowAlpha(HWND window);
+
+// What a control paints (through WM_PRINTCLIENT), pixel by pixel.
+class Picture {
+public:
+    explicit Picture(HWND control);
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Red, green and blue of a pixel.
+    COLORREF at(int x, int y) const;
+    bool operator==(const Picture& other) const { return pixels_ == other.pixels_; }
+
+private:
+    int width_, height_;
+    std::vector<std::uint32_t> pixels_;
+};
 
 struct IndexEntry {
     std::int32_t number;

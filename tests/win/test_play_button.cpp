@@ -1,7 +1,7 @@
 // The Play button window in-process: start-up going on after an error,
 // random play and play again reaching the shell, observed through the
-// recorder registered as the player of a test file type, and the hotkey
-// message.
+// recorder registered as the player of a test file type; the button's look
+// and feel with the two windows it drives; and the hotkey message.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,9 +11,16 @@
 
 #include "app/Hotkeys.h"
 #include "app/PlayButton.h"
+#include "app/PlayButtonMenu.h"
 #include "library/IndexFile.h"
+#include "platform/File.h"
+#include "playagain/PlayAgainButton.h"
+#include "tags/SongTagPopup.h"
+#include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
+#include "win32/Handles.h"
+#include "win32/ShellOpen.h"
 
 namespace plk {
 namespace {
@@ -160,13 +167,126 @@ TEST_F(PlayButtonTest, AllFilesGoneEndsWithAdviceAndNoSong) {
     EXPECT_TRUE(form.LastSong.empty());
 }
 
+// The Play button with the Song Tag popup and the Play Again button wired
+// to it, as the program's entry wires them.
+struct Face {
+    Face()
+        : popup({form.hwnd(), [this] { return form.StayOnTop; }, form.Theme, form.InvertLabels}),
+          again({form.hwnd(), form.Theme, [this] { form.playAgain(); }}) {
+        form.setSongTag(popup);
+        form.setPlayAgain(again);
+    }
+    void menu(UINT item) { SendMessageA(form.hwnd(), WM_COMMAND, item, 0); }
+
+    TForm1 form;
+    TForm4 popup;
+    TForm6 again;
+};
+
+TEST_F(PlayButtonTest, ThemeItemsWriteBothKeysAndRedrawTheThreeWindows) {
+    test::MessageBoxRecorder boxes;
+    Face face;
+    const auto pictures = [&] {
+        return std::vector<test::Picture>{test::Picture(face.form.image()), test::Picture(face.popup.image()),
+                                          test::Picture(face.again.image())};
+    };
+    const std::vector<test::Picture> black = pictures();
+    const TSettings settings(folder_ + "settings.ini");
+
+    face.menu(Gray1);
+    EXPECT_EQ(settings.readInteger("schema", -1), 1);
+    EXPECT_TRUE(settings.readBool("clinvert", false));
+    const std::vector<test::Picture> gray = pictures();
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_FALSE(gray[i] == black[i]) << "window " << i << " redrawn";
+    EXPECT_EQ(face.popup.titleLabel().colour(), RGB(0, 0, 0));
+
+    face.menu(Blue1);
+    EXPECT_EQ(settings.readInteger("schema", -1), 2);
+    EXPECT_FALSE(settings.readBool("clinvert", true));
+    EXPECT_EQ(face.popup.artistLabel().colour(), RGB(255, 255, 255));
+
+    // A settings file that cannot be written stops the click before
+    // anything is redrawn.
+    const std::vector<test::Picture> blue = pictures();
+    {
+        const KernelHandle holder(
+            CreateFileA(settings.path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        face.menu(Orange1);
+    }
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Unable to write to " + settings.path() + ".");
+    EXPECT_EQ(face.form.Theme, 2);
+    EXPECT_TRUE(pictures() == blue);
+}
+
+TEST_F(PlayButtonTest, HoverBringsPlayAgainUpAndLeavingSendsItAway) {
+    Face face;
+    EXPECT_EQ(face.form.hint().text(), "To move Play button, hold control key and left mouse button");
+    const HWND button = face.form.hwnd();
+    EXPECT_EQ(test::WindowAlpha(button), 125);
+
+    face.form.CMMouseEnter();
+    EXPECT_TRUE(IsWindowVisible(face.again.hwnd()));
+    ASSERT_TRUE(test::PumpUntil([&] { return test::WindowAlpha(button) == 205; }));
+    // Any button held on the picture lights it fully; releasing it goes back.
+    SendMessageA(face.form.image(), WM_MBUTTONDOWN, MK_MBUTTON, 0);
+    EXPECT_EQ(test::WindowAlpha(button), 235);
+    SendMessageA(face.form.image(), WM_MBUTTONUP, 0, 0);
+    EXPECT_EQ(test::WindowAlpha(button), 205);
+
+    // Away from both buttons: the Play button fades to rest, Play Again goes.
+    const RECT place = face.form.windowRect();
+    SetCursorPos(place.left - 60, place.top + 10);
+    face.form.CMMouseLeave();
+    ASSERT_TRUE(test::PumpUntil([&] { return !IsWindowVisible(face.again.hwnd()); }));
+    ASSERT_TRUE(test::PumpUntil([&] { return test::WindowAlpha(button) == 125; }));
+
+    // The hotkey's light: full, then down to rest, the pointer elsewhere.
+    face.form.setAlpha(235);
+    EXPECT_EQ(test::WindowAlpha(button), 235);
+    face.form.startFadeOut();
+    ASSERT_TRUE(test::PumpUntil([&] { return test::WindowAlpha(button) == 125; }));
+}
+
+TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
+    const std::string song = tree_.file("music\\tagged.mp3", test::Song(test::Id3v2Tag("Title", "Artist"), 300));
+    WriteIndex({song});
+    Face face;
+    std::vector<std::string> asked;
+    ReplaceShellOpenForTesting([&](const std::string& path) {
+        asked.push_back(path);
+        EXPECT_TRUE(IsWindowVisible(face.popup.hwnd()));
+        EXPECT_EQ(face.popup.titleLabel().text(), "Title");
+        EXPECT_EQ(face.popup.artistLabel().text(), "Artist");
+    });
+    struct Restore {
+        ~Restore() { ReplaceShellOpenForTesting(nullptr); }
+    } restore;
+
+    face.form.runRandomizedFile();
+    EXPECT_EQ(asked, std::vector<std::string>{song});
+    const RECT button = face.form.windowRect();
+    EXPECT_EQ(face.popup.windowRect().left, button.left - 153);
+    EXPECT_EQ(face.popup.windowRect().top, button.top);
+
+    // A song that another program holds exclusively is not opened; the
+    // error box says why.
+    test::MessageBoxRecorder boxes;
+    const KernelHandle holder(CreateFileA(song.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    SendMessageA(face.form.image(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageA(face.form.image(), WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(asked.size(), 1u);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
+    EXPECT_EQ(face.form.LastSong, song);
+}
+
 TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     const std::string song = tree_.file("music\\song.plktest");
     WriteIndex({song});
     test::MessageBoxRecorder boxes;
-    TForm1 form;
-    int flashes = 0;
-    form.flashPlayAgain = [&] { ++flashes; };
+    Face face;
+    TForm1& form = face.form;
     // The window the user is working in.
     const HWND other = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 60, 60, nullptr,
                                        nullptr, nullptr, nullptr);
@@ -179,7 +299,7 @@ TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     // Play again with nothing to replay: it lights and flashes only.
     SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
     EXPECT_EQ(Alpha(form.hwnd()), 235);
-    EXPECT_EQ(flashes, 1);
+    EXPECT_TRUE(IsWindowVisible(face.again.hwnd())) << "Play Again flashes";
     // The program in front before the hand-back (as when it is brought
     // forward) is not taken for the window the user was in.
     SetForegroundWindow(form.hwnd());
@@ -194,7 +314,6 @@ TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
     ASSERT_TRUE(WaitOpened(2));
     EXPECT_EQ(Opened(), (std::vector<std::string>{song, song}));
-    EXPECT_EQ(flashes, 2);
     EXPECT_TRUE(boxes.boxes.empty());
     DestroyWindow(other);
 }

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-#include "app/Forms.h"
 #include "app/PlayButton.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
@@ -425,8 +424,8 @@ TEST_F(RebuildDialogTest, StopWhilePausedEndsTheRunAndResetsPause) {
 
 TEST_F(RebuildDialogTest, CompletionAndEveryClosingReloadTheMainWindowsLibrary) {
     TForm1 form1;
-    Forms::Form1 = &form1;
-    struct Unset { ~Unset() { Forms::Form1 = nullptr; } } unset;
+    dialog.reset();
+    dialog = std::make_unique<TForm3>([&form1] { form1.ReadIndex(); });
     EXPECT_TRUE(form1.NoLibrary);  // no index yet
 
     // Completion reloads before the box tells the count.

@@ -1,0 +1,64 @@
+// The Play Again button's visibility and brightness: its window alpha, its
+// six timers and whether it is shown, as plain state stepped by the timers'
+// ticks. The window forwards the requests, the pointer, the mouse buttons
+// and the ticks here, then applies the alpha, shows or hides itself (placing
+// itself first when it becomes visible) and starts or stops its timers to
+// match running().
+#pragma once
+
+namespace plk {
+
+class PlayAgainFade {
+public:
+    // The window's timers, by their ids (there is no Timer4).
+    enum Timer {
+        Timer1 = 1,  // 20 ms: appear, up to 125
+        Timer2 = 2,  // 10 ms: pointer on the picture, up to 205
+        Timer3 = 3,  // 10 ms: pointer off the picture, down to 125
+        Timer5 = 5,  // 20 ms: fade away and hide
+        Timer6 = 6,  // 10 ms: flash up
+        Timer7 = 7,  // 10 ms: flash down and hide
+    };
+    static constexpr Timer kTimers[] = {Timer1, Timer2, Timer3, Timer5, Timer6, Timer7};
+
+    static constexpr int kRest = 125;
+    static constexpr int kHover = 205;
+    static constexpr int kPressed = 235;
+
+    int alpha() const { return alpha_; }
+    bool visible() const { return visible_; }
+    bool running(int timer) const { return (running_ & (1u << timer)) != 0; }
+
+    // Shows the button (from alpha 0 when it was hidden) and raises it to
+    // rest; during a fade-away it rises again from where it is.
+    void appear();
+    // Fades the button away, unless it is hidden or flashing.
+    void dismiss();
+    // Shows the button, flashes it up and fades it out until it hides.
+    void flash();
+    // The pointer on and off the picture. After pointerLeft the window sends
+    // the button away unless the pointer is still in the column.
+    void pointerEntered();
+    void pointerLeft();
+    // Any mouse button, on the picture.
+    void press() { alpha_ = kPressed; }
+    void release() { alpha_ = kHover; }
+    // Hides the button: alpha 0, the appear, fade-away and flash timers
+    // stopped. The pointer's timers run on.
+    void hide();
+
+    void tick(int timer);
+
+private:
+    void start(Timer timer) { running_ |= 1u << timer; }
+    void stop(Timer timer) { running_ &= ~(1u << timer); }
+    bool flashing() const { return running(Timer6) || running(Timer7); }
+    void stepTowards(Timer timer, int limit, int step);
+    void fadeToHidden(Timer timer, int step);
+
+    int alpha_ = 0;
+    bool visible_ = false;
+    unsigned running_ = 0;
+};
+
+}  // namespace plk

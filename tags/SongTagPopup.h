@@ -1,0 +1,66 @@
+// The Song Tag popup: a borderless translucent strip to the left of the Play
+// button that shows a song's title above its artist, fades in, holds for a
+// moment and fades out. Its fade is SongTagFade; this window applies it.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tags/SongTagFade.h"
+#include "win32/FadingWindow.h"
+#include "win32/Handles.h"
+#include "win32/ImageControl.h"
+#include "win32/TextLabel.h"
+
+namespace plk {
+
+class Tid3v2tag;
+
+class TForm4 : public FadingWindow<SongTagFade> {
+public:
+    // What the popup needs of the Play button window.
+    struct Links {
+        HWND playButton = nullptr;          // its place, and its z-order on hiding
+        std::function<bool()> stayOnTop;    // the always-on-top setting
+        int theme = 0;                      // Theme and InvertLabels as read at start
+        bool invertLabels = false;
+    };
+
+    explicit TForm4(Links links);
+
+    // Shows the song's artist and title (from its ID3v2 tag, else its ID3v1
+    // tag, else its file name) read with reader. A song that comes while the
+    // popup is visible replaces the texts and holds anew at full strength.
+    // Throws FileError when the file cannot be opened for the ID3v1 check;
+    // the popup's timers are stopped by then, so a visible popup stays as it
+    // is until the next song.
+    void ShowID3(Tid3v2tag& reader, const std::string& path);
+
+    // The theme commands: picture number theme of the strip, the repaint,
+    // and the labels' colour (black when inverted, else white).
+    void drawTheme(int theme);
+    void repaintImage() const { Image1->repaint(); }
+    void setLabelColour(bool invertLabels);
+
+
+    // What is shown, for the tests: the artist and title lines, the picture.
+    const TextLabel& artistLabel() const { return Label1; }
+    const TextLabel& titleLabel() const { return Label2; }
+    HWND image() const { return Image1->hwnd(); }
+
+private:
+    void FormCreate();
+    void FormShow() override;
+    void FormHide() override;
+    void paintLabels(HDC imageDc) const;
+
+    Links links_;
+    ImageListHandle ImageList1;
+    std::unique_ptr<ImageControl> Image1;
+    TextLabel Label1;  // artist
+    TextLabel Label2;  // title
+    FontHandle labelFont_;
+};
+
+}  // namespace plk

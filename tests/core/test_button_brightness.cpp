@@ -1,0 +1,77 @@
+// The Play button's hover, press and hotkey brightness, tick by tick.
+#include <gtest/gtest.h>
+
+#include "app/ButtonBrightness.h"
+#include "tests/core/FadeTicks.h"
+
+namespace plk::test {
+namespace {
+
+using B = ButtonBrightness;
+
+TEST(ButtonBrightness, HoverFadesInAndLeavingFadesOutIn16Steps) {
+    B button;
+    button.pointerEntered();
+    std::vector<int> levels = TickWhileRunning(button, B::Timer1);
+    ASSERT_EQ(levels.size(), 17u) << "16 steps of 5, then the tick that stops";
+    EXPECT_EQ(levels[0], 130);
+    EXPECT_EQ(levels[15], 205);
+
+    button.pointerLeft();
+    EXPECT_FALSE(button.running(B::Timer1));
+    levels = TickWhileRunning(button, B::Timer2);
+    ASSERT_EQ(levels.size(), 17u);
+    EXPECT_EQ(levels[15], 125);
+    EXPECT_EQ(button.alpha(), 125);
+
+    // Entering again stops the fade-out half way.
+    button.pointerLeft();
+    button.setAlpha(180);
+    button.pointerEntered();
+    EXPECT_FALSE(button.running(B::Timer2));
+}
+
+TEST(ButtonBrightness, PressAndReleaseLeaveTheTimersRunning) {
+    B button;
+    button.pointerEntered();
+    button.tick(B::Timer1);
+    button.press();
+    EXPECT_EQ(button.alpha(), 235);
+    EXPECT_TRUE(button.running(B::Timer1));
+    // The fade-in's next tick, from 235, sets 205 and stops.
+    button.tick(B::Timer1);
+    EXPECT_EQ(button.alpha(), 205);
+    EXPECT_FALSE(button.running(B::Timer1));
+    button.press();
+    button.release();
+    EXPECT_EQ(button.alpha(), 205);
+}
+
+TEST(ButtonBrightness, HotkeyLightFadesOutFrom235In22Steps) {
+    B button;
+    button.setAlpha(235);
+    button.startFadeOut();
+    const std::vector<int> levels = TickWhileRunning(button, B::Timer2);
+    ASSERT_EQ(levels.size(), 23u);
+    EXPECT_EQ(levels[21], 125);
+
+    // With the pointer on the button the fade-in runs on beside the
+    // fade-out; its next tick drops the light to 205 and stops it.
+    button.pointerEntered();
+    button.setAlpha(235);
+    button.startFadeOut();
+    EXPECT_TRUE(button.running(B::Timer1));
+    button.tick(B::Timer1);
+    EXPECT_EQ(button.alpha(), 205);
+    EXPECT_EQ(TickWhileRunning(button, B::Timer2).size(), 17u);
+}
+
+TEST(ButtonBrightness, ATickOfAStoppedTimerChangesNothing) {
+    B button;
+    button.tick(B::Timer1);
+    button.tick(B::Timer2);
+    EXPECT_EQ(button.alpha(), 125);
+}
+
+}  // namespace
+}  // namespace plk::test

@@ -1,0 +1,133 @@
+// The Song Tag popup in-process: its place beside a stand-in Play button,
+// its look, its fade as the system's alpha shows it, its two lines, and a
+// song that cannot be read.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/File.h"
+#include "tags/Id3v2Tag.h"
+#include "tags/SongTagPopup.h"
+#include "tests/support/SongFiles.h"
+#include "tests/win/TestSupport.h"
+#include "win32/Controls.h"
+#include "win32/Handles.h"
+
+namespace plk {
+namespace {
+
+using test::PumpUntil;
+using test::WindowAlpha;
+
+// A window where the Play button would be, and the popup beside it.
+class SongTagPopupTest : public ::testing::Test {
+protected:
+    SongTagPopupTest()
+        : button_(600, 400, 37, 37),
+          popup_(TForm4::Links{button_.hwnd(), [this] { return stayOnTop_; }, 0, false}) {}
+
+    std::string song(const std::string& name, const test::SongBytes& bytes) { return tree_.file(name, bytes); }
+    std::string artist() const { return popup_.artistLabel().text(); }
+    std::string title() const { return popup_.titleLabel().text(); }
+    HWND popup() const { return popup_.hwnd(); }
+
+    test::TempTree tree_;
+    test::StandInWindow button_;
+    bool stayOnTop_ = false;
+    Tid3v2tag reader_;
+    TForm4 popup_;
+};
+
+TEST_F(SongTagPopupTest, FadesInBesideTheButtonHoldsAndHides) {
+    EXPECT_FALSE(IsWindowVisible(popup()));
+    EXPECT_EQ(WindowAlpha(popup()), 125);
+    const std::string tagged = song("tagged.mp3", test::Song(test::Id3v2Tag("R&B Mix", "Simon & Garfunkel"), 500));
+
+    popup_.ShowID3(reader_, tagged);
+    EXPECT_TRUE(IsWindowVisible(popup()));
+    EXPECT_EQ(popup_.windowRect().left, 600 - 153);
+    EXPECT_EQ(popup_.windowRect().top, 400);
+    EXPECT_EQ(popup_.windowRect().right - popup_.windowRect().left, 152);
+    EXPECT_EQ(popup_.windowRect().bottom - popup_.windowRect().top, 37);
+    EXPECT_EQ(ControlText(popup()), "Song Tag");
+    EXPECT_FALSE(GetWindowLongA(popup(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_TRUE(GetWindowLongA(popup(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(GetWindowLongA(popup(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_NE(GetForegroundWindow(), popup()) << "shown without taking the keyboard";
+    EXPECT_EQ(WindowAlpha(popup()), 125);
+    EXPECT_EQ(title(), "R&B Mix");
+    EXPECT_EQ(artist(), "Simon & Garfunkel");
+    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(popup()) == 235; }));
+
+    // A second song while it shows: new lines at once, full strength.
+    popup_.ShowID3(reader_, song("Song.Name.mp3", test::Song({}, 500)));
+    EXPECT_EQ(WindowAlpha(popup()), 235);
+    EXPECT_EQ(title(), "Unknown song:");
+    EXPECT_EQ(artist(), "Song.Name");
+
+    // Hiding empties the lines and, without always-on-top, sends the button
+    // to the bottom of the z-order.
+    SetWindowPos(button_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(popup()); }, 10000));
+    EXPECT_EQ(WindowAlpha(popup()), 125);
+    EXPECT_EQ(title(), "");
+    EXPECT_EQ(artist(), "");
+    EXPECT_EQ(GetWindow(button_.hwnd(), GW_HWNDNEXT), nullptr) << "the button lies below every other window";
+}
+
+TEST_F(SongTagPopupTest, LinesAreDrawnLiterallyInTheThemesColour) {
+    const std::string ampersands(10, '&');
+    popup_.ShowID3(reader_, song("amp.mp3", test::Song({}, 500, test::Id3v1Tag("T", ampersands))));
+    ASSERT_EQ(artist(), ampersands);
+
+    // How wide the artist line's ink is, against the text's own width: with
+    // access-key processing only half of the ampersands would be drawn.
+    const auto inkWidth = [&](bool dark) {
+        const test::Picture picture(popup_.image());
+        int first = picture.width(), last = -1;
+        for (int y = 19; y < 33; ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const COLORREF c = picture.at(x, y);
+                const bool ink = dark ? GetRValue(c) < 70 && GetGValue(c) < 70 : GetRValue(c) > 200 && GetGValue(c) > 200;
+                if (!ink) continue;
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+        return last - first + 1;
+    };
+    const FontHandle tahoma(CreateFontA(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    const HDC screen = GetDC(nullptr);
+    SIZE literal{};
+    {
+        SelectObjectScope font(screen, tahoma.get());
+        GetTextExtentPoint32A(screen, ampersands.c_str(), 10, &literal);
+    }
+    ReleaseDC(nullptr, screen);
+    EXPECT_GE(inkWidth(false), literal.cx * 8 / 10) << "white on Black";
+
+    popup_.drawTheme(1);  // Gray, near white, with black lines
+    popup_.setLabelColour(true);
+    EXPECT_GE(inkWidth(true), literal.cx * 8 / 10) << "black on Gray";
+}
+
+TEST_F(SongTagPopupTest, ASongThatCannotBeOpenedRaisesAndLeavesThePopupStill) {
+    popup_.ShowID3(reader_, song("first.mp3", test::Song(test::Id3v2Tag("First", "Artist"), 100)));
+    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(popup()) >= 165; }));
+
+    const std::string held = song("held.mp3", test::Song({}, 500));
+    const KernelHandle holder(CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder);
+    EXPECT_THROW(popup_.ShowID3(reader_, held), FileError);
+    const int alpha = WindowAlpha(popup());
+    test::PumpFor(200);
+    EXPECT_EQ(WindowAlpha(popup()), alpha) << "its timers are stopped";
+    EXPECT_TRUE(IsWindowVisible(popup()));
+    EXPECT_EQ(title(), "First");
+}
+
+}  // namespace
+}  // namespace plk

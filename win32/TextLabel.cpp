@@ -1,0 +1,20 @@
+#include "win32/TextLabel.h"
+
+#include "win32/Handles.h"
+
+namespace plk {
+
+void TextLabel::paint(HDC dc, HFONT font, int dx, int dy) const {
+    RECT box = bounds_;
+    OffsetRect(&box, dx, dy);
+    SelectObjectScope selected(dc, font);
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, colour_);
+    // Song titles and artists are the user's data: "R&B" stays "R&B".
+    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &box,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+}
+
+}  // namespace plk

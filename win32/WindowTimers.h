@@ -1,0 +1,32 @@
+// A window's message-loop timers, started and stopped to match a state that
+// says which of them should run. Only changes reach the system: setting a
+// running timer again would restart its interval.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+namespace plk {
+
+class WindowTimers {
+public:
+    struct Timer {
+        UINT id;
+        UINT interval;  // milliseconds
+    };
+
+    explicit WindowTimers(std::vector<Timer> timers);
+
+    // Starts each timer that running(id) wants and that is stopped, and
+    // stops each that runs and is not wanted. The ticks arrive at window as
+    // WM_TIMER with the id in wParam.
+    void sync(HWND window, const std::function<bool(UINT id)>& running);
+
+private:
+    std::vector<Timer> timers_;
+    std::vector<bool> on_;
+};
+
+}  // namespace plk
