@@ -22,9 +22,12 @@ TOOLINFOA ToolInfo(HWND owner, HWND tool, char* text) {
 }  // namespace
 
 Tooltip::Tooltip(HWND owner, HWND tool, const std::string& text) : owner_(owner), tool_(tool) {
+    // The tip's own window belongs to the application's owner window, not to
+    // the tool's window: a topmost window owned by the Play button kept the
+    // button itself out of the topmost band.
     window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, Application::Instance(),
-                              nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Application::OwnerWindow(), nullptr,
+                              Application::Instance(), nullptr);
     std::string copy = text;  // the tooltip keeps its own copy
     TOOLINFOA info = ToolInfo(owner, tool, &copy[0]);
     SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
