@@ -228,7 +228,20 @@ class Plinkety:
                 if self.geometry(window)[2:] == (37, 37):
                     return window
             return None
-        return wait_for(find, timeout, what="the Play button")
+        try:
+            return wait_for(find, timeout, what="the Play button")
+        except AssertionError as failure:
+            raise AssertionError("%s; the program %s; windows titled Plinkety: %s; Wine's log ends: %s" % (
+                failure, "runs" if self.running() else "has ended",
+                [(w, self.geometry(w)) for w in self.find_windows("Plinkety", False)],
+                self.wine_log_tail())) from None
+
+    def wine_log_tail(self, lines=8):
+        path = os.path.join(self.folder, "wine.log")
+        if not os.path.exists(path):
+            return "(no log)"
+        with open(path, encoding="latin-1") as f:
+            return " | ".join(f.read().splitlines()[-lines:])
 
     # --- message boxes ----------------------------------------------------
     def message_boxes(self):
@@ -436,7 +449,10 @@ class Plinkety:
             helper.wait(10)
         if getattr(self, "wine_log", None):
             self.wine_log.close()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        # PLINKETY_KEEP_E2E=1 keeps the folder (program, settings, index, Wine's
+        # log, screenshots) for a look after the test.
+        if not os.environ.get("PLINKETY_KEEP_E2E"):
+            shutil.rmtree(self.folder, ignore_errors=True)
 
 
 class PlinketyTestCase(unittest.TestCase):
