@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 
 #include "app/Forms.h"
@@ -13,6 +14,7 @@
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
+#include "win32/Event.h"
 #include "win32/Placement.h"
 
 namespace plk {
@@ -21,6 +23,33 @@ namespace {
 using test::PumpUntil;
 
 const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
+
+// Holds the next workers on their own thread at the given occurrence of a
+// step, just before they hand it to the GUI thread, until released.
+class StepHold {
+public:
+    StepHold(SearchStep step, int occurrence) : state_(std::make_shared<State>()) {
+        setSearchStepHookForTesting([state = state_, step, occurrence](SearchStep taken) {
+            if (taken != step || ++state->seen != occurrence) return;
+            state->reached.open();
+            state->released.wait();
+        });
+    }
+    ~StepHold() {
+        setSearchStepHookForTesting(nullptr);
+        release();
+    }
+    bool reached() const { return state_->reached.isOpen(); }
+    void release() { state_->released.open(); }
+
+private:
+    struct State {
+        std::atomic<int> seen{0};
+        ManualResetEvent reached{false};
+        ManualResetEvent released{false};
+    };
+    std::shared_ptr<State> state_;  // shared with the workers, which may outlive the hold
+};
 
 class RebuildDialogTest : public ::testing::Test {
 protected:
@@ -366,6 +395,26 @@ TEST_F(RebuildDialogTest, StopInALargeFolderCountsEveryRecordItStillWrites) {
     EXPECT_EQ(static_cast<int>(entries.size()), statusCount());
     EXPECT_EQ(entries.size(), 400u);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(RebuildDialogTest, AStopJustBeforeAFolderStepOrTheCompletionStaysAStop) {
+    music.file("a.mp3");
+    music.file("Sub\\b.mp3");
+    searchIn(music.root());
+    // Stop comes after the worker looked for it, before its step runs: at the
+    // second folder's entry, and at the end of the walk.
+    for (const auto& [step, occurrence] : {std::pair{SearchStep::kShowFolder, 2}, std::pair{SearchStep::kSearchDone, 1}}) {
+        SCOPED_TRACE(occurrence == 2 ? "folder entry" : "completion");
+        StepHold hold(step, occurrence);
+        click(TForm3::Button5);
+        ASSERT_TRUE(PumpUntil([&] { return hold.reached(); }));
+        click(TForm3::Button5);
+        hold.release();
+        ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+        EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+        expectIdle();
+        EXPECT_TRUE(boxes.boxes.empty());
+    }
 }
 
 TEST_F(RebuildDialogTest, RapidStopAndStartLeaveNoStrayRecords) {
