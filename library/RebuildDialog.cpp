@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "app/Forms.h"
 #include "app/PlayButton.h"
 #include "platform/FileAttributes.h"
@@ -50,11 +48,10 @@ TForm3::~TForm3() {
     FormDestroy();
     // The program is ending: no worker may outlive the dialog, and none is
     // left to finish its folder. Each one stops at its next step and closes
-    // the index, which then holds every record written until now.
-    if (SearchThread) SearchThread->Abandon();
-    for (auto& stopped : retired_) stopped->Abandon();
+    // the index, which then holds every record written until now. (A worker
+    // abandons its run when it is destroyed; retired ones already have.)
     SearchThread.reset();
-    retired_.clear();
+    retired_.takeAll();
     Application::RemoveDialog(hwnd());
 }
 
@@ -211,7 +208,7 @@ void TForm3::Start() {
     // into the index this run is about to empty.
     if (SearchThread) {
         SearchThread->Abandon();
-        retired_.push_back(std::move(SearchThread));
+        retired_.add(std::move(SearchThread));
     }
     // Emptied before anything changes on screen: when it fails, the error box
     // shows and the dialog stays idle.
@@ -283,9 +280,8 @@ void TForm3::searchEnded(const TSearchThread* thread) {
         SearchThread.reset();
         return;
     }
-    const auto ended = std::find_if(retired_.begin(), retired_.end(),
-                                    [thread](const std::unique_ptr<TSearchThread>& t) { return t.get() == thread; });
-    if (ended != retired_.end()) retired_.erase(ended);
+    // Joined here, out of the list: see RetiredWorkers.
+    const std::unique_ptr<TSearchThread> ended = retired_.takeOut(thread);
 }
 
 }  // namespace plk

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "library/RetiredWorkers.h"
 #include "library/SearchThread.h"
 #include "win32/DialogFocus.h"
 #include "win32/GuiThreadCall.h"
@@ -81,7 +82,7 @@ private:
     // The current run's worker, and stopped workers of earlier runs that a new
     // Start has abandoned but that have not ended yet.
     std::unique_ptr<TSearchThread> SearchThread;
-    std::vector<std::unique_ptr<TSearchThread>> retired_;
+    RetiredWorkers<TSearchThread> retired_;
 };
 
 }  // namespace plk
