@@ -204,15 +204,17 @@ void TForm3::Start() {
     }
     StartFolder = folder;
     SearchPatterns = ListBoxItems(item(ListBox1));
-    // A stopped worker may still be finishing its folder: it must not write
-    // into the index this run is about to empty.
+    // Emptied before anything changes on screen: when it fails, the error box
+    // shows, the dialog stays idle, and a stopped run still finishing its
+    // folder goes on writing into the index it has.
+    IndexWriter::createEmpty(IndexFileName);
+    // Now that the new run starts, the stopped one must not write into the
+    // emptied index. None of its writes can come in between: they are made on
+    // this thread.
     if (SearchThread) {
         SearchThread->Abandon();
         retired_.add(std::move(SearchThread));
     }
-    // Emptied before anything changes on screen: when it fails, the error box
-    // shows and the dialog stays idle.
-    IndexWriter::createEmpty(IndexFileName);
     // The worker's first step waits for this handler to return.
     SearchObserver& observer = *this;
     SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns},

@@ -15,6 +15,7 @@
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/Event.h"
+#include "win32/Handles.h"
 #include "win32/Placement.h"
 
 namespace plk {
@@ -532,6 +533,31 @@ TEST_F(RebuildDialogTest, AnIndexThatCannotBeEmptiedLeavesTheDialogIdle) {
     EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
     expectIdle();
     EXPECT_FALSE(dialog->Searching());
+}
+
+TEST_F(RebuildDialogTest, AStartThatCannotEmptyTheIndexLetsTheStoppedRunFinishItsFolder) {
+    for (int i = 0; i < 50; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
+    searchIn(music.root() + "Big");
+    StepHold hold(SearchStep::kWriteRecord, 5);
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return hold.reached(); }));
+    click(TForm3::Button5);  // Stop: the worker has its folder to finish
+    {
+        // Another program has the index mapped: it cannot be truncated.
+        const KernelHandle file(CreateFileA(index.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+        const KernelHandle mapping(CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+        ASSERT_TRUE(mapping);
+        click(TForm3::Button5);
+    }
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
+    hold.release();
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    expectIdle();
+    EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 50u);
+    EXPECT_EQ(statusCount(), 50);
 }
 
 TEST_F(RebuildDialogTest, EndingTheProgramDuringARunLeavesWholeRecords) {
