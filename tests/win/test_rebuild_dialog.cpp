@@ -196,6 +196,7 @@ struct PickerAnswer {
     std::string select;  // folder to pick, or empty to cancel
     RECT placed{};
     bool found = false;
+    bool comBeforePicker = false;
 };
 PickerAnswer* g_answer = nullptr;
 
@@ -240,6 +241,12 @@ void CALLBACK AnswerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!g_answer->found) {
         g_answer->found = true;
         GetWindowRect(picker, &g_answer->placed);
+        // The picker may initialise COM for itself (Wine's does); the program
+        // must have done so before. Then one uninitialisation still leaves
+        // this thread in its apartment, and the initialisation after it puts
+        // the count back as it was either way.
+        CoUninitialize();
+        g_answer->comBeforePicker = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE;
         if (!g_answer->select.empty()) {
             SelectDesktopItem(picker, g_answer->select);
             return;  // confirmed on the next tick
@@ -266,6 +273,7 @@ TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
         click(TForm3::Button1);
         g_answer = nullptr;
         ASSERT_TRUE(answer.found);
+        EXPECT_TRUE(answer.comBeforePicker);
         EXPECT_EQ(text(TForm3::Edit1), select.empty() ? "D:\\typed" : chosen);
         // Centred on the work area's size, without its left and top edges.
         const RECT area = WorkArea();
