@@ -1,6 +1,7 @@
 #include "library/RebuildDialog.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "app/Forms.h"
 #include "app/PlayButton.h"
@@ -20,9 +21,6 @@ const char kStop[] = "&Stop";
 const char kPause[] = "&Pause";
 const char kResume[] = "R&esume";
 const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
-
-const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 
 std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 
@@ -68,31 +66,24 @@ void TForm3::createControls() {
     // Controls of a group box are children of the dialog at the group box's
     // offset: a group box passes no notifications on to the dialog.
     const int g1x = 8, g1y = 8, g2x = 8, g2y = 168;
-    // Created in tab order: the z-order of the children is the tab order.
-    CreateControl(self, {"BUTTON", " Settings ", BS_GROUPBOX, g1x, g1y, 329, 153, GroupBox1});
-    CreateControl(self, {"STATIC", "Search in:", kLabel, g1x + 12, g1y + 30, 0, 0, Label1});
-    CreateControl(self, {"EDIT", "C:\\", ES_AUTOHSCROLL | WS_TABSTOP, g1x + 80, g1y + 27, 145, 21, Edit1,
-                         WS_EX_CLIENTEDGE});
-    CreateControl(self, {"BUTTON", "&Browse", kButton, g1x + 240, g1y + 24, 75, 25, Button1});
-    CreateControl(self, {"STATIC", "Search for:", kLabel, g1x + 8, g1y + 64, 0, 0, Label2});
-    CreateControl(self, {"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, g1x + 80, g1y + 64, 145, 21, Edit2,
-                         WS_EX_CLIENTEDGE});
-    const HWND list = CreateControl(self, {"LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                                           g1x + 80, g1y + 86, 145, 57, ListBox1, WS_EX_CLIENTEDGE});
+    makeGroupBox(self, GroupBox1, " Settings ", {g1x, g1y, 329, 153});
+    makeLabel(self, Label1, "Search in:", g1x + 12, g1y + 30);
+    makeEdit(self, Edit1, "C:\\", {g1x + 80, g1y + 27, 145, 21});
+    makeButton(self, Button1, "&Browse", {g1x + 240, g1y + 24, 75, 25});
+    makeLabel(self, Label2, "Search for:", g1x + 8, g1y + 64);
+    makeEdit(self, Edit2, "", {g1x + 80, g1y + 64, 145, 21});
+    const HWND list = makeListBox(self, ListBox1, {g1x + 80, g1y + 86, 145, 57});
     for (const char* pattern : {"*.mp3", "*.wmv", "*.flac", "*.ogg"})
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern));
-    CreateControl(self, {"BUTTON", "&Add", kButton | WS_DISABLED, g1x + 240, g1y + 64, 75, 25, Button2});
-    CreateControl(self, {"BUTTON", "&Remove", kButton | WS_DISABLED, g1x + 240, g1y + 96, 75, 25, Button3});
-    CreateControl(self, {"BUTTON", " Progress ", BS_GROUPBOX, g2x, g2y, 329, 41, GroupBox2});
-    // A long path is clipped at the label's edge, not wrapped.
-    CreateControl(self, {"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, g2x + 11, g2y + 18, 310, 18, Label3});
-    CreateControl(self, {"BUTTON", kStart, BS_DEFPUSHBUTTON | WS_TABSTOP, 176, 224, 75, 25, Button5});
-    CreateControl(self, {"BUTTON", "&Close", kButton, 264, 224, 75, 25, Button6});
-    CreateControl(self, {"BUTTON", kPause, kButton | WS_DISABLED, 88, 224, 75, 25, Button4});
-    const HWND status = CreateControl(self, {STATUSCLASSNAMEA, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                                             0, 276 - 19, 345, 19, StatusBar1});
-    int onePanel = -1;
-    SendMessageA(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&onePanel));
+    EnableControl(makeButton(self, Button2, "&Add", {g1x + 240, g1y + 64, 75, 25}), false);
+    EnableControl(makeButton(self, Button3, "&Remove", {g1x + 240, g1y + 96, 75, 25}), false);
+    makeGroupBox(self, GroupBox2, " Progress ", {g2x, g2y, 329, 41});
+    makeFixedLabel(self, Label3, "", {g2x + 11, g2y + 18, 310, 18});
+    makeDefaultButton(self, Button5, kStart, {176, 224, 75, 25});
+    makeButton(self, Button6, "&Close", {264, 224, 75, 25});
+    makeButton(self, Button4, kPause, {88, 224, 75, 25});
+    makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19});
+    setRunState(RunState::kIdle);
     setStatus(IndexedFiles(0));
 }
 
@@ -149,7 +140,7 @@ void TForm3::command(int id, int notification) {
 }
 
 void TForm3::Button1Click() {
-    const std::string path = BrowseForFolder("Select a folder", 1);
+    const std::string path = BrowseForFolder("Select a folder", BIF_RETURNONLYFSDIRS);
     if (!path.empty()) SetControlText(item(Edit1), path);
 }
 
@@ -172,7 +163,7 @@ void TForm3::Button3Click() {
 }
 
 void TForm3::Button5Click() {
-    if (ControlText(item(Button5)) == kStart)
+    if (runState_ == RunState::kIdle)
         Start();
     else
         Stop();
@@ -180,18 +171,18 @@ void TForm3::Button5Click() {
 
 void TForm3::Button4Click() {
     if (!SearchThread) return;
-    if (ControlText(item(Button4)) == kPause) {
+    if (runState_ == RunState::kRunning) {
         SearchThread->Pause();
-        SetControlText(item(Button4), kResume);
-    } else {
+        setRunState(RunState::kPaused);
+    } else if (runState_ == RunState::kPaused) {
         SearchThread->Resume();
-        SetControlText(item(Button4), kPause);
+        setRunState(RunState::kRunning);
     }
 }
 
 void TForm3::Button6Click() { SendMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
-bool TForm3::running() const { return ControlText(item(Button5)) != kStart; }
+bool TForm3::running() const { return runState_ != RunState::kIdle; }
 
 void TForm3::Start() {
     const std::string typed = ControlText(item(Edit1));
@@ -219,10 +210,7 @@ void TForm3::Start() {
     SearchObserver& observer = *this;
     SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns},
                                                    observer, gui_);
-    SetControlText(item(Button5), kStop);
-    EnableControl(item(Button4), true);
-    EnableControl(item(Button6), false);
-    EnableCloseItem(false);
+    setRunState(RunState::kRunning);
     setStatus(IndexedFiles(0));
 }
 
@@ -230,18 +218,24 @@ void TForm3::Stop() {
     // Not waited for: the worker finishes the folder it is in, and its last
     // records still count on the status bar. A paused worker is woken for it.
     if (SearchThread) SearchThread->Terminate();
-    enterIdle();
-    SetControlText(item(Label3), "Stopped.");
+    enterIdle("Stopped.");
 }
 
-void TForm3::enterIdle() {
-    SetControlText(item(Button5), kStart);
+void TForm3::enterIdle(const char* outcome) {
+    setRunState(RunState::kIdle);
+    SetControlText(item(Label3), outcome);
+}
+
+void TForm3::setRunState(RunState state) {
+    runState_ = state;
+    const bool idle = state == RunState::kIdle;
+    SetControlText(item(Button5), idle ? kStart : kStop);
     // Pause reads "&Pause" whenever it is disabled, so that the next run
     // starts with it, even when this one was stopped or ended while paused.
-    EnableControl(item(Button4), false);
-    SetControlText(item(Button4), kPause);
-    EnableControl(item(Button6), true);
-    EnableCloseItem(true);
+    SetControlText(item(Button4), state == RunState::kPaused ? kResume : kPause);
+    EnableControl(item(Button4), !idle);
+    EnableControl(item(Button6), idle);
+    EnableCloseItem(idle);
 }
 
 void TForm3::EnableCloseItem(bool Enable) {
@@ -258,22 +252,14 @@ void TForm3::showFolder(const std::string& folder) { SetControlText(item(Label3)
 void TForm3::showFileCount(std::int32_t fileCount) { setStatus(IndexedFiles(fileCount)); }
 
 void TForm3::searchDone(std::int32_t fileCount) {
-    EnableControl(item(Button4), false);
-    SetControlText(item(Button4), kPause);
-    SetControlText(item(Button5), kStart);
-    SetControlText(item(Label3), "Done.");
-    EnableControl(item(Button6), true);
-    EnableCloseItem(true);
+    enterIdle("Done.");
     if (Forms::Form1) RunHandler([] { Forms::Form1->ReadIndex(); });
     ShowNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
                                             std::to_string(fileCount) + " music files found.");
 }
 
 void TForm3::searchFailed(const std::string& message) {
-    if (running()) {
-        enterIdle();
-        SetControlText(item(Label3), "Stopped.");
-    }
+    if (running()) enterIdle("Stopped.");
     ShowErrorBox("The music library index " + IndexFileName + " could not be written.\r\n\r\n" + message);
 }
 

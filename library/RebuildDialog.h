@@ -56,10 +56,16 @@ private:
     void createControls();
     void trimWindowMenu();
     void command(int id, int notification);
+    // Where the dialog's run stands. The captions and states of Start/Stop,
+    // Pause/Resume, Close and the window menu's Close follow from it alone.
+    enum class RunState { kIdle, kRunning, kPaused };
     bool running() const;
     void Start();
     void Stop();
-    void enterIdle();
+    // The run is over for the dialog (its worker may still be finishing a
+    // folder); Label3 tells how it ended.
+    void enterIdle(const char* outcome);
+    void setRunState(RunState state);
     void setStatus(const std::string& text);
     HWND item(ControlId id) const { return GetDlgItem(hwnd(), id); }
 
@@ -76,6 +82,7 @@ private:
     std::string StartFolder;
     std::vector<std::string> SearchPatterns;
 
+    RunState runState_ = RunState::kIdle;
     bool shownBefore_ = false;
     DialogFocus focus_;
     GuiThreadCall gui_;

@@ -1,5 +1,7 @@
 #include "win32/Controls.h"
 
+#include <commctrl.h>
+
 #include "win32/Application.h"
 #include "win32/Handles.h"
 
@@ -15,6 +17,11 @@ SIZE TextSize(const std::string& text) {
     }
     ReleaseDC(nullptr, screen);
     return size;
+}
+
+HWND makeControl(HWND parent, int id, const char* className, const std::string& text, DWORD style, ControlRect rect,
+                 DWORD exStyle = 0) {
+    return CreateControl(parent, {className, text, style, rect.x, rect.y, rect.width, rect.height, id, exStyle});
 }
 
 }  // namespace
@@ -43,6 +50,47 @@ HWND CreateControl(HWND parent, const ControlParams& params) {
                                    nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
+}
+
+HWND makeGroupBox(HWND parent, int id, const std::string& caption, ControlRect rect) {
+    return makeControl(parent, id, "BUTTON", caption, BS_GROUPBOX, rect);
+}
+
+HWND makeLabel(HWND parent, int id, const std::string& text, int x, int y) {
+    return makeControl(parent, id, "STATIC", text, SS_LEFT | SS_NOPREFIX, {x, y, 0, 0});
+}
+
+HWND makeFixedLabel(HWND parent, int id, const std::string& text, ControlRect rect) {
+    return makeControl(parent, id, "STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, rect);
+}
+
+HWND makeButton(HWND parent, int id, const std::string& caption, ControlRect rect) {
+    return makeControl(parent, id, "BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, rect);
+}
+
+HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlRect rect) {
+    return makeControl(parent, id, "BUTTON", caption, BS_DEFPUSHBUTTON | WS_TABSTOP, rect);
+}
+
+HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect) {
+    return makeControl(parent, id, "EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, rect, WS_EX_CLIENTEDGE);
+}
+
+HWND makeListBox(HWND parent, int id, ControlRect rect) {
+    return makeControl(parent, id, "LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, rect,
+                       WS_EX_CLIENTEDGE);
+}
+
+HWND makeHotkeyField(HWND parent, int id, ControlRect rect) {
+    return makeControl(parent, id, HOTKEY_CLASSA, "", WS_TABSTOP, rect, WS_EX_CLIENTEDGE);
+}
+
+HWND makeStatusBar(HWND parent, int id, ControlRect rect) {
+    const HWND bar =
+        makeControl(parent, id, STATUSCLASSNAMEA, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, rect);
+    int onePanel = -1;
+    SendMessageA(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&onePanel));
+    return bar;
 }
 
 std::string ControlText(HWND control) {
