@@ -69,14 +69,11 @@ void TForm2::openAddress(const std::string& address) {
 }
 
 void TForm2::paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    if (Image1.bitmap) {
-        MemoryDc source(CreateCompatibleDC(dc));
-        SelectObjectScope select(source.get(), Image1.bitmap.get());
-        BitBlt(dc, kImage1Left, kImage1Top, Image1.width, Image1.height, source.get(), 0, 0, SRCCOPY);
-    }
-    EndPaint(hwnd(), &ps);
+    const PaintDc paint(hwnd());
+    if (!Image1.bitmap) return;
+    const MemoryDc source(CreateCompatibleDC(paint.get()));
+    const SelectObjectScope select(source.get(), Image1.bitmap.get());
+    BitBlt(paint.get(), kImage1Left, kImage1Top, Image1.width, Image1.height, source.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

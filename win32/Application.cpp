@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "resources/resource.h"
+#include "win32/LastError.h"
+
 namespace plk {
 namespace {
 
@@ -19,8 +22,8 @@ Application::Application(const std::string& title) {
     wc.lpfnWndProc = OwnerProc;
     wc.hInstance = Instance();
     wc.lpszClassName = kOwnerClass;
-    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
-    RegisterClassA(&wc);
+    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
+    if (!RegisterClassA(&wc)) throwLastError();
     // A zero-size window at the centre of the screen: it carries the title
     // and owns every window, so none of them gets a taskbar button of its own.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
@@ -28,6 +31,7 @@ Application::Application(const std::string& title) {
     g_owner = CreateWindowExA(0, kOwnerClass, title.c_str(),
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr,
                               nullptr, Instance(), nullptr);
+    if (!g_owner) throwLastError();
 }
 
 Application::~Application() {

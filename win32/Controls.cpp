@@ -4,18 +4,16 @@
 
 #include "win32/Application.h"
 #include "win32/Handles.h"
+#include "win32/LastError.h"
 
 namespace plk {
 namespace {
 
 SIZE TextSize(const std::string& text) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
+    const SelectObjectScope font(screen.get(), DialogFont());
     SIZE size{};
-    {
-        SelectObjectScope font(screen, DialogFont());
-        GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    }
-    ReleaseDC(nullptr, screen);
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size;
 }
 
@@ -28,9 +26,7 @@ HWND makeControl(HWND parent, int id, const char* className, const std::string& 
 
 HFONT DialogFont() {
     static const FontHandle font([] {
-        HDC screen = GetDC(nullptr);
-        const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+        const int height = -MulDiv(8, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 72);
         return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
     }());
@@ -48,6 +44,7 @@ HWND CreateControl(HWND parent, const ControlParams& params) {
                                    WS_CHILD | WS_VISIBLE | params.style, params.x, params.y, width, height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), Application::Instance(),
                                    nullptr);
+    if (!control) throwLastError();
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
 }
