@@ -21,6 +21,8 @@ const char kStop[] = "&Stop";
 const char kPause[] = "&Pause";
 const char kResume[] = "R&esume";
 const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
+// Often enough for the count to run smoothly, seldom enough to cost the run nothing.
+const UINT kProgressPaintMs = 50;
 
 std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 
@@ -36,6 +38,7 @@ TForm3::TForm3() {
     params.height = 276;
     params.clientSize = true;
     create(params);
+    progress_ = std::make_unique<CoalescedPaint>(hwnd(), kProgressPaintMs);
     createControls();
     trimWindowMenu();
     Application::AddDialog(hwnd());
@@ -82,9 +85,8 @@ void TForm3::createControls() {
     makeDefaultButton(self, Button5, kStart, {176, 224, 75, 25});
     makeButton(self, Button6, "&Close", {264, 224, 75, 25});
     makeButton(self, Button4, kPause, {88, 224, 75, 25});
-    makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19});
+    setStatusBarText(makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19}), IndexedFiles(0));
     setRunState(RunState::kIdle);
-    setStatus(IndexedFiles(0));
 }
 
 void TForm3::trimWindowMenu() {
@@ -222,6 +224,7 @@ void TForm3::Stop() {
 }
 
 void TForm3::enterIdle(const char* outcome) {
+    progress_->flush();
     setRunState(RunState::kIdle);
     SetControlText(item(Label3), outcome);
 }
@@ -244,10 +247,12 @@ void TForm3::EnableCloseItem(bool Enable) {
 }
 
 void TForm3::setStatus(const std::string& text) {
-    SendMessageA(item(StatusBar1), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    progress_->send(item(StatusBar1), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void TForm3::showFolder(const std::string& folder) { SetControlText(item(Label3), folder); }
+void TForm3::showFolder(const std::string& folder) {
+    progress_->send(item(Label3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+}
 
 void TForm3::showFileCount(std::int32_t fileCount) { setStatus(IndexedFiles(fileCount)); }
 

@@ -9,6 +9,7 @@
 
 #include "library/RetiredWorkers.h"
 #include "library/SearchThread.h"
+#include "win32/CoalescedPaint.h"
 #include "win32/DialogFocus.h"
 #include "win32/GuiThreadCall.h"
 #include "win32/Window.h"
@@ -85,6 +86,9 @@ private:
     RunState runState_ = RunState::kIdle;
     bool shownBefore_ = false;
     DialogFocus focus_;
+    // Label3's folder and the status bar's count change with every step of a
+    // run; they are drawn a few times a second.
+    std::unique_ptr<CoalescedPaint> progress_;
     GuiThreadCall gui_;
     // The current run's worker, and stopped workers of earlier runs that a new
     // Start has abandoned but that have not ended yet.

@@ -98,6 +98,10 @@ std::string ControlText(HWND control) {
 
 void SetControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
 
+void setStatusBarText(HWND statusBar, const std::string& text) {
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void EnableControl(HWND control, bool enable) { EnableWindow(control, enable); }
 
 bool ControlEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }

@@ -51,6 +51,8 @@ HWND makeStatusBar(HWND parent, int id, ControlRect rect);
 
 std::string ControlText(HWND control);
 void SetControlText(HWND control, const std::string& text);
+// The text of a one-panel status bar.
+void setStatusBarText(HWND statusBar, const std::string& text);
 void EnableControl(HWND control, bool enable);
 bool ControlEnabled(HWND control);
 

@@ -342,10 +342,13 @@ TEST_F(RebuildDialogTest, ACompletedRunShowsDoneAndTheCountAndCanStartAgain) {
     searchIn(typed);
     dialog->ShowDialog();
     boxes.onShow = [&](const test::ShownBox&) {
-        // What the dialog shows while the box is up.
+        // What the dialog shows while the box is up. The progress, drawn a
+        // few times a second during the run, is drawn again at once.
         EXPECT_EQ(text(TForm3::Label3), "Done.");
         expectIdle();
         EXPECT_EQ(status(), "Indexed Files: 2");
+        EXPECT_TRUE(IsWindowVisible(item(TForm3::StatusBar1)));
+        EXPECT_TRUE(IsWindowVisible(item(TForm3::Label3)));
     };
     click(TForm3::Button5);
     expectRunning();
