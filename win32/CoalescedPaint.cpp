@@ -25,7 +25,11 @@ void CoalescedPaint::flush() {
     timer_.stop();
     for (HWND control : std::exchange(waiting_, {})) {
         SendMessageA(control, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(control, nullptr, TRUE);  // drawn when the GUI thread is next free
+        // Drawn now, not merely marked: the next change may come before the
+        // GUI thread is free again (a step that another thread sends is
+        // handled before any painting), and turning redrawing off for it
+        // would drop the mark.
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
 }
 

@@ -1,8 +1,8 @@
 // Controls whose content changes faster than anyone can read it, such as a
 // running count: each change is made at once (the control holds and reports
 // its new content), but the control is drawn only at the next tick of a
-// timer, when the GUI thread is free. A burst of changes then costs one paint
-// instead of one each.
+// timer, which comes when the GUI thread is free. A burst of changes then
+// costs one paint instead of one each.
 #pragma once
 
 #include <windows.h>
