@@ -16,8 +16,6 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const int kImage1Left = -20;
 const int kImage1Top = -8;
 
-const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-
 }  // namespace
 
 const char TForm2::kWebSite[] = "https://plinkety.example.org/";
@@ -37,14 +35,14 @@ void TForm2::createControls() {
     const HWND self = hwnd();
     // A group's controls are children of the dialog at the group's offset.
     const int g1x = 8, g1y = 152, g2x = 192, g2y = 152;
-    CreateControl(self, {"BUTTON", " Contact ", BS_GROUPBOX, g1x, g1y, 177, 65, GroupBox1});
+    makeGroupBox(self, GroupBox1, " Contact ", {g1x, g1y, 177, 65});
     // The web site's link shows the address without its scheme.
     Label4 = std::make_unique<LinkLabel>(self, "plinkety.example.org", g1x + 12, g1y + 19, 133, 13, kNavy);
     Label5 = std::make_unique<LinkLabel>(self, kSupportMail, g1x + 12, g1y + 39, 152, 13, kNavy);
-    CreateControl(self, {"BUTTON", " Version Summary ", BS_GROUPBOX, g2x, g2y, 249, 65, GroupBox2});
-    CreateControl(self, {"STATIC", "Version: 1.0", kLabel, g2x + 12, g2y + 20, 0, 0, Label1});
-    CreateControl(self, {"STATIC", "Plinkety is free software under the MIT licence.", kLabel, 7, 231, 0, 0, Label2});
-    CreateControl(self, {"BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 368, 224, 75, 25, Button1});
+    makeGroupBox(self, GroupBox2, " Version Summary ", {g2x, g2y, 249, 65});
+    makeLabel(self, Label1, "Version: 1.0", g2x + 12, g2y + 20);
+    makeLabel(self, Label2, "Plinkety is free software under the MIT licence.", 7, 231);
+    makeDefaultButton(self, Button1, "&OK", {368, 224, 75, 25});
 
     Label4->onClick = [this] { Label4Click(); };
     Label4->onMouseEnter = [this] { Label4MouseEnter(); };
@@ -71,14 +69,11 @@ void TForm2::openAddress(const std::string& address) {
 }
 
 void TForm2::paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    if (Image1.bitmap) {
-        MemoryDc source(CreateCompatibleDC(dc));
-        SelectObjectScope select(source.get(), Image1.bitmap.get());
-        BitBlt(dc, kImage1Left, kImage1Top, Image1.width, Image1.height, source.get(), 0, 0, SRCCOPY);
-    }
-    EndPaint(hwnd(), &ps);
+    const PaintDc paint(hwnd());
+    if (!Image1.bitmap) return;
+    const MemoryDc source(CreateCompatibleDC(paint.get()));
+    const SelectObjectScope select(source.get(), Image1.bitmap.get());
+    BitBlt(paint.get(), kImage1Left, kImage1Top, Image1.width, Image1.height, source.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

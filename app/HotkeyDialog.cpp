@@ -9,9 +9,6 @@
 namespace plk {
 namespace {
 
-const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-
 bool ofThisProgram(HWND window) {
     return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
@@ -25,19 +22,17 @@ TForm5::TForm5(TForm1& form1) : form1_(form1) {
 
 void TForm5::createControls() {
     const HWND self = hwnd();
-    CreateControl(self, {"BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 48, 144, 75, 25, Button1});
-    CreateControl(self, {"BUTTON", "&Cancel", kButton, 136, 144, 75, 25, Button2});
+    makeDefaultButton(self, Button1, "&OK", {48, 144, 75, 25});
+    makeButton(self, Button2, "&Cancel", {136, 144, 75, 25});
     // A group's controls are children of the dialog at the group's offset.
     const struct { int top; const char* caption; ControlId box, label, field; } groups[] = {
         {8, " Play Random Hotkey ", GroupBox1, Label1, HotKey1},
         {72, " Play Again Hotkey ", GroupBox2, Label2, HotKey2},
     };
     for (const auto& group : groups) {
-        CreateControl(self, {"BUTTON", group.caption, BS_GROUPBOX, 8, group.top, 201, 57, group.box});
-        CreateControl(self, {"STATIC", "Hotkey:", kLabel, 8 + 12, group.top + 23, 0, 0, group.label});
-        const HWND field =
-            CreateControl(self, {HOTKEY_CLASSA, "", WS_TABSTOP, 8 + 60, group.top + 21, 129, 19, group.field,
-                                 WS_EX_CLIENTEDGE});
+        makeGroupBox(self, group.box, group.caption, {8, group.top, 201, 57});
+        makeLabel(self, group.label, "Hotkey:", 8 + 12, group.top + 23);
+        const HWND field = makeHotkeyField(self, group.field, {8 + 60, group.top + 21, 129, 19});
         // Every key with any mix of Shift, Ctrl and Alt, or with none, is
         // taken as typed: no combination is invalid. (A combination marked
         // invalid has its modifiers replaced by the rule's, even when the

@@ -11,11 +11,11 @@
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
 #include "win32/Application.h"
+#include "win32/ErrorBox.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
+namespace {
 
+int runProgram() {
     plk::Application application("Plinkety");
 
     // The Play button: the main window, owner of the program state.
@@ -37,4 +37,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     form1.setPlayAgain(form6);
 
     return application.Run();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+
+    // A window the system refuses to create ends the program, with the
+    // system's reason in the error box rather than a silent abort.
+    int exitCode = 1;
+    plk::RunHandler([&] { exitCode = runProgram(); });
+    return exitCode;
 }

@@ -1,6 +1,7 @@
 #include "library/RebuildDialog.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <utility>
@@ -22,9 +23,8 @@ const char kStop[] = "&Stop";
 const char kPause[] = "&Pause";
 const char kResume[] = "R&esume";
 const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
-
-const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+// Often enough for the count to run smoothly, seldom enough to cost the run nothing.
+const UINT kProgressPaintMs = 50;
 
 std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 
@@ -40,6 +40,7 @@ TForm3::TForm3(std::function<void()> readIndex) : readIndex_(std::move(readIndex
     params.height = 276;
     params.clientSize = true;
     create(params);
+    progress_ = std::make_unique<CoalescedPaint>(hwnd(), kProgressPaintMs);
     createControls();
     trimWindowMenu();
     Application::AddDialog(hwnd());
@@ -50,11 +51,10 @@ TForm3::~TForm3() {
     FormDestroy();
     // The program is ending: no worker may outlive the dialog, and none is
     // left to finish its folder. Each one stops at its next step and closes
-    // the index, which then holds every record written until now.
-    if (SearchThread) SearchThread->Abandon();
-    for (auto& stopped : retired_) stopped->Abandon();
+    // the index, which then holds every record written until now. (A worker
+    // abandons its run when it is destroyed; retired ones already have.)
     SearchThread.reset();
-    retired_.clear();
+    retired_.takeAll();
     Application::RemoveDialog(hwnd());
 }
 
@@ -71,32 +71,24 @@ void TForm3::createControls() {
     // Controls of a group box are children of the dialog at the group box's
     // offset: a group box passes no notifications on to the dialog.
     const int g1x = 8, g1y = 8, g2x = 8, g2y = 168;
-    // Created in tab order: the z-order of the children is the tab order.
-    CreateControl(self, {"BUTTON", " Settings ", BS_GROUPBOX, g1x, g1y, 329, 153, GroupBox1});
-    CreateControl(self, {"STATIC", "Search in:", kLabel, g1x + 12, g1y + 30, 0, 0, Label1});
-    CreateControl(self, {"EDIT", "C:\\", ES_AUTOHSCROLL | WS_TABSTOP, g1x + 80, g1y + 27, 145, 21, Edit1,
-                         WS_EX_CLIENTEDGE});
-    CreateControl(self, {"BUTTON", "&Browse", kButton, g1x + 240, g1y + 24, 75, 25, Button1});
-    CreateControl(self, {"STATIC", "Search for:", kLabel, g1x + 8, g1y + 64, 0, 0, Label2});
-    CreateControl(self, {"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, g1x + 80, g1y + 64, 145, 21, Edit2,
-                         WS_EX_CLIENTEDGE});
-    const HWND list = CreateControl(self, {"LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                                           g1x + 80, g1y + 86, 145, 57, ListBox1, WS_EX_CLIENTEDGE});
+    makeGroupBox(self, GroupBox1, " Settings ", {g1x, g1y, 329, 153});
+    makeLabel(self, Label1, "Search in:", g1x + 12, g1y + 30);
+    makeEdit(self, Edit1, "C:\\", {g1x + 80, g1y + 27, 145, 21});
+    makeButton(self, Button1, "&Browse", {g1x + 240, g1y + 24, 75, 25});
+    makeLabel(self, Label2, "Search for:", g1x + 8, g1y + 64);
+    makeEdit(self, Edit2, "", {g1x + 80, g1y + 64, 145, 21});
+    const HWND list = makeListBox(self, ListBox1, {g1x + 80, g1y + 86, 145, 57});
     for (const char* pattern : {"*.mp3", "*.wmv", "*.flac", "*.ogg"})
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern));
-    CreateControl(self, {"BUTTON", "&Add", kButton | WS_DISABLED, g1x + 240, g1y + 64, 75, 25, Button2});
-    CreateControl(self, {"BUTTON", "&Remove", kButton | WS_DISABLED, g1x + 240, g1y + 96, 75, 25, Button3});
-    CreateControl(self, {"BUTTON", " Progress ", BS_GROUPBOX, g2x, g2y, 329, 41, GroupBox2});
-    // A long path is clipped at the label's edge, not wrapped.
-    CreateControl(self, {"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, g2x + 11, g2y + 18, 310, 18, Label3});
-    CreateControl(self, {"BUTTON", kStart, BS_DEFPUSHBUTTON | WS_TABSTOP, 176, 224, 75, 25, Button5});
-    CreateControl(self, {"BUTTON", "&Close", kButton, 264, 224, 75, 25, Button6});
-    CreateControl(self, {"BUTTON", kPause, kButton | WS_DISABLED, 88, 224, 75, 25, Button4});
-    const HWND status = CreateControl(self, {STATUSCLASSNAMEA, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                                             0, 276 - 19, 345, 19, StatusBar1});
-    int onePanel = -1;
-    SendMessageA(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&onePanel));
-    setStatus(IndexedFiles(0));
+    EnableControl(makeButton(self, Button2, "&Add", {g1x + 240, g1y + 64, 75, 25}), false);
+    EnableControl(makeButton(self, Button3, "&Remove", {g1x + 240, g1y + 96, 75, 25}), false);
+    makeGroupBox(self, GroupBox2, " Progress ", {g2x, g2y, 329, 41});
+    makeFixedLabel(self, Label3, "", {g2x + 11, g2y + 18, 310, 18});
+    makeDefaultButton(self, Button5, kStart, {176, 224, 75, 25});
+    makeButton(self, Button6, "&Close", {264, 224, 75, 25});
+    makeButton(self, Button4, kPause, {88, 224, 75, 25});
+    setStatusBarText(makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19}), IndexedFiles(0));
+    setRunState(RunState::kIdle);
 }
 
 void TForm3::trimWindowMenu() {
@@ -152,7 +144,7 @@ void TForm3::command(int id, int notification) {
 }
 
 void TForm3::Button1Click() {
-    const std::string path = BrowseForFolder("Select a folder", 1);
+    const std::string path = BrowseForFolder("Select a folder", BIF_RETURNONLYFSDIRS);
     if (!path.empty()) SetControlText(item(Edit1), path);
 }
 
@@ -175,7 +167,7 @@ void TForm3::Button3Click() {
 }
 
 void TForm3::Button5Click() {
-    if (ControlText(item(Button5)) == kStart)
+    if (runState_ == RunState::kIdle)
         Start();
     else
         Stop();
@@ -183,18 +175,18 @@ void TForm3::Button5Click() {
 
 void TForm3::Button4Click() {
     if (!SearchThread) return;
-    if (ControlText(item(Button4)) == kPause) {
+    if (runState_ == RunState::kRunning) {
         SearchThread->Pause();
-        SetControlText(item(Button4), kResume);
-    } else {
+        setRunState(RunState::kPaused);
+    } else if (runState_ == RunState::kPaused) {
         SearchThread->Resume();
-        SetControlText(item(Button4), kPause);
+        setRunState(RunState::kRunning);
     }
 }
 
 void TForm3::Button6Click() { SendMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
-bool TForm3::running() const { return ControlText(item(Button5)) != kStart; }
+bool TForm3::running() const { return runState_ != RunState::kIdle; }
 
 void TForm3::Start() {
     const std::string typed = ControlText(item(Edit1));
@@ -207,23 +199,22 @@ void TForm3::Start() {
     }
     StartFolder = folder;
     SearchPatterns = ListBoxItems(item(ListBox1));
-    // A stopped worker may still be finishing its folder: it must not write
-    // into the index this run is about to empty.
+    // Emptied before anything changes on screen: when it fails, the error box
+    // shows, the dialog stays idle, and a stopped run still finishing its
+    // folder goes on writing into the index it has.
+    IndexWriter::createEmpty(IndexFileName);
+    // Now that the new run starts, the stopped one must not write into the
+    // emptied index. None of its writes can come in between: they are made on
+    // this thread.
     if (SearchThread) {
         SearchThread->Abandon();
-        retired_.push_back(std::move(SearchThread));
+        retired_.add(std::move(SearchThread));
     }
-    // Emptied before anything changes on screen: when it fails, the error box
-    // shows and the dialog stays idle.
-    IndexWriter::createEmpty(IndexFileName);
     // The worker's first step waits for this handler to return.
     SearchObserver& observer = *this;
     SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns},
                                                    observer, gui_);
-    SetControlText(item(Button5), kStop);
-    EnableControl(item(Button4), true);
-    EnableControl(item(Button6), false);
-    EnableCloseItem(false);
+    setRunState(RunState::kRunning);
     setStatus(IndexedFiles(0));
 }
 
@@ -231,18 +222,25 @@ void TForm3::Stop() {
     // Not waited for: the worker finishes the folder it is in, and its last
     // records still count on the status bar. A paused worker is woken for it.
     if (SearchThread) SearchThread->Terminate();
-    enterIdle();
-    SetControlText(item(Label3), "Stopped.");
+    enterIdle("Stopped.");
 }
 
-void TForm3::enterIdle() {
-    SetControlText(item(Button5), kStart);
+void TForm3::enterIdle(const char* outcome) {
+    progress_->flush();
+    setRunState(RunState::kIdle);
+    SetControlText(item(Label3), outcome);
+}
+
+void TForm3::setRunState(RunState state) {
+    runState_ = state;
+    const bool idle = state == RunState::kIdle;
+    SetControlText(item(Button5), idle ? kStart : kStop);
     // Pause reads "&Pause" whenever it is disabled, so that the next run
     // starts with it, even when this one was stopped or ended while paused.
-    EnableControl(item(Button4), false);
-    SetControlText(item(Button4), kPause);
-    EnableControl(item(Button6), true);
-    EnableCloseItem(true);
+    SetControlText(item(Button4), state == RunState::kPaused ? kResume : kPause);
+    EnableControl(item(Button4), !idle);
+    EnableControl(item(Button6), idle);
+    EnableCloseItem(idle);
 }
 
 void TForm3::EnableCloseItem(bool Enable) {
@@ -251,30 +249,24 @@ void TForm3::EnableCloseItem(bool Enable) {
 }
 
 void TForm3::setStatus(const std::string& text) {
-    SendMessageA(item(StatusBar1), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    progress_->send(item(StatusBar1), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void TForm3::showFolder(const std::string& folder) { SetControlText(item(Label3), folder); }
+void TForm3::showFolder(const std::string& folder) {
+    progress_->send(item(Label3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+}
 
 void TForm3::showFileCount(std::int32_t fileCount) { setStatus(IndexedFiles(fileCount)); }
 
 void TForm3::searchDone(std::int32_t fileCount) {
-    EnableControl(item(Button4), false);
-    SetControlText(item(Button4), kPause);
-    SetControlText(item(Button5), kStart);
-    SetControlText(item(Label3), "Done.");
-    EnableControl(item(Button6), true);
-    EnableCloseItem(true);
+    enterIdle("Done.");
     if (readIndex_) RunHandler(readIndex_);
     ShowNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
                                             std::to_string(fileCount) + " music files found.");
 }
 
 void TForm3::searchFailed(const std::string& message) {
-    if (running()) {
-        enterIdle();
-        SetControlText(item(Label3), "Stopped.");
-    }
+    if (running()) enterIdle("Stopped.");
     ShowErrorBox("The music library index " + IndexFileName + " could not be written.\r\n\r\n" + message);
 }
 
@@ -283,9 +275,8 @@ void TForm3::searchEnded(const TSearchThread* thread) {
         SearchThread.reset();
         return;
     }
-    const auto ended = std::find_if(retired_.begin(), retired_.end(),
-                                    [thread](const std::unique_ptr<TSearchThread>& t) { return t.get() == thread; });
-    if (ended != retired_.end()) retired_.erase(ended);
+    // Joined here, out of the list: see RetiredWorkers.
+    const std::unique_ptr<TSearchThread> ended = retired_.takeOut(thread);
 }
 
 }  // namespace plk

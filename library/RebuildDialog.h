@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "library/RetiredWorkers.h"
 #include "library/SearchThread.h"
+#include "win32/CoalescedPaint.h"
 #include "win32/DialogFocus.h"
 #include "win32/GuiThreadCall.h"
 #include "win32/Window.h"
@@ -58,10 +60,16 @@ private:
     void createControls();
     void trimWindowMenu();
     void command(int id, int notification);
+    // Where the dialog's run stands. The captions and states of Start/Stop,
+    // Pause/Resume, Close and the window menu's Close follow from it alone.
+    enum class RunState { kIdle, kRunning, kPaused };
     bool running() const;
     void Start();
     void Stop();
-    void enterIdle();
+    // The run is over for the dialog (its worker may still be finishing a
+    // folder); Label3 tells how it ended.
+    void enterIdle(const char* outcome);
+    void setRunState(RunState state);
     void setStatus(const std::string& text);
     HWND item(ControlId id) const { return GetDlgItem(hwnd(), id); }
 
@@ -79,13 +87,17 @@ private:
     std::vector<std::string> SearchPatterns;
 
     std::function<void()> readIndex_;
+    RunState runState_ = RunState::kIdle;
     bool shownBefore_ = false;
     DialogFocus focus_;
+    // Label3's folder and the status bar's count change with every step of a
+    // run; they are drawn a few times a second.
+    std::unique_ptr<CoalescedPaint> progress_;
     GuiThreadCall gui_;
     // The current run's worker, and stopped workers of earlier runs that a new
     // Start has abandoned but that have not ended yet.
     std::unique_ptr<TSearchThread> SearchThread;
-    std::vector<std::unique_ptr<TSearchThread>> retired_;
+    RetiredWorkers<TSearchThread> retired_;
 };
 
 }  // namespace plk

@@ -3,9 +3,23 @@
 #include "library/FindFileLister.h"
 
 namespace plk {
+namespace {
+
+SearchStepHook& stepHookForTesting() {
+    static SearchStepHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void setSearchStepHookForTesting(SearchStepHook hook) { stepHookForTesting() = std::move(hook); }
 
 TSearchThread::TSearchThread(SearchSettings settings, SearchObserver& observer, const GuiThreadCall& gui)
-    : settings_(std::move(settings)), observer_(observer), gui_(gui), thread_([this] { Execute(); }) {}
+    : settings_(std::move(settings)),
+      observer_(observer),
+      gui_(gui),
+      stepHook_(stepHookForTesting()),
+      thread_([this] { Execute(); }) {}
 
 TSearchThread::~TSearchThread() {
     Abandon();
@@ -38,7 +52,7 @@ void TSearchThread::Execute() {
         IndexFile.open(settings_.IndexFileName);
         SearchFolder(settings_.StartFolder, settings_.SearchPatterns);
         IndexFile.close();
-        if (!terminated_) Synchronize(&TSearchThread::SearchDone);
+        if (!terminated_) Synchronize(SearchStep::kSearchDone);
     } catch (const std::exception& error) {
         fail(error.what());
     } catch (...) {
@@ -53,7 +67,7 @@ void TSearchThread::fail(const std::string& message) {
     // The run ends here, without SearchDone; the dialog learns why.
     IndexFile.close();
     failure_ = message;
-    Synchronize(&TSearchThread::SearchFailed);
+    Synchronize(SearchStep::kSearchFailed);
 }
 
 void TSearchThread::SearchFolder(const std::string& Folder, const std::vector<std::string>& Patterns) {
@@ -63,7 +77,7 @@ void TSearchThread::SearchFolder(const std::string& Folder, const std::vector<st
 
 void TSearchThread::folderEntered(const std::string& folder) {
     CurrentPath = folder;
-    Synchronize(&TSearchThread::ShowFolder);
+    Synchronize(SearchStep::kShowFolder);
 }
 
 void TSearchThread::fileFound(const std::string& path) {
@@ -71,10 +85,11 @@ void TSearchThread::fileFound(const std::string& path) {
     ++FileCount;
     CurrentRecord.setNumber(FileCount);
     CurrentRecord.setPath(CurrentPath);
-    Synchronize(&TSearchThread::WriteRecord);
+    Synchronize(SearchStep::kWriteRecord);
 }
 
-void TSearchThread::Synchronize(void (TSearchThread::*step)()) {
+void TSearchThread::Synchronize(SearchStep step) {
+    if (stepHook_) stepHook_(step);
     // A step already past this point when Pause is pressed still runs: Pause
     // holds the worker before its next step, never inside one.
     if (pauseRequested_) running_.wait();
@@ -82,18 +97,34 @@ void TSearchThread::Synchronize(void (TSearchThread::*step)()) {
     // abandoned_ is set on the GUI thread, so checking it again there, where
     // the step runs, cannot miss an Abandon that came while this call waited.
     gui_.run([this, step] {
-        if (!abandoned_) (this->*step)();
+        if (!abandoned_) runStep(step);
     });
 }
 
-void TSearchThread::ShowFolder() { observer_.showFolder(CurrentPath); }
+void TSearchThread::runStep(SearchStep step) {
+    switch (step) {
+    case SearchStep::kShowFolder: ShowFolder(); break;
+    case SearchStep::kWriteRecord: WriteRecord(); break;
+    case SearchStep::kSearchDone: SearchDone(); break;
+    case SearchStep::kSearchFailed: SearchFailed(); break;
+    }
+}
+
+// The worker looks for Stop on its own thread; a Stop pressed after that look
+// but before the step runs here must not show a folder over "Stopped.", nor
+// complete the run.
+void TSearchThread::ShowFolder() {
+    if (!terminated_) observer_.showFolder(CurrentPath);
+}
 
 void TSearchThread::WriteRecord() {
     IndexFile.append(CurrentRecord);
     observer_.showFileCount(FileCount);
 }
 
-void TSearchThread::SearchDone() { observer_.searchDone(FileCount); }
+void TSearchThread::SearchDone() {
+    if (!terminated_) observer_.searchDone(FileCount);
+}
 
 void TSearchThread::SearchFailed() { observer_.searchFailed(failure_); }
 

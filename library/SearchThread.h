@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,15 @@
 namespace plk {
 
 class TSearchThread;
+
+// The steps a run hands to the GUI thread.
+enum class SearchStep { kShowFolder, kWriteRecord, kSearchDone, kSearchFailed };
+
+// Test seam: while set, each worker created afterwards calls it on its own
+// thread just before it hands a step to the GUI thread, so that a test can
+// hold a run at that very moment. Empty in the program.
+using SearchStepHook = std::function<void(SearchStep)>;
+void setSearchStepHookForTesting(SearchStepHook hook);
 
 // What one run works with; copied by the worker, so the dialog's settings
 // can change during the run for the next one.
@@ -49,7 +59,9 @@ public:
     ~TSearchThread() override;
 
     // The stop request: read when the worker enters a folder, so the folder it
-    // is in is still finished. Wakes a paused worker.
+    // is in is still finished, and read again on the GUI thread by the folder
+    // and completion steps, so a stopped run never shows a folder or "Done."
+    // after "Stopped.". Wakes a paused worker.
     void Terminate();
     // Pause holds the worker before its next step on the GUI thread; it holds
     // nothing then that the GUI thread needs.
@@ -69,7 +81,8 @@ private:
     void WriteRecord();
     void SearchDone();
     void SearchFailed();
-    void Synchronize(void (TSearchThread::*step)());
+    void Synchronize(SearchStep step);
+    void runStep(SearchStep step);
 
     bool stopRequested() override { return terminated_; }
     bool abandoned() override { return abandoned_; }
@@ -79,6 +92,7 @@ private:
     const SearchSettings settings_;
     SearchObserver& observer_;
     const GuiThreadCall& gui_;
+    const SearchStepHook stepHook_;
 
     std::string CurrentPath;
     std::int32_t FileCount = 0;

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "resources/resource.h"
+#include "win32/LastError.h"
+
 namespace plk {
 namespace {
 
@@ -22,7 +25,7 @@ Application::Application(const std::string& title) {
     wc.hInstance = Instance();
     wc.lpszClassName = kOwnerClass;
     wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
-    RegisterClassA(&wc);
+    if (!RegisterClassA(&wc)) throwLastError();
     // A zero-size window at the centre of the screen: it carries the title
     // and owns every window, so none of them gets a taskbar button of its own.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
@@ -30,6 +33,7 @@ Application::Application(const std::string& title) {
     g_owner = CreateWindowExA(0, kOwnerClass, title.c_str(),
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr,
                               nullptr, Instance(), nullptr);
+    if (!g_owner) throwLastError();
 }
 
 Application::~Application() {

@@ -1,29 +1,32 @@
 #include "win32/Controls.h"
 
+#include <commctrl.h>
+
 #include "win32/Application.h"
 #include "win32/Handles.h"
+#include "win32/LastError.h"
 
 namespace plk {
 namespace {
 
 SIZE TextSize(const std::string& text) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
+    const SelectObjectScope font(screen.get(), DialogFont());
     SIZE size{};
-    {
-        SelectObjectScope font(screen, DialogFont());
-        GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    }
-    ReleaseDC(nullptr, screen);
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size;
+}
+
+HWND makeControl(HWND parent, int id, const char* className, const std::string& text, DWORD style, ControlRect rect,
+                 DWORD exStyle = 0) {
+    return CreateControl(parent, {className, text, style, rect.x, rect.y, rect.width, rect.height, id, exStyle});
 }
 
 }  // namespace
 
 HFONT DialogFont() {
     static const FontHandle font([] {
-        HDC screen = GetDC(nullptr);
-        const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+        const int height = -MulDiv(8, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 72);
         return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
     }());
@@ -41,8 +44,50 @@ HWND CreateControl(HWND parent, const ControlParams& params) {
                                    WS_CHILD | WS_VISIBLE | params.style, params.x, params.y, width, height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), Application::Instance(),
                                    nullptr);
+    if (!control) throwLastError();
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
+}
+
+HWND makeGroupBox(HWND parent, int id, const std::string& caption, ControlRect rect) {
+    return makeControl(parent, id, "BUTTON", caption, BS_GROUPBOX, rect);
+}
+
+HWND makeLabel(HWND parent, int id, const std::string& text, int x, int y) {
+    return makeControl(parent, id, "STATIC", text, SS_LEFT | SS_NOPREFIX, {x, y, 0, 0});
+}
+
+HWND makeFixedLabel(HWND parent, int id, const std::string& text, ControlRect rect) {
+    return makeControl(parent, id, "STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, rect);
+}
+
+HWND makeButton(HWND parent, int id, const std::string& caption, ControlRect rect) {
+    return makeControl(parent, id, "BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, rect);
+}
+
+HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlRect rect) {
+    return makeControl(parent, id, "BUTTON", caption, BS_DEFPUSHBUTTON | WS_TABSTOP, rect);
+}
+
+HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect) {
+    return makeControl(parent, id, "EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, rect, WS_EX_CLIENTEDGE);
+}
+
+HWND makeListBox(HWND parent, int id, ControlRect rect) {
+    return makeControl(parent, id, "LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, rect,
+                       WS_EX_CLIENTEDGE);
+}
+
+HWND makeHotkeyField(HWND parent, int id, ControlRect rect) {
+    return makeControl(parent, id, HOTKEY_CLASSA, "", WS_TABSTOP, rect, WS_EX_CLIENTEDGE);
+}
+
+HWND makeStatusBar(HWND parent, int id, ControlRect rect) {
+    const HWND bar =
+        makeControl(parent, id, STATUSCLASSNAMEA, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, rect);
+    int onePanel = -1;
+    SendMessageA(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&onePanel));
+    return bar;
 }
 
 std::string ControlText(HWND control) {
@@ -52,6 +97,10 @@ std::string ControlText(HWND control) {
 }
 
 void SetControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+void setStatusBarText(HWND statusBar, const std::string& text) {
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
 void EnableControl(HWND control, bool enable) { EnableWindow(control, enable); }
 

@@ -25,8 +25,34 @@ struct ControlParams {
 // sizes a label to its text.
 HWND CreateControl(HWND parent, const ControlParams& params);
 
+// Where a control goes in its parent's client area, in pixels.
+struct ControlRect {
+    int x, y, width, height;
+};
+
+// The controls of the program's dialogs, each made visible on parent with the
+// dialog font. Controls are made in tab order: the z-order of a dialog's
+// children is its tab order. The ones that take the focus are tab stops.
+HWND makeGroupBox(HWND parent, int id, const std::string& caption, ControlRect rect);
+// A label sized to its text; an ampersand is shown, not taken as an access key.
+HWND makeLabel(HWND parent, int id, const std::string& text, int x, int y);
+// A one-line label of fixed size: a longer text is clipped at its edge, not wrapped.
+HWND makeFixedLabel(HWND parent, int id, const std::string& text, ControlRect rect);
+HWND makeButton(HWND parent, int id, const std::string& caption, ControlRect rect);
+// The button that Enter presses, drawn with the heavier border.
+HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlRect rect);
+HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect);
+// A single-selection list that tells its parent when the selection changes.
+HWND makeListBox(HWND parent, int id, ControlRect rect);
+// A field that takes a key combination as the user presses it.
+HWND makeHotkeyField(HWND parent, int id, ControlRect rect);
+// A status bar of one panel at the given place (not docked by the system).
+HWND makeStatusBar(HWND parent, int id, ControlRect rect);
+
 std::string ControlText(HWND control);
 void SetControlText(HWND control, const std::string& text);
+// The text of a one-panel status bar.
+void setStatusBarText(HWND statusBar, const std::string& text);
 void EnableControl(HWND control, bool enable);
 bool ControlEnabled(HWND control);
 

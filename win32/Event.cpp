@@ -1,13 +1,11 @@
 #include "win32/Event.h"
 
-#include <stdexcept>
-
-#include "platform/SystemMessage.h"
+#include "win32/LastError.h"
 
 namespace plk {
 
 ManualResetEvent::ManualResetEvent(bool open) : handle_(CreateEventA(nullptr, TRUE, open, nullptr)) {
-    if (!handle_) throw std::runtime_error(systemMessage(GetLastError()));
+    if (!handle_) throwLastError();
 }
 
 }  // namespace plk

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "win32/Application.h"
+#include "win32/ComApartment.h"
 #include "win32/Placement.h"
 
 namespace plk {
@@ -17,6 +18,7 @@ struct CoTaskMemFreer {
 }  // namespace
 
 std::string BrowseForFolder(const std::string& Title, UINT Flags) {
+    const ComApartment apartment;
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info{};
     info.hwndOwner = Application::OwnerWindow();

@@ -35,18 +35,15 @@ void LinkLabel::setColour(COLORREF colour) {
 }
 
 void LinkLabel::paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
+    const PaintDc paint(hwnd());
+    const HDC dc = paint.get();
     RECT area{};
     GetClientRect(hwnd(), &area);
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-    {
-        SelectObjectScope font(dc, font_.get());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, colour_);
-        DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-    }
-    EndPaint(hwnd(), &ps);
+    const SelectObjectScope font(dc, font_.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour_);
+    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void LinkLabel::mouseMove() {

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include "win32/LastError.h"
+
 namespace plk {
 
-PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
+PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
+    if (!menu_) throwLastError();
+}
 
 void PopupMenu::addItem(HMENU menu, UINT id, const char* caption) {
     AppendMenuA(menu, MF_STRING, id, caption);
@@ -14,6 +18,7 @@ void PopupMenu::addSeparator(HMENU menu) { AppendMenuA(menu, MF_SEPARATOR, 0, nu
 
 HMENU PopupMenu::addSubmenu(HMENU menu, const char* caption) {
     const HMENU submenu = CreatePopupMenu();
+    if (!submenu) throwLastError();
     AppendMenuA(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu), caption);
     return submenu;
 }

@@ -2,16 +2,16 @@
 
 #include <process.h>
 
-#include <stdexcept>
+#include <cstdint>
 
-#include "platform/SystemMessage.h"
+#include "win32/LastError.h"
 
 namespace plk {
 
 Thread::Thread(std::function<void()> body) : body_(std::move(body)) {
     // _beginthreadex rather than CreateThread: the body uses the C runtime.
     const std::uintptr_t handle = _beginthreadex(nullptr, 0, &Thread::Start, this, 0, nullptr);
-    if (handle == 0) throw std::runtime_error(systemMessage(GetLastError()));
+    if (handle == 0) throwLastError();
     handle_.reset(reinterpret_cast<HANDLE>(handle));
 }
 

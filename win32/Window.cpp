@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
+#include "win32/LastError.h"
 
 namespace plk {
 namespace {
@@ -17,7 +18,7 @@ void RegisterOnce(const WindowParams& params, WNDPROC proc) {
     wc.hCursor = params.cursor ? params.cursor : LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = params.background ? params.background : GetSysColorBrush(COLOR_BTNFACE);
     wc.hIcon = LoadIconA(Application::Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
-    RegisterClassA(&wc);
+    if (!RegisterClassA(&wc)) throwLastError();
 }
 
 }  // namespace
@@ -52,8 +53,9 @@ void Window::create(const WindowParams& params) {
         height = rect.bottom - rect.top;
     }
     HWND owner = params.owner ? params.owner : Application::OwnerWindow();
-    CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y, width, height,
-                    owner, nullptr, Application::Instance(), this);
+    if (!CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y, width,
+                         height, owner, nullptr, Application::Instance(), this))
+        throwLastError();
 }
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

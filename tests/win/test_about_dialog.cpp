@@ -56,13 +56,10 @@ TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
     for (LinkLabel* link : {&dialog.label4(), &dialog.label5()}) {
         EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(link->hwnd(), GCLP_HCURSOR)), LoadCursor(nullptr, IDC_HAND));
         // The whole address is seen: the link's text fits its width.
-        const HDC dc = GetDC(link->hwnd());
+        const WindowDc dc(link->hwnd());
+        const SelectObjectScope font(dc.get(), DialogFont());
         SIZE size{};
-        {
-            SelectObjectScope font(dc, DialogFont());
-            GetTextExtentPoint32A(dc, link->text().c_str(), static_cast<int>(link->text().size()), &size);
-        }
-        ReleaseDC(link->hwnd(), dc);
+        GetTextExtentPoint32A(dc.get(), link->text().c_str(), static_cast<int>(link->text().size()), &size);
         EXPECT_LE(size.cx, test::ChildRect(link->hwnd()).right - test::ChildRect(link->hwnd()).left) << link->text();
     }
 }

@@ -6,12 +6,15 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 
 #include "app/PlayButton.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
+#include "win32/Event.h"
+#include "win32/Handles.h"
 #include "win32/Placement.h"
 
 namespace plk {
@@ -20,6 +23,33 @@ namespace {
 using test::PumpUntil;
 
 const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
+
+// Holds the next workers on their own thread at the given occurrence of a
+// step, just before they hand it to the GUI thread, until released.
+class StepHold {
+public:
+    StepHold(SearchStep step, int occurrence) : state_(std::make_shared<State>()) {
+        setSearchStepHookForTesting([state = state_, step, occurrence](SearchStep taken) {
+            if (taken != step || ++state->seen != occurrence) return;
+            state->reached.open();
+            state->released.wait();
+        });
+    }
+    ~StepHold() {
+        setSearchStepHookForTesting(nullptr);
+        release();
+    }
+    bool reached() const { return state_->reached.isOpen(); }
+    void release() { state_->released.open(); }
+
+private:
+    struct State {
+        std::atomic<int> seen{0};
+        ManualResetEvent reached{false};
+        ManualResetEvent released{false};
+    };
+    std::shared_ptr<State> state_;  // shared with the workers, which may outlive the hold
+};
 
 class RebuildDialogTest : public ::testing::Test {
 protected:
@@ -165,6 +195,7 @@ struct PickerAnswer {
     std::string select;  // folder to pick, or empty to cancel
     RECT placed{};
     bool found = false;
+    bool comBeforePicker = false;
 };
 PickerAnswer* g_answer = nullptr;
 
@@ -209,6 +240,12 @@ void CALLBACK AnswerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!g_answer->found) {
         g_answer->found = true;
         GetWindowRect(picker, &g_answer->placed);
+        // The picker may initialise COM for itself (Wine's does); the program
+        // must have done so before. Then one uninitialisation still leaves
+        // this thread in its apartment, and the initialisation after it puts
+        // the count back as it was either way.
+        CoUninitialize();
+        g_answer->comBeforePicker = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE;
         if (!g_answer->select.empty()) {
             SelectDesktopItem(picker, g_answer->select);
             return;  // confirmed on the next tick
@@ -235,6 +272,7 @@ TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
         click(TForm3::Button1);
         g_answer = nullptr;
         ASSERT_TRUE(answer.found);
+        EXPECT_TRUE(answer.comBeforePicker);
         EXPECT_EQ(text(TForm3::Edit1), select.empty() ? "D:\\typed" : chosen);
         // Centred on the work area's size, without its left and top edges.
         const RECT area = WorkArea();
@@ -303,10 +341,13 @@ TEST_F(RebuildDialogTest, ACompletedRunShowsDoneAndTheCountAndCanStartAgain) {
     searchIn(typed);
     dialog->ShowDialog();
     boxes.onShow = [&](const test::ShownBox&) {
-        // What the dialog shows while the box is up.
+        // What the dialog shows while the box is up. The progress, drawn a
+        // few times a second during the run, is drawn again at once.
         EXPECT_EQ(text(TForm3::Label3), "Done.");
         expectIdle();
         EXPECT_EQ(status(), "Indexed Files: 2");
+        EXPECT_TRUE(IsWindowVisible(item(TForm3::StatusBar1)));
+        EXPECT_TRUE(IsWindowVisible(item(TForm3::Label3)));
     };
     click(TForm3::Button5);
     expectRunning();
@@ -365,6 +406,26 @@ TEST_F(RebuildDialogTest, StopInALargeFolderCountsEveryRecordItStillWrites) {
     EXPECT_EQ(static_cast<int>(entries.size()), statusCount());
     EXPECT_EQ(entries.size(), 400u);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(RebuildDialogTest, AStopJustBeforeAFolderStepOrTheCompletionStaysAStop) {
+    music.file("a.mp3");
+    music.file("Sub\\b.mp3");
+    searchIn(music.root());
+    // Stop comes after the worker looked for it, before its step runs: at the
+    // second folder's entry, and at the end of the walk.
+    for (const auto& [step, occurrence] : {std::pair{SearchStep::kShowFolder, 2}, std::pair{SearchStep::kSearchDone, 1}}) {
+        SCOPED_TRACE(occurrence == 2 ? "folder entry" : "completion");
+        StepHold hold(step, occurrence);
+        click(TForm3::Button5);
+        ASSERT_TRUE(PumpUntil([&] { return hold.reached(); }));
+        click(TForm3::Button5);
+        hold.release();
+        ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+        EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+        expectIdle();
+        EXPECT_TRUE(boxes.boxes.empty());
+    }
 }
 
 TEST_F(RebuildDialogTest, RapidStopAndStartLeaveNoStrayRecords) {
@@ -482,6 +543,31 @@ TEST_F(RebuildDialogTest, AnIndexThatCannotBeEmptiedLeavesTheDialogIdle) {
     EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
     expectIdle();
     EXPECT_FALSE(dialog->Searching());
+}
+
+TEST_F(RebuildDialogTest, AStartThatCannotEmptyTheIndexLetsTheStoppedRunFinishItsFolder) {
+    for (int i = 0; i < 50; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
+    searchIn(music.root() + "Big");
+    StepHold hold(SearchStep::kWriteRecord, 5);
+    click(TForm3::Button5);
+    ASSERT_TRUE(PumpUntil([&] { return hold.reached(); }));
+    click(TForm3::Button5);  // Stop: the worker has its folder to finish
+    {
+        // Another program has the index mapped: it cannot be truncated.
+        const KernelHandle file(CreateFileA(index.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+        const KernelHandle mapping(CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+        ASSERT_TRUE(mapping);
+        click(TForm3::Button5);
+    }
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
+    hold.release();
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    expectIdle();
+    EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+    EXPECT_EQ(test::ReadIndexFile(index).size(), 50u);
+    EXPECT_EQ(statusCount(), 50);
 }
 
 TEST_F(RebuildDialogTest, EndingTheProgramDuringARunLeavesWholeRecords) {

@@ -1,0 +1,51 @@
+// The shared window plumbing when the system refuses it: the failure is
+// raised with the system's text, for the error box, instead of leaving a
+// window that is not there.
+#include "win32/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/SystemMessage.h"
+#include "win32/Controls.h"
+
+namespace plk {
+namespace {
+
+class PlainWindow : public Window {
+public:
+    explicit PlainWindow(const std::string& className) {
+        WindowParams params;
+        params.className = className.c_str();
+        create(params);
+    }
+};
+
+// The system's text for what the call raises, or "" when it raises nothing.
+template <typename Call>
+std::string raisedText(Call call) {
+    try {
+        call();
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(WindowTest, AClassOrAWindowTheSystemRefusesIsRaisedWithItsText) {
+    // Class names end at 255 characters.
+    const std::string tooLong(300, 'c');
+    const std::string refusedClass = raisedText([&] { PlainWindow window(tooLong); });
+    EXPECT_FALSE(refusedClass.empty());
+    EXPECT_NE(refusedClass, "Unexpected error");
+
+    const std::string refusedWindow = raisedText([] {
+        makeButton(nullptr, 1, "&OK", {0, 0, 75, 25});  // a child needs a parent
+    });
+    EXPECT_EQ(refusedWindow, systemMessage(ERROR_TLW_WITH_WSCHILD));
+}
+
+}  // namespace
+}  // namespace plk
