@@ -203,7 +203,8 @@ class Plinkety:
             return [line.rstrip("\r\n") for line in f if line.strip()]
 
     # --- the process ------------------------------------------------------
-    def start(self):
+    def start(self, wait=True):
+        """Starts the program and, with wait, waits for its Play button."""
         register_recorder(self.recorder)
         register_url_recorder(self.recorder)
         # Wine's message box trace tells which box the program put up.
@@ -215,7 +216,8 @@ class Plinkety:
         self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.wine_log,
                                         start_new_session=True)
-        self.window = self.wait_play_button()
+        if wait:
+            self.window = self.wait_play_button()
         return self
 
     def wait_play_button(self, timeout=30):

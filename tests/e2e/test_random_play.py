@@ -71,6 +71,24 @@ class RandomPlay(plk.PlinketyTestCase):
             self.assertFalse(os.path.exists(marker), "the batch file was run")
         self.assertEqual(requests(), [song.lower()] * 6)
 
+    def test_too_large_index_is_refused_and_the_button_stays_usable(self):
+        program = self.new_program()
+        with open(program.index_path, "wb") as index:
+            index.truncate(1000001 * plk.RECORD_SIZE)  # sparse: takes no room on disk
+        program.start(wait=False)
+        text = program.wait_message_box(0)
+        self.assertIn("plkindex.dat is too large to load: it lists 1,000,001 songs, and at most 1,000,000 can be "
+                      "loaded.", text)
+        # The error box shares the program's title with the zero-size owner window.
+        box = plk.wait_for(lambda: next((w for w in program.find_windows("Plinkety") if program.geometry(w)[2] > 100),
+                                        None), what="the error box")
+        plk.run("xdotool", "key", "--window", box, "Return")
+        program.window = program.wait_play_button()
+        program.click_button()
+        self.assertEqual(program.wait_message_box(1), NO_FILES)
+        program.answer_box("Information", "Escape")
+        self.assertTrue(program.running())
+
     def test_no_index_greets_and_ok_opens_the_rebuild_dialog(self):
         program = self.new_program().start()
         program.click_button()
