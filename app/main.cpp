@@ -10,8 +10,10 @@
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
 #include "win32/Application.h"
+#include "win32/DllSearch.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    plk::loadDllsFromSystemFolderOnly();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
