@@ -4,14 +4,13 @@
 // test, and a few draws.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
 #include "library/IndexFile.h"
+#include "tests/fuzz/FuzzInput.h"
 
 namespace {
 
@@ -19,19 +18,11 @@ namespace {
 // of the limit are reached.
 const std::size_t kMaxRecords = 32;
 
-std::string inputPath() {
-    const char* folder = std::getenv("PLK_FUZZ_TMP");
-    return std::string(folder ? folder : "/tmp") + "/plk-fuzz-" + std::to_string(::getpid()) + ".dat";
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = inputPath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    const std::string path = plk::writeFuzzInput(data, size, ".dat");
+    if (path.empty()) return 0;
 
     plk::TLibrary library;
     try {
