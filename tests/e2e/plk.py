@@ -220,8 +220,10 @@ class Plinkety:
             self.window = self.wait_play_button()
         return self
 
-    def wait_play_button(self, timeout=30):
-        """The 37 x 37 window titled Plinkety (the owner window has the same title)."""
+    def wait_play_button(self, timeout=60):
+        """The 37 x 37 window titled Plinkety (the owner window has the same title).
+
+        Generous: beside the other build's 20,000-file rebuild, a start can take half a minute."""
         def find():
             for window in self.find_windows("Plinkety"):
                 if self.geometry(window)[2:] == (37, 37):
