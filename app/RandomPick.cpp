@@ -1,6 +1,7 @@
 #include "app/RandomPick.h"
 
 #include "app/RandomDraw.h"
+#include "app/SongPath.h"
 
 namespace plk {
 
@@ -12,7 +13,7 @@ SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint
         std::uint32_t seed = seedSource();
         const std::string path = library[drawIndex(seed, count)].path();
         ++pick.draws;
-        if (exists(path)) {
+        if (isPlayablePath(path) && exists(path)) {
             pick.found = true;
             pick.path = path;
             break;

@@ -23,7 +23,9 @@ struct SongPick {
 
 // Draws records of library (which must not be empty) until one names an
 // existing file, reseeding from seedSource before every draw as the clock
-// does in the program. Gives up after maxDraws draws with found false.
+// does in the program. A path the shell would run rather than play (a
+// program, a script, a shortcut: see isPlayablePath) counts as a vanished
+// file, without asking exists. Gives up after maxDraws draws with found false.
 SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
                           const std::function<bool(const std::string&)>& exists,
                           int maxDraws = kMaxSongDraws);

@@ -50,7 +50,7 @@ void TForm1::runRandomizedFile() {
 }
 
 void TForm1::playAgain() {
-    if (LastSong.empty() || !fileExists(LastSong)) return;
+    if (LastSong.empty() || !isPlayablePath(LastSong) || !fileExists(LastSong)) return;
     openSong(LastSong);
 }
 

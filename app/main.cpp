@@ -11,6 +11,7 @@
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
 #include "win32/Application.h"
+#include "win32/DllSearch.h"
 #include "win32/ErrorBox.h"
 
 namespace {
@@ -42,6 +43,7 @@ int runProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    plk::loadDllsFromSystemFolderOnly();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 

@@ -55,6 +55,23 @@ foreach(build IN LISTS PLINKETY_WINDOWS_BUILDS)
     "endif()\n")
 endforeach()
 file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake "${windows_tests_text}")
+
+# The fuzz build (the core and the libFuzzer targets, with clang) in
+# build/fuzz, the folder scripts/fuzz.sh uses, so that the test command can
+# give each target a short run.
+find_program(PLINKETY_CLANGXX clang++)
+if(PLINKETY_CLANGXX)
+  ExternalProject_Add(fuzz
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz
+    CMAKE_GENERATOR Ninja
+    CMAKE_ARGS -DPLINKETY_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    USES_TERMINAL_BUILD ON)
+else()
+  message(WARNING "no clang++: the fuzz targets are not built and their short runs not tested")
+endif()
 set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows-tests.cmake)
 
 # A native GoogleTest executable, its cases listed one by one in ctest.

@@ -8,6 +8,18 @@ endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
                         _WIN32_IE=0x0600 STRICT)
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-s>)
+# The program is started from wherever it was unpacked: ASLR (with the
+# relocations it needs to be moved, which older linkers dropped from an exe),
+# DEP, for x64 the full 64-bit address range, and for x86 the 4 GB that a
+# 64-bit Windows gives a 32-bit program that asks, room for a large library.
+# Today's linker does most of this unasked; spelled out so that no change of
+# toolchain drops it unnoticed. tests/harness/check-exe checks the result.
+add_link_options(-Wl,--dynamicbase -Wl,--nxcompat -Wl,--enable-reloc-section)
+if(PLINKETY_ARCH STREQUAL "x64")
+  add_link_options(-Wl,--high-entropy-va)
+else()
+  add_link_options(-Wl,--large-address-aware)
+endif()
 
 # Both libraries link statically: the program ships as one file.
 set(ZLIB_USE_STATIC_LIBS ON)

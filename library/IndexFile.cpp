@@ -10,12 +10,28 @@ namespace {
 // Records are read straight into the library, up to this many per request.
 const std::size_t kRecordsPerRead = 256;
 
+// 1234567 as "1,234,567".
+std::string groupedDigits(std::int64_t number) {
+    std::string digits = std::to_string(number);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(std::size_t(at), ",");
+    return digits;
+}
+
 }  // namespace
 
-bool loadIndex(const std::string& path, TLibrary& library) {
+IndexTooLarge::IndexTooLarge(const std::string& path, std::int64_t records, std::size_t maxRecords)
+    : std::runtime_error("The music library index " + path + " is too large to load: it lists " +
+                         groupedDigits(records) + " songs, and at most " +
+                         groupedDigits(std::int64_t(maxRecords)) +
+                         " can be loaded.\r\n\r\nRebuild your music library from a smaller folder.") {}
+
+bool loadIndex(const std::string& path, TLibrary& library, std::size_t maxRecords) {
     if (!fileExists(path)) return false;
     File file(path, File::Access::kRead);
-    readRecords(file, static_cast<std::size_t>(file.size() / std::int64_t(sizeof(TLibraryRecord))), library);
+    // Counted in 64 bits: a huge file must not wrap round to a small count.
+    const std::int64_t records = file.size() / std::int64_t(sizeof(TLibraryRecord));
+    if (records > std::int64_t(maxRecords)) throw IndexTooLarge(path, records, maxRecords);
+    readRecords(file, static_cast<std::size_t>(records), library);
     return true;
 }
 

@@ -2,6 +2,8 @@
 // no header, no count. Loading and the write steps of a rebuild run.
 #pragma once
 
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,14 +14,28 @@ namespace plk {
 
 using TLibrary = std::vector<TLibraryRecord>;
 
+// The most records a load takes: a million songs, 260 MB in memory. The
+// largest collections people keep run to a few hundred thousand songs; an
+// index far beyond that comes from a rebuild of a whole drive with "*.*",
+// or is no index at all. A 32-bit program must also find the memory in one
+// piece, which 260 MB still leaves room for.
+const std::size_t kMaxIndexRecords = 1000000;
+
+// An index with more records than a load takes. The text is the error box's.
+class IndexTooLarge : public std::runtime_error {
+public:
+    IndexTooLarge(const std::string& path, std::int64_t records, std::size_t maxRecords);
+};
+
 // Loads the index at path. No file there (or a folder of that name): returns
 // false and leaves library untouched. Otherwise replaces library with the
 // file's whole records in file order (a trailing fragment is ignored) and
 // returns true. The file is opened read-only, shared for reading and writing
 // so that a running rebuild can keep writing, and so that a read-only index
 // loads. Throws FileError when the file cannot be opened (library untouched)
-// or a read fails (library holds the whole records read before the failure).
-bool loadIndex(const std::string& path, TLibrary& library);
+// or a read fails (library holds the whole records read before the failure),
+// and IndexTooLarge, library untouched, for more than maxRecords records.
+bool loadIndex(const std::string& path, TLibrary& library, std::size_t maxRecords = kMaxIndexRecords);
 
 // Replaces library with up to count whole records read from file's current
 // position: fewer when the file ends first (a rebuild truncated it under us).

@@ -1,29 +1,54 @@
 #!/usr/bin/env bash
-# Builds the tag reader's libFuzzer target with clang (ASan and UBSan) in
-# build/fuzz and runs it for the given number of seconds (default 600),
-# seeded with the peer corpus when it is there and a few generated tags larger
-# than the read buffer. New inputs collect in
-# build/fuzz/corpus; a crash leaves its input as build/fuzz/crash-*.
-#   scripts/fuzz.sh [seconds] [extra libFuzzer options...]
+# Builds the libFuzzer targets with clang (ASan and UBSan) in build/fuzz and
+# runs one for the given number of seconds (default 600):
+#   tag    the ID3v2 tag reader, seeded with the peer corpus when it is there
+#          and a few generated tags larger than the read buffer;
+#   index  the index loader, seeded with a few generated index files.
+# New inputs collect in build/fuzz/corpus-<target>; a finding leaves its input
+# as build/fuzz/crash-* (or leak-*, timeout-*, oom-*), and the script fails
+# with its path.
+#   scripts/fuzz.sh [tag|index] [seconds] [extra libFuzzer options...]
+# PLK_FUZZ_NO_BUILD=1 runs what is built (the test command builds it first).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${PLK_FUZZ_OUT:-$root/build/fuzz}
+target=tag
+case "${1:-}" in
+  tag|index) target=$1; shift ;;
+esac
 seconds=${1:-600}
 shift || true
-mkdir -p "$out/corpus" "$out/tmp"
+mkdir -p "$out/corpus-$target" "$out/tmp"
 
-cmake -S "$root" -B "$out" -G Ninja -DPLINKETY_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE= >/dev/null
-cmake --build "$out" --target fuzz_tag
-
-python3 "$root/tests/fuzz/make_large_seeds.py" "$out/seeds-large"
-seeds=("$out/seeds-large")
-corpus=${PLINKETY_CORPUS:-$root/../shared/corpus}/id3
-if [ -d "$corpus" ]; then
-  for d in "$corpus"/*/; do seeds+=("$d"); done
+if [ "${PLK_FUZZ_NO_BUILD:-}" != 1 ]; then
+  cmake -S "$root" -B "$out" -G Ninja -DPLINKETY_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE= >/dev/null
+  cmake --build "$out" --target "fuzz_$target"
 fi
 
+seeds=("$out/seeds-$target")
+if [ "$target" = tag ]; then
+  python3 "$root/tests/fuzz/make_large_seeds.py" "$out/seeds-tag"
+  corpus=${PLINKETY_CORPUS:-$root/../shared/corpus}/id3
+  if [ -d "$corpus" ]; then
+    for d in "$corpus"/*/; do seeds+=("$d"); done
+  fi
+  options=(-max_len=80000 -dict="$root/tests/fuzz/tag.dict")
+else
+  python3 "$root/tests/fuzz/make_index_seeds.py" "$out/seeds-index"
+  options=(-max_len=10400)  # 40 records
+fi
+
+findings() { find "$out" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | sort; }
+before=$(findings)
 cd "$out"
+status=0
 PLK_FUZZ_TMP=${PLK_FUZZ_TMP:-$([ -w /dev/shm ] && echo /dev/shm || echo "$out/tmp")} UBSAN_OPTIONS=print_stacktrace=1 \
-  ./fuzz_tag -max_total_time="$seconds" -max_len=80000 -rss_limit_mb=2048 -timeout=10 \
-  -dict="$root/tests/fuzz/tag.dict" -print_final_stats=1 "$@" corpus "${seeds[@]}"
+  "./fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$out/" \
+  -print_final_stats=1 "${options[@]}" "$@" "corpus-$target" "${seeds[@]}" || status=$?
+if [ "$status" -ne 0 ]; then
+  new=$(comm -13 <(echo "$before") <(findings) | tr '\n' ' ')
+  echo "fuzz: fuzz_$target failed (exit $status); input: ${new:-none written}" >&2
+  echo "fuzz: replay with $out/fuzz_$target <input>" >&2
+fi
+exit "$status"

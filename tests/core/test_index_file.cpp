@@ -138,6 +138,62 @@ TEST_F(IndexFileTest, ManyRecordsLoadInFileOrderAcrossReadChunks) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(library.data()), bytes.size()), bytes);
 }
 
+TEST_F(IndexFileTest, TooManyRecordsAreRefusedAndTheLibraryStaysAsItWas) {
+    write(recordBytes(1, "C:\\one.mp3") + recordBytes(2, "C:\\two.mp3") + recordBytes(3, "C:\\three.mp3"));
+    TLibrary library = oneRecord("C:\\kept.mp3");
+    try {
+        loadIndex(path_, library, 2);
+        FAIL() << "three records loaded where two are the most";
+    } catch (const IndexTooLarge& error) {
+        EXPECT_NE(std::string(error.what()).find(path_ + " is too large to load: it lists 3 songs, and at most 2 "),
+                  std::string::npos) << error.what();
+    }
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].path(), "C:\\kept.mp3");
+    ASSERT_TRUE(loadIndex(path_, library, 3));
+    EXPECT_EQ(library.size(), 3u);
+}
+
+TEST_F(IndexFileTest, AnIndexOfHundredsOfMegabytesIsRefusedUnread) {
+    // Sparse: the file takes no room on disk, and is never read.
+    write("");
+    ASSERT_EQ(::truncate(path_.c_str(), off_t(kMaxIndexRecords + 1) * 260 + 17), 0);
+    TLibrary library = oneRecord("C:\\kept.mp3");
+    bool noLibrary = true;
+    try {
+        reloadIndex(path_, library, noLibrary);
+        FAIL() << "a 260 MB index was loaded";
+    } catch (const IndexTooLarge& error) {
+        EXPECT_NE(std::string(error.what()).find("1,000,001 songs, and at most 1,000,000 can be loaded"),
+                  std::string::npos) << error.what();
+    }
+    EXPECT_FALSE(noLibrary);
+    EXPECT_EQ(library.size(), 1u);
+}
+
+TEST_F(IndexFileTest, RandomBytesLoadAsRecordsOfAtMost255Characters) {
+    std::string bytes(260 * 40 + 3, '\0');
+    std::uint32_t seed = 12345;
+    for (char& c : bytes) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    write(bytes);
+    TLibrary library;
+    ASSERT_TRUE(loadIndex(path_, library));
+    ASSERT_EQ(library.size(), 40u);
+    for (std::size_t k = 0; k < library.size(); ++k)
+        EXPECT_EQ(library[k].path(), bytes.substr(k * 260 + 5, static_cast<unsigned char>(bytes[k * 260 + 4])));
+}
+
+TEST_F(IndexFileTest, AnIndexCutShortDuringTheLoadGivesTheRecordsLeft) {
+    write(recordBytes(1, "C:\\one.mp3") + recordBytes(2, "C:\\two.mp3") + recordBytes(3, "C:\\three.mp3"));
+    File file(path_, File::Access::kRead);
+    // Another rebuild, or a copy over it, between the size and the reads.
+    write(recordBytes(7, "C:\\new.mp3") + "frag");
+    TLibrary library;
+    readRecords(file, 3, library);
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].path(), "C:\\new.mp3");
+}
+
 // A stream socket makes a read fail part-way: its peer sends three and a half
 // records and then closes with data of its own unread, which resets the
 // connection. The failure comes inside the loader's first multi-record read.

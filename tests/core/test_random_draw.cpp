@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/RandomDraw.h"
 #include "app/RandomPick.h"
@@ -78,6 +79,24 @@ TEST(RandomPick, AllFilesGoneStopsAtTheBound) {
     EXPECT_TRUE(pick.path.empty());
     EXPECT_EQ(pick.draws, kMaxSongDraws);
     EXPECT_EQ(checks, kMaxSongDraws);
+}
+
+TEST(RandomPick, ProgramsAreDrawnOverAsVanishedFilesNeverAskedAbout) {
+    TLibrary library = makeLibrary(3);
+    library[0].setPath("C:\\Music\\setup.exe");
+    library[2].setPath("C:\\Music\\Run.BAT");
+    std::vector<std::string> asked;
+    std::uint32_t clock = 0;
+    for (int k = 0; k < 50; ++k) {
+        const SongPick pick = pickExistingSong(library, [&] { return clock += 7919; },
+                                               [&](const std::string& path) { asked.push_back(path); return true; });
+        ASSERT_TRUE(pick.found);
+        EXPECT_EQ(pick.path, library[1].path());
+    }
+    EXPECT_EQ(std::set<std::string>(asked.begin(), asked.end()), std::set<std::string>{library[1].path()});
+
+    const TLibrary programs(1, library[0]);
+    EXPECT_FALSE(pickExistingSong(programs, [&] { return ++clock; }, [](const std::string&) { return true; }).found);
 }
 
 TEST(RandomPick, ReseedsBeforeEveryDraw) {

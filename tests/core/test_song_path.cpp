@@ -39,5 +39,27 @@ TEST(Extension, OnlyAsciiLettersAreUpperCased) {
     EXPECT_FALSE(isMp3Path("song.\xedp3"));
 }
 
+TEST(PlayablePath, ProgramsScriptsAndShortcutsInAnyLetterCaseAreNot) {
+    for (const char* name : {"setup.exe", "uninstall.EXE", "run.bat", "run.Cmd", "a.vbs", "a.js", "a.msi",
+                             "a.scr", "a.pif", "a.ps1", "Song.lnk", "radio.URL"})
+        EXPECT_FALSE(isPlayablePath(std::string("C:\\Music\\") + name)) << name;
+    // Windows drops dots and spaces at the end of a name: this opens setup.exe.
+    EXPECT_FALSE(isPlayablePath("C:\\Music\\setup.exe. ."));
+}
+
+TEST(PlayablePath, PathsTheSystemWouldReadAsAnotherFileAreNot) {
+    const char withNul[] = "C:\\Music\\setup.exe\0.mp3";
+    EXPECT_FALSE(isPlayablePath(std::string(withNul, sizeof withNul - 1)));
+    EXPECT_FALSE(isPlayablePath("C:\\Music\\setup.exe::$DATA"));
+    EXPECT_FALSE(isPlayablePath("C:\\Music\\song.mp3:hidden"));
+}
+
+TEST(PlayablePath, EverythingElseIsPlayed) {
+    for (const char* path : {"C:\\Music\\song.mp3", "C:\\Music\\song.exe.mp3", "C:\\setup.exe\\track.ogg",
+                             "C:\\Music\\track", "D:song.wav", "\\\\server\\share\\a.jsx", "C:\\Music\\a.exe2",
+                             "C:\\Music\\\xe9t\xe9.flac"})
+        EXPECT_TRUE(isPlayablePath(path)) << path;
+}
+
 }  // namespace
 }  // namespace plk

@@ -207,7 +207,8 @@ class Plinkety:
             return [line.rstrip("\r\n") for line in f if line.strip()]
 
     # --- the process ------------------------------------------------------
-    def start(self):
+    def start(self, wait=True):
+        """Starts the program and, with wait, waits for its Play button."""
         register_recorder(self.recorder)
         register_url_recorder(self.recorder)
         env = dict(os.environ, PLINKETY_RECORDER_LOG=windows_path(self.recorder_log),
@@ -218,11 +219,14 @@ class Plinkety:
         self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.wine_log,
                                         start_new_session=True)
-        self.window = self.wait_play_button()
+        if wait:
+            self.window = self.wait_play_button()
         return self
 
-    def wait_play_button(self, timeout=30):
-        """The 37 x 37 window titled Plinkety (the owner window has the same title)."""
+    def wait_play_button(self, timeout=60):
+        """The 37 x 37 window titled Plinkety (the owner window has the same title).
+
+        Generous: beside the other build's 20,000-file rebuild, a start can take half a minute."""
         def find():
             for window in self.find_windows("Plinkety"):
                 if self.geometry(window)[2:] == (37, 37):

@@ -1,6 +1,7 @@
 """Random play: a click opens an indexed file that exists; the boxes when there is none."""
 
 import os
+import shutil
 import subprocess
 import unittest
 
@@ -42,6 +43,51 @@ class RandomPlay(plk.PlinketyTestCase):
         self.assertEqual(len(opened), 1)
         self.assertIn(opened[0].lower(), [p.lower() for p in existing])
         self.assertEqual(program.message_boxes(), [])
+
+    def test_programs_in_the_index_are_never_handed_to_the_shell(self):
+        program = self.new_program()
+        song = self.make_songs(program, ["song.wav"])[0]
+        music = os.path.join(program.folder, "music")
+        # Were the shell asked to run them, the copy of the recorder would log
+        # an empty line and the batch file would leave its mark.
+        shutil.copy(program.recorder, os.path.join(music, "setup.exe"))
+        marker = os.path.join(program.folder, "batch-ran")
+        with open(os.path.join(music, "Run.BAT"), "w", newline="\r\n") as bat:
+            bat.write("echo ran > %s\n" % plk.windows_path(marker))
+        plk.write_index(program.index_path, [plk.windows_path(os.path.join(music, "setup.exe")), song,
+                                             plk.windows_path(os.path.join(music, "Run.BAT"))])
+        program.start()
+
+        def requests():
+            if not os.path.exists(program.recorder_log):
+                return []
+            with open(program.recorder_log, encoding="latin-1") as log:
+                return [line.lower() for line in log.read().splitlines()]
+        for clicks in range(1, 7):
+            # xdotool's synced move waits until the pointer moves: start it elsewhere.
+            plk.run("xdotool", "mousemove", "0", "0")
+            program.click_button()
+            plk.wait_for(lambda: len(requests()) >= clicks or os.path.exists(marker), what="a shell request")
+            self.assertFalse(os.path.exists(marker), "the batch file was run")
+        self.assertEqual(requests(), [song.lower()] * 6)
+
+    def test_too_large_index_is_refused_and_the_button_stays_usable(self):
+        program = self.new_program()
+        with open(program.index_path, "wb") as index:
+            index.truncate(1000001 * plk.RECORD_SIZE)  # sparse: takes no room on disk
+        program.start(wait=False)
+        text = program.wait_message_box(0)
+        self.assertIn("plkindex.dat is too large to load: it lists 1,000,001 songs, and at most 1,000,000 can be "
+                      "loaded.", text)
+        # The error box shares the program's title with the zero-size owner window.
+        box = plk.wait_for(lambda: next((w for w in program.find_windows("Plinkety") if program.geometry(w)[2] > 100),
+                                        None), what="the error box")
+        plk.run("xdotool", "key", "--window", box, "Return")
+        program.window = program.wait_play_button()
+        program.click_button()
+        self.assertEqual(program.wait_message_box(1), NO_FILES)
+        program.answer_box("Information", "Escape")
+        self.assertTrue(program.running())
 
     def test_no_index_greets_and_ok_opens_the_rebuild_dialog(self):
         program = self.new_program().start()

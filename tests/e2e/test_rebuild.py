@@ -81,7 +81,9 @@ class Rebuild(plk.PlinketyTestCase):
             open(os.path.join(big, "%04d.mp3" % i), "wb").close()
         program.start()
         dialog = self.start_rebuild(program, plk.windows_path(big))
-        plk.wait_for(lambda: os.path.getsize(program.index_path) >= 10 * plk.RECORD_SIZE,
+        # Start creates the index when the dialog gets to the click.
+        plk.wait_for(lambda: os.path.exists(program.index_path)
+                     and os.path.getsize(program.index_path) >= 10 * plk.RECORD_SIZE,
                      what="the run to write records")
         # Paused, so that the run is surely still going when Exit is chosen;
         # the end must not wait for a Resume.

@@ -12,15 +12,15 @@ class StartUp(plk.PlinketyTestCase):
         program = self.new_program().start()
         x, y, width, height = program.geometry()
         self.assertEqual((width, height), (37, 37))
-        # The button is drawn: its pixels differ from the empty black screen
-        # (once the first paint has reached the screen).
+        # The button is drawn: its pixels differ from the empty black screen.
+        # The window is mapped before its first paint, which a busy machine
+        # can delay.
         def brightest():
             shot = program.screenshot(os.path.join(program.folder, "screen.png"))
-            crop = subprocess.run(["convert", shot, "-crop", "35x35+%d+%d" % (x + 1, y + 1),
-                                   "-format", "%[fx:maxima.r+maxima.g+maxima.b]", "info:"],
-                                  check=True, stdout=subprocess.PIPE, text=True).stdout
-            return float(crop)
-        plk.wait_for(lambda: brightest() > 0.0, what="the button's picture on the screen")
+            return float(subprocess.run(["convert", shot, "-crop", "35x35+%d+%d" % (x + 1, y + 1),
+                                         "-format", "%[fx:maxima.r+maxima.g+maxima.b]", "info:"],
+                                        check=True, stdout=subprocess.PIPE, text=True).stdout)
+        plk.wait_for(lambda: brightest() > 0.0, timeout=10, interval=0.5, what="the button to be drawn")
         self.assertTrue(program.running())
 
 

@@ -83,7 +83,9 @@ class StartUp(plk.PlinketyTestCase):
         program.kill()
         program.write_settings("[General]\nschema=2\nautostart=0\n")
         program.start()
-        self.assertGreater(self.face_spread(program), 0.0, "the Blue picture is drawn")
+        # The window is mapped before its first paint, which a busy machine can delay.
+        plk.wait_for(lambda: self.face_spread(program) > 0.0, timeout=10, interval=0.5,
+                     what="the Blue picture to be drawn")
 
 
 if __name__ == "__main__":

@@ -2,28 +2,15 @@
 // the text of every frame ID present is asked for, as the popup would.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "tags/Id3v2Tag.h"
 #include "tags/TagCodes.h"
-
-namespace {
-
-std::string inputPath() {
-    const char* folder = std::getenv("PLK_FUZZ_TMP");
-    return std::string(folder ? folder : "/tmp") + "/plk-fuzz-" + std::to_string(::getpid()) + ".mp3";
-}
-
-}  // namespace
+#include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = inputPath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    const std::string path = plk::writeFuzzInput(data, size, ".mp3");
+    if (path.empty()) return 0;
 
     plk::Tid3v2tag tag;
     const std::uint16_t code = tag.LoadFromFile(path, 0);

@@ -1,0 +1,37 @@
+// A DLL beside the program is not loaded by name once the program has
+// restricted the search to the system folder; system DLLs still are.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/DllSearch.h"
+
+namespace plk {
+namespace {
+
+std::string besideThisProgram(const char* name) {
+    char path[MAX_PATH];
+    std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+TEST(DllSearch, ADllBesideTheProgramIsNoLongerFoundByName) {
+    // Loadable, and found by name where nothing has restricted the search.
+    HMODULE probe = LoadLibraryA(besideThisProgram("plkprobe.dll").c_str());
+    ASSERT_NE(probe, nullptr);
+    FreeLibrary(probe);
+    probe = LoadLibraryA("plkprobe.dll");
+    ASSERT_NE(probe, nullptr);
+    FreeLibrary(probe);
+
+    loadDllsFromSystemFolderOnly();
+    EXPECT_EQ(LoadLibraryA("plkprobe.dll"), nullptr);
+    const HMODULE system = LoadLibraryA("version.dll");
+    EXPECT_NE(system, nullptr);
+    if (system) FreeLibrary(system);
+}
+
+}  // namespace
+}  // namespace plk
