@@ -229,8 +229,11 @@ class Plinkety:
         Generous: beside the other build's 20,000-file rebuild, a start can take half a minute."""
         def find():
             for window in self.find_windows("Plinkety"):
-                if self.geometry(window)[2:] == (37, 37):
-                    return window
+                try:
+                    if self.geometry(window)[2:] == (37, 37):
+                        return window
+                except subprocess.CalledProcessError:
+                    pass  # a window that went away between the search and the look
             return None
         try:
             return wait_for(find, timeout, what="the Play button")
