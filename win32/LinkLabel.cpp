@@ -1,6 +1,7 @@
 #include "win32/LinkLabel.h"
 
 #include "win32/Controls.h"
+#include "win32/MouseTracking.h"
 
 namespace plk {
 namespace {
@@ -49,8 +50,7 @@ void LinkLabel::paint() {
 void LinkLabel::mouseMove() {
     if (hovered_) return;
     hovered_ = true;
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
-    TrackMouseEvent(&track);
+    TrackMouseLeave(hwnd());
     if (onMouseEnter) onMouseEnter();
 }
 
