@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program and runs one of the Windows benchmarks under Wine, with
 # the x86 build where this machine runs 32-bit programs, else the x64 one:
-#   bash bench/windows-bench.sh rebuild|about|play_click [arguments...]
+#   bash bench/windows-bench.sh rebuild|startup|about|play_click [arguments...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-name=${1:?usage: windows-bench.sh rebuild|about|play_click [arguments...]}
+name=${1:?usage: windows-bench.sh rebuild|startup|about|play_click [arguments...]}
 shift
 export PLINKETY_BUILD=${PLINKETY_BUILD:-$root/build}
 bash "$root/scripts/build.sh" >/dev/null

@@ -1,0 +1,166 @@
+// Start-up to a visible Play button: the real program against the least
+// program that shows such a button (minimal_window.exe), measured in the
+// same run.
+//
+// Both are copied into a scratch folder in the temporary folder, beside a
+// settings.ini that leaves the Run key alone and a plkindex.dat of 10,000
+// records, as a user's folder holds them. Each start is timed from just
+// before CreateProcess to the moment a visible 37 x 37 top-level window of
+// the new process exists, looked for every millisecond; the window is then
+// closed and the process awaited. The two take turns, after one unmeasured
+// start each (the first start of a program pays for the disk cache).
+//
+//   bench_startup [starts] [records] [plinkety.exe] [minimal_window.exe]
+// The programs default to the build's, found from this benchmark's folder.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench/BenchClock.h"
+#include "library/IndexFile.h"
+#include "tests/support/FolderTree.h"
+#include "win32/Application.h"
+#include "win32/Handles.h"
+
+namespace plk {
+namespace {
+
+const int kButtonSize = 37;
+const double kGiveUpSeconds = 60;
+const DWORD kCloseWaitMs = 10000;
+
+struct Program {
+    std::string name;
+    std::string exe;  // the copy in the scratch folder
+    std::vector<double> milliseconds;
+};
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK checkWindow(HWND window, LPARAM lParam) {
+    WindowSearch& search = *reinterpret_cast<WindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    if (rect.right - rect.left != kButtonSize || rect.bottom - rect.top != kButtonSize) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// The process's visible 37 x 37 top-level window, if it has one yet.
+HWND visibleButtonOf(DWORD processId) {
+    WindowSearch search{processId, nullptr};
+    EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Seconds from the start of the program to its visible button.
+double timeOneStart(const Program& program, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + program.exe + "\"";
+    const double start = now();
+    if (!CreateProcessA(program.exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info))
+        throw std::runtime_error("cannot start " + program.exe);
+    const KernelHandle process(info.hProcess), thread(info.hThread);
+    HWND window = nullptr;
+    // Waiting on the process for a millisecond is the poll's pause and
+    // notices a program that ends without showing anything.
+    while (!(window = visibleButtonOf(info.dwProcessId))) {
+        if (WaitForSingleObject(process.get(), 1) == WAIT_OBJECT_0)
+            throw std::runtime_error(program.name + " ended without showing its button");
+        if (now() - start > kGiveUpSeconds) {
+            TerminateProcess(process.get(), 1);
+            throw std::runtime_error(program.name + " showed no button within a minute");
+        }
+    }
+    const double elapsed = now() - start;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.get(), kCloseWaitMs) != WAIT_OBJECT_0) {
+        std::fprintf(stderr, "%s did not end when closed; ending it\n", program.name.c_str());
+        TerminateProcess(process.get(), 1);
+        WaitForSingleObject(process.get(), kCloseWaitMs);
+    }
+    return elapsed;
+}
+
+void writeIndex(const std::string& path, int records) {
+    IndexWriter::createEmpty(path);
+    IndexWriter writer;
+    writer.open(path);
+    TLibraryRecord record{};
+    for (int k = 0; k < records; ++k) {
+        record.setNumber(k + 1);
+        record.setPath("C:\\Users\\listener\\Music\\Artist " + std::to_string(k / 120) + "\\Album " +
+                       std::to_string(k / 12) + "\\" + std::to_string(k % 12 + 1) + " A Song Title.mp3");
+        writer.append(record);
+    }
+    writer.close();
+}
+
+void copyInto(const std::string& from, const std::string& to) {
+    if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from);
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+int runBenchmark(int argc, char** argv) {
+    const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const int records = argc > 2 ? std::max(0, std::atoi(argv[2])) : 10000;
+    const std::string here = Application::ExeFolder();
+    const std::string plinkety = argc > 3 ? argv[3] : here + "..\\plinkety.exe";
+    const std::string minimal = argc > 4 ? argv[4] : here + "minimal_window.exe";
+
+    const std::string folder = test::tempPath("plk-startup-bench\\");
+    test::removeFolderTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::vector<Program> programs{{"plinkety.exe", folder + "plinkety.exe", {}},
+                                  {"minimal window", folder + "minimal_window.exe", {}}};
+    copyInto(plinkety, programs[0].exe);
+    copyInto(minimal, programs[1].exe);
+    std::ofstream(folder + "settings.ini") << "[General]\r\nautostart=0\r\n";
+    writeIndex(folder + "plkindex.dat", records);
+
+    for (const Program& program : programs) timeOneStart(program, folder);
+    for (int round = 0; round < starts; ++round) {
+        for (Program& program : programs) program.milliseconds.push_back(timeOneStart(program, folder) * 1000);
+    }
+    test::removeFolderTree(folder);
+
+    std::printf("Start to a visible 37 x 37 window, %d starts each, taking turns (index of %d records):\n", starts,
+                records);
+    for (const Program& program : programs)
+        std::printf("  %-16s median %8.1f ms, best %8.1f ms\n", program.name.c_str(), median(program.milliseconds),
+                    *std::min_element(program.milliseconds.begin(), program.milliseconds.end()));
+    const double ratio = median(programs[0].milliseconds) / median(programs[1].milliseconds);
+    std::printf("result: start-up plinkety.exe / minimal window, median time = %.2f\n", ratio);
+    return 0;
+}
+
+}  // namespace
+}  // namespace plk
+
+int main(int argc, char** argv) {
+    try {
+        return plk::runBenchmark(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_startup: %s\n", error.what());
+        return 1;
+    }
+}
