@@ -132,6 +132,6 @@ int main(int argc, char** argv) {
         std::remove(c.path.c_str());
     }
     ::rmdir(folder);
-    std::printf("lowest ratio %.2f (target: at least 1.00)\n", worst);
+    std::printf("result: tag reads ours / TagLib, tags/s, lowest of the files = %.2f (target at least 1.00)\n", worst);
     return 0;
 }
