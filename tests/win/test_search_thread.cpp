@@ -25,13 +25,17 @@ public:
         count = fileCount;
         if (onFile) onFile(fileCount);
     }
-    void searchDone(std::int32_t fileCount) override { done.push_back(fileCount); }
+    void searchDone(std::int32_t fileCount, SearchEnd end) override {
+        done.push_back(fileCount);
+        ends.push_back(end);
+    }
     void searchFailed(const std::string& message) override { failures.push_back(message); }
     void searchEnded(const TSearchThread*) override { ended = true; }
 
     std::vector<std::string> folders;
     std::int32_t count = 0;
     std::vector<std::int32_t> done;
+    std::vector<SearchEnd> ends;
     std::vector<std::string> failures;
     bool ended = false;
     std::function<void(std::int32_t)> onFile;
@@ -41,12 +45,14 @@ class SearchThreadTest : public ::testing::Test {
 protected:
     SearchThreadTest() : index(tree.root() + "plkindex.dat") { IndexWriter::createEmpty(index); }
 
-    void start(const std::string& folder, const std::vector<std::string>& patterns) {
-        worker = std::make_unique<TSearchThread>(SearchSettings{index, folder, patterns}, steps, gui);
+    void start(const std::string& folder, const std::vector<std::string>& patterns,
+               std::size_t maxRecords = kMaxIndexRecords) {
+        worker = std::make_unique<TSearchThread>(SearchSettings{index, folder, patterns, maxRecords}, steps, gui);
     }
     // Runs a whole search of folder and returns the paths it indexed.
-    std::vector<std::string> search(const std::string& folder, const std::vector<std::string>& patterns) {
-        start(folder, patterns);
+    std::vector<std::string> search(const std::string& folder, const std::vector<std::string>& patterns,
+                                    std::size_t maxRecords = kMaxIndexRecords) {
+        start(folder, patterns, maxRecords);
         EXPECT_TRUE(PumpUntil([&] { return steps.ended; }));
         return Paths(test::ReadIndexFile(index));
     }
@@ -174,6 +180,28 @@ TEST_F(SearchThreadTest, APathOverTwoHundredFiftyFiveCharactersIsCutTo255) {
     music.file(deep + name);
     ASSERT_EQ((folder + name).size(), 258u);
     EXPECT_EQ(search(music.root(), {"*.mp3"}), std::vector<std::string>{(folder + name).substr(0, 255)});
+}
+
+TEST_F(SearchThreadTest, ARunEndsAtTheIndexLimitKeepingTheFirstRecords) {
+    const std::string& m = music.root();
+    music.file("1.mp3");
+    music.file("2.mp3");
+    music.file("Sub\\3.mp3");
+    music.file("Sub\\Later\\4.mp3");
+    // Exactly as many files as the index takes: nothing is left out.
+    EXPECT_EQ(search(m, {"*.mp3"}, 4).size(), 4u);
+    EXPECT_EQ(steps.ends, std::vector<SearchEnd>{SearchEnd::kComplete});
+
+    worker.reset();
+    steps = Steps();
+    IndexWriter::createEmpty(index);
+    std::vector<std::string> kept = search(m, {"*.mp3"}, 2);
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{m + "1.mp3", m + "2.mp3"}));
+    EXPECT_EQ(steps.done, std::vector<std::int32_t>{2});
+    EXPECT_EQ(steps.ends, std::vector<SearchEnd>{SearchEnd::kIndexFull});
+    // The third file ends the walk: no folder after it is entered.
+    EXPECT_EQ(steps.folders, (std::vector<std::string>{m, m + "Sub\\"}));
 }
 
 TEST_F(SearchThreadTest, ADriveRootIsSearchedFromItsBackslash) {
