@@ -35,8 +35,8 @@ public:
 // 8-bit text in the system code page, and the listing puts a '?' for every
 // character of a name that the code page cannot spell; since '?' cannot
 // occur in a real name, such a name opens nothing, and the entry's 8.3 name
-// (plain ASCII) stands in for it. Empty when there is no usable name: the
-// entry is passed over.
+// stands in for it. Empty when there is no usable name: the entry is passed
+// over.
 const std::string& usableName(const FolderEntry& entry);
 
 // The folder a run starts in: the text exactly as typed, with a backslash

@@ -109,7 +109,8 @@ private:
     // longer earlier one behind its length byte, as the index format allows.
     TLibraryRecord CurrentRecord{};
     std::string failure_;
-    bool indexFull_ = false;  // the worker's own
+    // Set by the worker; read by SearchDone while the worker waits for it.
+    bool indexFull_ = false;
 
     std::atomic<bool> terminated_{false};
     std::atomic<bool> abandoned_{false};
