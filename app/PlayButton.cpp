@@ -18,6 +18,7 @@
 #include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
 #include "win32/MouseTracking.h"
+#include "win32/Placement.h"
 
 namespace plk {
 namespace {
@@ -89,10 +90,18 @@ void TForm1::FormCreate() {
     IndexFileName = Application::ExeFolder() + "plkindex.dat";
     const ScreenPoint home = DefaultButtonPosition();
     readSettings(home.x, home.y);
+    // A place saved on a monitor that has since gone, or beyond a lowered
+    // resolution, would leave the button where no one can reach it. The
+    // default place stands in; as the start position it is what a move at
+    // exit is measured from, so the saved place stays in the file, ready
+    // for that monitor's return, unless the user moves the button.
+    if (!IsOnAnyMonitor(StartPosX, StartPosY, kButtonSize, kButtonSize)) {
+        StartPosX = home.x;
+        StartPosY = home.y;
+    }
     hideTaskbarButton();
     if (StayOnTop) PlaceTopmost(hwnd());
     Image1->drawImage(ImageList1.get(), Theme);
-    // A saved place off the current screen is used as it is.
     MoveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
     applyBrightness();  // at rest
     StartupStep([this] { ReadIndex(); });

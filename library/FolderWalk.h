@@ -13,6 +13,9 @@ namespace plk {
 
 struct FolderEntry {
     std::string name;  // the long name, in the letter case the listing gives
+    // The 8.3 name; empty when the long name is one already, or when the
+    // volume keeps no short names.
+    std::string shortName;
     std::uint32_t attributes = 0;  // FileAttribute bits
 };
 
@@ -23,18 +26,30 @@ public:
     // folder followed by a wildcard name), until visit returns false. A folder
     // that cannot be listed visits nothing.
     virtual void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) = 0;
+    // folder (ending in a backslash) with every part that has an 8.3 name
+    // spelled by it; folder itself when the system cannot say.
+    virtual std::string shortPath(const std::string& folder) = 0;
 };
+
+// The name under which the walk indexes or enters a listed entry. Paths are
+// 8-bit text in the system code page, and the listing puts a '?' for every
+// character of a name that the code page cannot spell; since '?' cannot
+// occur in a real name, such a name opens nothing, and the entry's 8.3 name
+// stands in for it. Empty when there is no usable name: the entry is passed
+// over.
+const std::string& usableName(const FolderEntry& entry);
 
 // The folder a run starts in: the text exactly as typed, with a backslash
 // appended when it does not end in one ("D:" becomes the root "D:\").
 std::string startFolderOf(const std::string& typed);
 
-// A listed entry that is indexed when its name matches a pattern: any file,
-// hidden, system and read-only ones included; never a folder.
+// A listed entry that is indexed when its name matches a pattern: any file
+// with a usable name, hidden, system and read-only ones included; never a
+// folder.
 bool isIndexedEntry(const FolderEntry& entry);
 
-// A listed entry that the walk enters: a folder that is neither hidden nor
-// system, other than "." and "..".
+// A listed entry that the walk enters: a folder with a usable name that is
+// neither hidden nor system, other than "." and "..".
 bool isEnteredFolder(const FolderEntry& entry);
 
 class FolderWalk {
@@ -57,8 +72,23 @@ public:
     void searchFolder(const std::string& folder, const std::vector<std::string>& patterns);
 
 private:
-    void findFiles(const std::string& folder, const std::string& pattern);
-    std::vector<std::string> subFolders(const std::string& folder);
+    // A folder of the walk by two spellings: the path as indexed, and the
+    // same folder with each part by its 8.3 name, for the files whose full
+    // path a record cannot hold.
+    struct Place {
+        std::string path;
+        std::string shortPath;
+        Place inside(const FolderEntry& folder) const;
+        // What a record stores for a file here.
+        std::string recordPath(const FolderEntry& file) const;
+        // The listing's pattern: a folder path too long for a record is
+        // listed by its short form, so that its files can still be found.
+        std::string listed(const std::string& pattern) const;
+    };
+
+    void walk(const Place& folder, const std::vector<std::string>& patterns);
+    void findFiles(const Place& folder, const std::string& pattern);
+    std::vector<FolderEntry> subFolders(const Place& folder);
 
     FolderLister& lister_;
     Events& events_;

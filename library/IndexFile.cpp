@@ -25,6 +25,13 @@ IndexTooLarge::IndexTooLarge(const std::string& path, std::int64_t records, std:
                          groupedDigits(std::int64_t(maxRecords)) +
                          " can be loaded.\r\n\r\nRebuild your music library from a smaller folder.") {}
 
+std::string indexFullMessage(std::int64_t count) {
+    return "Your new music library is full: it holds " + groupedDigits(count) +
+           " music files, the most Plinkety can load, so the search stopped there.\r\n\r\n"
+           "Music files the search had not reached yet are left out. Rebuild your music library "
+           "from a smaller folder to choose which files it holds.";
+}
+
 bool loadIndex(const std::string& path, TLibrary& library, std::size_t maxRecords) {
     if (!fileExists(path)) return false;
     File file(path, File::Access::kRead);

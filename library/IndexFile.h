@@ -27,6 +27,10 @@ public:
     IndexTooLarge(const std::string& path, std::int64_t records, std::size_t maxRecords);
 };
 
+// What the user is told when a rebuild filled the index: it holds count
+// records, as many as a load takes, and the walk ended there.
+std::string indexFullMessage(std::int64_t count);
+
 // Loads the index at path. No file there (or a folder of that name): returns
 // false and leaves library untouched. Otherwise replaces library with the
 // file's whole records in file order (a trailing fragment is ignored) and

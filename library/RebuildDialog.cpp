@@ -30,7 +30,8 @@ std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::t
 
 }  // namespace
 
-TForm3::TForm3(std::function<void()> readIndex) : readIndex_(std::move(readIndex)) {
+TForm3::TForm3(std::function<void()> readIndex, std::size_t maxRecords)
+    : readIndex_(std::move(readIndex)), maxRecords_(maxRecords) {
     WindowParams params;
     params.className = "TForm3";
     params.text = "Rebuild Music Library";
@@ -212,7 +213,7 @@ void TForm3::Start() {
     }
     // The worker's first step waits for this handler to return.
     SearchObserver& observer = *this;
-    SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns},
+    SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns, maxRecords_},
                                                    observer, gui_);
     setRunState(RunState::kRunning);
     setStatus(IndexedFiles(0));
@@ -258,10 +259,13 @@ void TForm3::showFolder(const std::string& folder) {
 
 void TForm3::showFileCount(std::int32_t fileCount) { setStatus(IndexedFiles(fileCount)); }
 
-void TForm3::searchDone(std::int32_t fileCount) {
+void TForm3::searchDone(std::int32_t fileCount, SearchEnd end) {
     enterIdle("Done.");
     if (readIndex_) RunHandler(readIndex_);
-    ShowNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
+    if (end == SearchEnd::kIndexFull)
+        ShowNotice(NoticeKind::Warning, indexFullMessage(fileCount));
+    else
+        ShowNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
                                             std::to_string(fileCount) + " music files found.");
 }
 

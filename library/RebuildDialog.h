@@ -26,8 +26,9 @@ public:
     };
 
     // readIndex reloads the main window's library: it runs when a rebuild
-    // completes and whenever the dialog closes.
-    explicit TForm3(std::function<void()> readIndex = {});
+    // completes and whenever the dialog closes. A run writes at most
+    // maxRecords records (lowered by tests).
+    explicit TForm3(std::function<void()> readIndex = {}, std::size_t maxRecords = kMaxIndexRecords);
     ~TForm3() override;
 
     // Shows the dialog without waiting for it: centred the first time, where
@@ -76,7 +77,7 @@ private:
     // SearchObserver: the worker's steps, on the GUI thread.
     void showFolder(const std::string& folder) override;
     void showFileCount(std::int32_t fileCount) override;
-    void searchDone(std::int32_t fileCount) override;
+    void searchDone(std::int32_t fileCount, SearchEnd end) override;
     void searchFailed(const std::string& message) override;
     void searchEnded(const TSearchThread* thread) override;
 
@@ -87,6 +88,7 @@ private:
     std::vector<std::string> SearchPatterns;
 
     std::function<void()> readIndex_;
+    const std::size_t maxRecords_;
     RunState runState_ = RunState::kIdle;
     bool shownBefore_ = false;
     DialogFocus focus_;

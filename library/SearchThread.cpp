@@ -81,6 +81,12 @@ void TSearchThread::folderEntered(const std::string& folder) {
 }
 
 void TSearchThread::fileFound(const std::string& path) {
+    if (std::size_t(FileCount) >= settings_.maxRecords) {
+        // One file more than the index may hold: the walk ends, and the
+        // index keeps the records written so far.
+        indexFull_ = true;
+        return;
+    }
     CurrentPath = path;
     ++FileCount;
     CurrentRecord.setNumber(FileCount);
@@ -123,7 +129,7 @@ void TSearchThread::WriteRecord() {
 }
 
 void TSearchThread::SearchDone() {
-    if (!terminated_) observer_.searchDone(FileCount);
+    if (!terminated_) observer_.searchDone(FileCount, indexFull_ ? SearchEnd::kIndexFull : SearchEnd::kComplete);
 }
 
 void TSearchThread::SearchFailed() { observer_.searchFailed(failure_); }

@@ -35,7 +35,14 @@ struct SearchSettings {
     std::string IndexFileName;
     std::string StartFolder;  // ends in a backslash
     std::vector<std::string> SearchPatterns;
+    // The most records the run writes: no more than a load takes, so that
+    // the index it leaves is never one the program refuses.
+    std::size_t maxRecords = kMaxIndexRecords;
 };
+
+// How a run that was not stopped ended: its walk completed, or it found
+// more files than the index may hold and ended at the last one that fits.
+enum class SearchEnd { kComplete, kIndexFull };
 
 // The dialog's side of a run. Every call comes on the GUI thread.
 class SearchObserver {
@@ -43,8 +50,8 @@ public:
     virtual ~SearchObserver() = default;
     virtual void showFolder(const std::string& folder) = 0;
     virtual void showFileCount(std::int32_t fileCount) = 0;
-    // The walk completed; the worker waits until this returns.
-    virtual void searchDone(std::int32_t fileCount) = 0;
+    // The run ended without a stop; the worker waits until this returns.
+    virtual void searchDone(std::int32_t fileCount, SearchEnd end) = 0;
     // The index could not be opened or written; the run has ended.
     virtual void searchFailed(const std::string& message) = 0;
     // The worker's body has returned (or is about to): it can be joined.
@@ -85,7 +92,8 @@ private:
     void runStep(SearchStep step);
 
     bool stopRequested() override { return terminated_; }
-    bool abandoned() override { return abandoned_; }
+    // The walk ends at once when the run is abandoned, and when the index is full.
+    bool abandoned() override { return abandoned_ || indexFull_; }
     void folderEntered(const std::string& folder) override;
     void fileFound(const std::string& path) override;
 
@@ -101,6 +109,8 @@ private:
     // longer earlier one behind its length byte, as the index format allows.
     TLibraryRecord CurrentRecord{};
     std::string failure_;
+    // Set by the worker; read by SearchDone while the worker waits for it.
+    bool indexFull_ = false;
 
     std::atomic<bool> terminated_{false};
     std::atomic<bool> abandoned_{false};

@@ -27,13 +27,14 @@ bool matches(const char* wild, const char* name) {
 
 class FakeTree : public FolderLister {
 public:
-    void add(const std::string& folder, const std::string& name, std::uint32_t attributes = 0) {
+    void add(const std::string& folder, const std::string& name, std::uint32_t attributes = 0,
+             const std::string& shortName = "") {
         auto& entries = folders_[folder];
         if (entries.empty() && folder.size() > 3) {
-            entries.push_back({".", kDirectory});
-            entries.push_back({"..", kDirectory});
+            entries.push_back({".", "", kDirectory});
+            entries.push_back({"..", "", kDirectory});
         }
-        entries.push_back({name, attributes});
+        entries.push_back({name, shortName, attributes});
     }
     void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) override {
         listed.push_back(pattern);
@@ -44,6 +45,11 @@ public:
         for (const FolderEntry& entry : folder->second)
             if ((wild == "*.*" || matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) return;
     }
+    std::string shortPath(const std::string& folder) override {
+        const auto known = shortPaths.find(folder);
+        return known == shortPaths.end() ? folder : known->second;
+    }
+    std::map<std::string, std::string> shortPaths;
     std::vector<std::string> listed;
 
 private:
@@ -168,6 +174,39 @@ TEST_F(FolderWalkTest, FolderThatCannotBeListedContributesNothing) {
     tree.add("M:\\Next\\", "n.mp3");
     EXPECT_EQ(walk("M:\\", {"*.mp3"}), (std::vector<std::string>{"enter M:\\", "enter M:\\Gone\\",
                                                                   "enter M:\\Next\\", "M:\\Next\\n.mp3"}));
+}
+
+TEST_F(FolderWalkTest, NamesTheCodePageCannotSpellGoByTheirShortNames) {
+    // The listing puts '?' for each character it cannot spell.
+    tree.add("M:\\", "? ???.mp3", 0, "____~PUY.MP3");
+    tree.add("M:\\", "?? ?.mp3");  // no short name: passed over
+    tree.add("M:\\", "????", kDirectory, "____~1");
+    tree.add("M:\\", "??", kDirectory);  // not entered
+    tree.add("M:\\____~1\\", "plain.mp3");
+    tree.add("M:\\____~1\\", "???.ogg", 0, "___~1.OGG");
+    tree.add("M:\\??\\", "lost.mp3");
+    EXPECT_EQ(walk("M:\\", kDefaultPatterns),
+              (std::vector<std::string>{"enter M:\\", "M:\\____~PUY.MP3", "enter M:\\____~1\\",
+                                        "M:\\____~1\\plain.mp3", "M:\\____~1\\___~1.OGG"}));
+}
+
+TEST_F(FolderWalkTest, APathTooLongForARecordGoesByItsShortForm) {
+    const std::string part(120, 'f');
+    const std::string start = "M:\\" + part + "\\";
+    const std::string sub = start + part + "\\";  // 245 characters
+    const std::string shortSub = "M:\\FFFFFF~1\\FFFFFF~1\\";
+    tree.shortPaths[start] = "M:\\FFFFFF~1\\";
+    tree.add(start, part, kDirectory, "FFFFFF~1");
+    tree.add(sub, "a.mp3");  // 250 characters: kept as it is
+    tree.add(sub, "song-with-a-long-name.mp3", 0, "SONG-W~1.MP3");
+    tree.add(sub, std::string(240, 'n') + ".mp3");  // too long even by a short form: cut
+    tree.add(sub, part, kDirectory, "FFFFFF~1");
+    // A folder beyond a record's length is listed by its short form.
+    tree.add(shortSub + "FFFFFF~1\\", "b.mp3");
+    EXPECT_EQ(walk(start, {"*.mp3"}),
+              (std::vector<std::string>{"enter " + start, "enter " + sub, sub + "a.mp3", shortSub + "SONG-W~1.MP3",
+                                        sub + std::string(240, 'n') + ".mp3", "enter " + sub + part + "\\",
+                                        shortSub + "FFFFFF~1\\b.mp3"}));
 }
 
 TEST(StartFolder, GetsOneTrailingBackslash) {

@@ -66,6 +66,22 @@ class StartUp(plk.PlinketyTestCase):
         program.exit()
         self.assertEqual(program.read_settings(), before)
 
+    def test_position_on_no_screen_gives_the_default_place_and_stays_saved(self):
+        program = self.new_program()
+        program.write_settings("[General]\nposX=-5000\nposY=100\nautostart=0\n")
+        before = program.read_settings()
+        program.start()
+        self.assert_default_place(program)
+        program.exit()
+        self.assertEqual(program.read_settings(), before, "an unmoved button saves nothing")
+
+    def test_position_partly_on_screen_is_used(self):
+        program = self.new_program()
+        # 10 of the 37 columns and 24 of the rows on the screen.
+        program.write_settings("[General]\nposX=%d\nposY=%d\nautostart=0\n" % (SCREEN_WIDTH - 10, SCREEN_HEIGHT - 24))
+        program.start()
+        self.assertEqual(program.geometry(), (SCREEN_WIDTH - 10, SCREEN_HEIGHT - 24, 37, 37))
+
     def face_spread(self, program):
         """How much the 35 x 35 face varies: 0 for a blank face."""
         x, y, _, _ = program.geometry()

@@ -9,8 +9,13 @@ namespace plk::test {
 // name inside the system's temporary folder.
 std::string tempPath(const std::string& name);
 
-// Removes folder (with a trailing backslash) and everything below it.
-// Read-only, hidden and system entries are cleared first, since
+// The full path in UTF-16 with the "\\?\" prefix, which lifts the length
+// limit of the system's path calls.
+std::wstring extendedPath(const std::string& path);
+
+// Removes folder (a full path with a trailing backslash) and everything below
+// it, names the code page cannot spell and paths too long for the ANSI calls
+// included. Read-only, hidden and system entries are cleared first, since
 // DeleteFile and RemoveDirectory refuse read-only ones.
 void removeFolderTree(const std::string& folder);
 

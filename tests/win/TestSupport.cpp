@@ -51,6 +51,16 @@ std::string TempTree::file(const std::string& relative, const std::vector<std::u
     return path;
 }
 
+void TempTree::wideFile(const std::wstring& relative) {
+    const std::wstring root = extendedPath(root_);
+    for (std::size_t cut = relative.find(L'\\'); cut != std::wstring::npos; cut = relative.find(L'\\', cut + 1))
+        CreateDirectoryW((root + relative.substr(0, cut)).c_str(), nullptr);
+    const std::wstring path = root + relative;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+}
+
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {

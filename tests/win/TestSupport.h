@@ -29,6 +29,10 @@ public:
     std::string file(const std::string& relative, DWORD attributes = 0);
     // The same, holding contents.
     std::string file(const std::string& relative, const std::vector<std::uint8_t>& contents);
+    // Creates a small file below the root (its folders too) through the
+    // UTF-16 calls: names the code page cannot spell, paths longer than the
+    // ANSI calls take.
+    void wideFile(const std::wstring& relative);
 
 private:
     std::string root_;

@@ -391,6 +391,28 @@ TEST_F(RebuildDialogTest, AnEmptyPatternListCompletesWithNothingFound) {
     EXPECT_TRUE(test::ReadIndexFile(index).empty());
 }
 
+TEST_F(RebuildDialogTest, ARunThatFillsTheIndexLoadsItAndSaysWhy) {
+    std::size_t loaded = 0;
+    dialog.reset();
+    dialog = std::make_unique<TForm3>(
+        [&] {
+            TLibrary library;
+            loadIndex(index, library, 2);
+            loaded = library.size();
+        },
+        2);
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) music.file(name);
+    searchIn(music.root());
+    runToCompletion();
+    EXPECT_EQ(loaded, 2u);
+    EXPECT_EQ(text(TForm3::Label3), "Done.");
+    EXPECT_EQ(boxes.boxes[0].caption, "Warning");
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Your new music library is full: it holds 2 music files, the most Plinkety can load, so the search "
+              "stopped there.\r\n\r\nMusic files the search had not reached yet are left out. Rebuild your "
+              "music library from a smaller folder to choose which files it holds.");
+}
+
 TEST_F(RebuildDialogTest, StopInALargeFolderCountsEveryRecordItStillWrites) {
     for (int i = 0; i < 400; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
     music.file("Big\\Sub\\never.mp3");

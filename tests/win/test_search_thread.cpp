@@ -25,13 +25,17 @@ public:
         count = fileCount;
         if (onFile) onFile(fileCount);
     }
-    void searchDone(std::int32_t fileCount) override { done.push_back(fileCount); }
+    void searchDone(std::int32_t fileCount, SearchEnd end) override {
+        done.push_back(fileCount);
+        ends.push_back(end);
+    }
     void searchFailed(const std::string& message) override { failures.push_back(message); }
     void searchEnded(const TSearchThread*) override { ended = true; }
 
     std::vector<std::string> folders;
     std::int32_t count = 0;
     std::vector<std::int32_t> done;
+    std::vector<SearchEnd> ends;
     std::vector<std::string> failures;
     bool ended = false;
     std::function<void(std::int32_t)> onFile;
@@ -41,12 +45,14 @@ class SearchThreadTest : public ::testing::Test {
 protected:
     SearchThreadTest() : index(tree.root() + "plkindex.dat") { IndexWriter::createEmpty(index); }
 
-    void start(const std::string& folder, const std::vector<std::string>& patterns) {
-        worker = std::make_unique<TSearchThread>(SearchSettings{index, folder, patterns}, steps, gui);
+    void start(const std::string& folder, const std::vector<std::string>& patterns,
+               std::size_t maxRecords = kMaxIndexRecords) {
+        worker = std::make_unique<TSearchThread>(SearchSettings{index, folder, patterns, maxRecords}, steps, gui);
     }
     // Runs a whole search of folder and returns the paths it indexed.
-    std::vector<std::string> search(const std::string& folder, const std::vector<std::string>& patterns) {
-        start(folder, patterns);
+    std::vector<std::string> search(const std::string& folder, const std::vector<std::string>& patterns,
+                                    std::size_t maxRecords = kMaxIndexRecords) {
+        start(folder, patterns, maxRecords);
         EXPECT_TRUE(PumpUntil([&] { return steps.ended; }));
         return Paths(test::ReadIndexFile(index));
     }
@@ -164,16 +170,71 @@ TEST_F(SearchThreadTest, AnEmptyPatternListGivesAnEmptyIndexAndCompletes) {
     EXPECT_EQ(steps.done, std::vector<std::int32_t>{0});
 }
 
-TEST_F(SearchThreadTest, APathOverTwoHundredFiftyFiveCharactersIsCutTo255) {
-    // The deepest folder the ANSI calls can create, then a name that brings
-    // the whole path to 258 characters.
-    std::string deep;
-    while (music.root().size() + deep.size() < 200) deep += "abcdefghij\\";
-    const std::string folder = music.folder(deep.substr(0, deep.size() - 1));
-    const std::string name = std::string(258 - folder.size() - 4, 'n') + ".mp3";
-    music.file(deep + name);
-    ASSERT_EQ((folder + name).size(), 258u);
-    EXPECT_EQ(search(music.root(), {"*.mp3"}), std::vector<std::string>{(folder + name).substr(0, 255)});
+bool OpensForReading(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+TEST_F(SearchThreadTest, APathOverTwoHundredFiftyFiveCharactersIsStoredByItsShortForm) {
+    // Four folders with long names put the deepest one beyond what a record
+    // (and the ANSI listing) takes; it is listed and stored by its short form.
+    const std::string part(60, 'f');
+    const std::string deep = part + "\\" + part + "\\" + part + "\\" + part + "\\";
+    music.wideFile(std::wstring(deep.begin(), deep.end()) + L"song.mp3");
+    const std::vector<std::string> paths = search(music.root(), {"*.mp3"});
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_LE(paths[0].size(), 255u);
+    EXPECT_TRUE(OpensForReading(paths[0])) << paths[0];
+    EXPECT_EQ(steps.folders.back(), music.root() + deep);
+}
+
+TEST_F(SearchThreadTest, NamesTheCodePageCannotSpellGoByTheirShortNames) {
+    BOOL unspellable = FALSE;
+    char spelled[16];
+    WideCharToMultiByte(CP_ACP, 0, L"\u66f2", 1, spelled, sizeof spelled, nullptr, &unspellable);
+    if (!unspellable) GTEST_SKIP() << "this system's code page spells the names";
+    const std::string& m = music.root();
+    // A song named in kanji and katakana ("kyoku tesuto.mp3") beside a plain
+    // name, and again in a folder named in katakana ("foruda").
+    music.file("plain.mp3");
+    music.wideFile(L"\u66f2 \u30c6\u30b9\u30c8.mp3");
+    music.wideFile(L"\u30d5\u30a9\u30eb\u30c0\\\u66f2 \u30c6\u30b9\u30c8.mp3");
+    const std::vector<std::string> paths = search(m, {"*.mp3"});
+    ASSERT_EQ(paths.size(), 3u);
+    // A name that was playable is kept as it was.
+    EXPECT_EQ(std::count(paths.begin(), paths.begin() + 2, m + "plain.mp3"), 1);
+    ASSERT_EQ(steps.folders.size(), 2u);
+    const std::string& folder = steps.folders[1];
+    EXPECT_EQ(folder.find('?'), std::string::npos) << folder;
+    EXPECT_EQ(paths[2].compare(0, folder.size(), folder), 0) << paths[2];
+    for (const std::string& path : paths) {
+        EXPECT_EQ(path.find('?'), std::string::npos) << path;
+        EXPECT_TRUE(OpensForReading(path)) << path;
+    }
+}
+
+TEST_F(SearchThreadTest, ARunEndsAtTheIndexLimitKeepingTheFirstRecords) {
+    const std::string& m = music.root();
+    music.file("1.mp3");
+    music.file("2.mp3");
+    music.file("Sub\\3.mp3");
+    music.file("Sub\\Later\\4.mp3");
+    // Exactly as many files as the index takes: nothing is left out.
+    EXPECT_EQ(search(m, {"*.mp3"}, 4).size(), 4u);
+    EXPECT_EQ(steps.ends, std::vector<SearchEnd>{SearchEnd::kComplete});
+
+    worker.reset();
+    steps = Steps();
+    IndexWriter::createEmpty(index);
+    std::vector<std::string> kept = search(m, {"*.mp3"}, 2);
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{m + "1.mp3", m + "2.mp3"}));
+    EXPECT_EQ(steps.done, std::vector<std::int32_t>{2});
+    EXPECT_EQ(steps.ends, std::vector<SearchEnd>{SearchEnd::kIndexFull});
+    // The third file ends the walk: no folder after it is entered.
+    EXPECT_EQ(steps.folders, (std::vector<std::string>{m, m + "Sub\\"}));
 }
 
 TEST_F(SearchThreadTest, ADriveRootIsSearchedFromItsBackslash) {
