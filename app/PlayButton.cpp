@@ -95,7 +95,7 @@ void TForm1::FormCreate() {
     // default place stands in; as the start position it is what a move at
     // exit is measured from, so the saved place stays in the file, ready
     // for that monitor's return, unless the user moves the button.
-    if (!IsOnAnyMonitor(StartPosX, StartPosY, kButtonSize, kButtonSize)) {
+    if (!isOnAnyMonitor(StartPosX, StartPosY, kButtonSize, kButtonSize)) {
         StartPosX = home.x;
         StartPosY = home.y;
     }

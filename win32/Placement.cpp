@@ -10,7 +10,7 @@ RECT WorkArea() {
     return area;
 }
 
-bool IsOnAnyMonitor(int left, int top, int width, int height) {
+bool isOnAnyMonitor(int left, int top, int width, int height) {
     // At the far end of the integer range the right or bottom edge would
     // wrap round; no monitor lies out there.
     if (left > INT_MAX - width || top > INT_MAX - height) return false;

@@ -10,7 +10,7 @@ RECT WorkArea();
 
 // True when some part of the rectangle at (left, top) of that size lies on a
 // monitor of the current desktop.
-bool IsOnAnyMonitor(int left, int top, int width, int height);
+bool isOnAnyMonitor(int left, int top, int width, int height);
 
 // Moves window, keeping its size, to the centre of the primary screen.
 void CenterOnScreen(HWND window);

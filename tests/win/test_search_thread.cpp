@@ -170,7 +170,7 @@ TEST_F(SearchThreadTest, AnEmptyPatternListGivesAnEmptyIndexAndCompletes) {
     EXPECT_EQ(steps.done, std::vector<std::int32_t>{0});
 }
 
-bool OpensForReading(const std::string& path) {
+bool opensForReading(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
@@ -186,7 +186,7 @@ TEST_F(SearchThreadTest, APathOverTwoHundredFiftyFiveCharactersIsStoredByItsShor
     const std::vector<std::string> paths = search(music.root(), {"*.mp3"});
     ASSERT_EQ(paths.size(), 1u);
     EXPECT_LE(paths[0].size(), 255u);
-    EXPECT_TRUE(OpensForReading(paths[0])) << paths[0];
+    EXPECT_TRUE(opensForReading(paths[0])) << paths[0];
     EXPECT_EQ(steps.folders.back(), music.root() + deep);
 }
 
@@ -211,7 +211,7 @@ TEST_F(SearchThreadTest, NamesTheCodePageCannotSpellGoByTheirShortNames) {
     EXPECT_EQ(paths[2].compare(0, folder.size(), folder), 0) << paths[2];
     for (const std::string& path : paths) {
         EXPECT_EQ(path.find('?'), std::string::npos) << path;
-        EXPECT_TRUE(OpensForReading(path)) << path;
+        EXPECT_TRUE(opensForReading(path)) << path;
     }
 }
 
