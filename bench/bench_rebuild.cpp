@@ -189,6 +189,14 @@ void reportProbe(const char* what, const std::vector<double>& samples) {
                 samples.empty() ? 0.0 : *std::max_element(samples.begin(), samples.end()));
 }
 
+// The round trips of a sent message for a second with the GUI thread idle.
+std::vector<double> idleRoundTrips(HWND target) {
+    Probe probe(sentPing(target));
+    pumpFor(1.0);
+    probe.stop();
+    return probe.samples;
+}
+
 // With probeSamples, the round trips of a sent message during the run; with
 // postedSamples, those of a posted step too.
 double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double>* probeSamples,
@@ -252,13 +260,7 @@ int runBenchmark() {
     double hiddenBest = 1e9;
     for (int round = 0; round < 2; ++round) hiddenBest = std::min(hiddenBest, timeDialogRun(dialog, root, nullptr));
     dialog.ShowDialog();
-    std::vector<double> idle;
-    {
-        Probe probe(sentPing(dialog.hwnd()));
-        pumpFor(1.0);
-        probe.stop();
-        idle = probe.samples;
-    }
+    const std::vector<double> idle = idleRoundTrips(dialog.hwnd());
     double dialogBest = 1e9;
     std::vector<double> duringRun;
     for (int round = 0; round < 2; ++round) {
@@ -293,13 +295,7 @@ int runOneFolder(std::string root) {
     const double bare = timeVariant(root, nullptr, "", files);
     TForm3 dialog;
     dialog.ShowDialog();
-    std::vector<double> idle;
-    {
-        Probe probe(sentPing(dialog.hwnd()));
-        pumpFor(1.0);
-        probe.stop();
-        idle = probe.samples;
-    }
+    const std::vector<double> idle = idleRoundTrips(dialog.hwnd());
     std::vector<double> sent, posted;
     const double run = timeDialogRun(dialog, root, &sent, &posted);
     TLibrary library;
