@@ -19,12 +19,20 @@
 // the GUI thread every 5 ms and times the round trip (as a click on the Play
 // button has to wait for the GUI thread); the same probe runs with the GUI
 // thread idle.
+//
+// bench_rebuild --one-folder FOLDER instead rebuilds from one existing folder
+// (say of 100,000 files: made outside Wine, whose file creation slows down
+// with every file already in the folder) and reports the shown dialog's run
+// against the bare walk of that folder, and the GUI thread's answers to a
+// sent message and to a posted step throughout the run.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +45,7 @@
 #include "tests/support/FolderTree.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
+#include "win32/Event.h"
 #include "win32/GuiThreadCall.h"
 #include "win32/Notice.h"
 #include "win32/Thread.h"
@@ -124,10 +133,12 @@ double timeVariant(const std::string& root, const GuiThreadCall* handOver, Write
     return now() - start;
 }
 
-// Times SendMessage round trips to a window of the GUI thread from another thread.
+// Times round trips to the GUI thread from another thread, one every 5 ms.
 class Probe {
 public:
-    explicit Probe(HWND target) : target_(target), thread_([this] { run(); }) {}
+    // One round trip; it gives up when stop is set.
+    using Ping = std::function<void(const std::atomic<bool>& stop)>;
+    explicit Probe(Ping ping) : ping_(std::move(ping)), thread_([this] { run(); }) {}
     ~Probe() { stop(); }
     void stop() {
         stop_ = true;
@@ -139,15 +150,30 @@ private:
     void run() {
         while (!stop_) {
             const double start = now();
-            SendMessageA(target_, WM_NULL, 0, 0);
-            samples.push_back((now() - start) * 1000.0);
+            ping_(stop_);
+            if (!stop_) samples.push_back((now() - start) * 1000.0);
             Sleep(5);
         }
     }
-    HWND target_;
+    Ping ping_;
     std::atomic<bool> stop_{false};
     Thread thread_;
 };
+
+// A message sent to a window of the GUI thread: handled before anything queued.
+Probe::Ping sentPing(HWND target) {
+    return [target](const std::atomic<bool>&) { SendMessageA(target, WM_NULL, 0, 0); };
+}
+
+// A step posted to the GUI thread, which waits behind the sent ones, as a
+// click does (checked every millisecond).
+Probe::Ping postedPing(const GuiThreadCall& gui) {
+    return [&gui](const std::atomic<bool>& stop) {
+        const auto handled = std::make_shared<ManualResetEvent>(false);
+        gui.post([handled] { handled->open(); });
+        while (!stop && !handled->isOpen()) Sleep(1);
+    };
+}
 
 void pumpUntil(const std::function<bool()>& done) {
     while (!done()) {
@@ -177,15 +203,28 @@ void reportProbe(const char* what, const std::vector<double>& samples) {
                 samples.empty() ? 0.0 : *std::max_element(samples.begin(), samples.end()));
 }
 
-double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double>* probeSamples) {
+// The round trips of a sent message for a second with the GUI thread idle.
+std::vector<double> idleRoundTrips(HWND target) {
+    Probe probe(sentPing(target));
+    pumpFor(1.0);
+    probe.stop();
+    return probe.samples;
+}
+
+// With probeSamples, the round trips of a sent message during the run; with
+// postedSamples, those of a posted step too.
+double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double>* probeSamples,
+                     std::vector<double>* postedSamples = nullptr) {
     SetControlText(GetDlgItem(dialog.hwnd(), TForm3::Edit1), root);
     bool done = false;
     ReplaceMessageBoxForTesting([&](const std::string&, const std::string&, UINT) {
         done = true;
         return IDOK;
     });
-    std::unique_ptr<Probe> probe;
-    if (probeSamples) probe = std::make_unique<Probe>(dialog.hwnd());
+    std::unique_ptr<Probe> probe, posted;
+    if (probeSamples) probe = std::make_unique<Probe>(sentPing(dialog.hwnd()));
+    const GuiThreadCall gui;
+    if (postedSamples) posted = std::make_unique<Probe>(postedPing(gui));
     const double start = now();
     SendMessageA(GetDlgItem(dialog.hwnd(), TForm3::Button5), BM_CLICK, 0, 0);
     // The program's own loop: GetMessage handles the worker's steps as they come.
@@ -198,6 +237,10 @@ double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double
     if (probe) {
         probe->stop();
         *probeSamples = probe->samples;
+    }
+    if (posted) {
+        posted->stop();
+        *postedSamples = posted->samples;
     }
     pumpUntil([&] { return !dialog.Searching(); });
     ReplaceMessageBoxForTesting(nullptr);
@@ -231,13 +274,7 @@ int runBenchmark() {
     double hiddenBest = 1e9;
     for (int round = 0; round < 2; ++round) hiddenBest = std::min(hiddenBest, timeDialogRun(dialog, root, nullptr));
     dialog.ShowDialog();
-    std::vector<double> idle;
-    {
-        Probe probe(dialog.hwnd());
-        pumpFor(1.0);
-        probe.stop();
-        idle = probe.samples;
-    }
+    const std::vector<double> idle = idleRoundTrips(dialog.hwnd());
     double shownBest = 1e9;
     std::vector<double> duringRun;
     for (int round = 0; round < 2; ++round) {
@@ -273,7 +310,39 @@ int runBenchmark() {
     return 0;
 }
 
+int runOneFolder(std::string root) {
+    if (root.back() != '\\') root += '\\';
+    int files = 0;
+    timeVariant(root, nullptr, Writes::kNone, "", files);  // warms the listing caches
+    const double bare = timeVariant(root, nullptr, Writes::kNone, "", files);
+    TForm3 dialog;
+    dialog.ShowDialog();
+    const std::vector<double> idle = idleRoundTrips(dialog.hwnd());
+    std::vector<double> sent, posted;
+    const double run = timeDialogRun(dialog, root, &sent, &posted);
+    TLibrary library;
+    loadIndex(Application::ExeFolder() + "plkindex.dat", library);
+    DeleteFileA((Application::ExeFolder() + "plkindex.dat").c_str());
+
+    std::printf("%-34s %6.0f ms %12.0f\n", "bare walk", bare * 1000, files / bare);
+    std::printf("%-34s %6.0f ms %12.0f %8.3f   (%zu records)\n", "rebuild dialog, Start to Done", run * 1000,
+                library.size() / run, (library.size() / run) / (files / bare), library.size());
+    std::printf("\nGUI thread answering from another thread:\n");
+    reportProbe("sent message, idle", idle);
+    reportProbe("sent message, rebuild", sent);
+    reportProbe("posted step, rebuild", posted);
+    std::printf("\nresult: one-folder rebuild dialog / bare walk, files/s = %.3f\n",
+                (library.size() / run) / (files / bare));
+    return 0;
+}
+
 }  // namespace
 }  // namespace plk
 
-int main() { return plk::runInApplication(plk::runBenchmark); }
+int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "--one-folder") {
+        const std::string folder = argv[2];
+        return plk::runInApplication([&folder] { return plk::runOneFolder(folder); });
+    }
+    return plk::runInApplication(plk::runBenchmark);
+}

@@ -223,12 +223,13 @@ class Plinkety:
             self.window = self.wait_play_button()
         return self
 
-    def wait_play_button(self, timeout=60):
-        """The 37 x 37 window titled Plinkety (the owner window has the same title).
+    def wait_play_button(self, timeout=60, visible_only=True):
+        """The 37 x 37 window titled Plinkety (the owner window has the same title);
+        without visible_only, also one placed where the X server shows nothing.
 
         Generous: beside the other build's 20,000-file rebuild, a start can take half a minute."""
         def find():
-            for window in self.find_windows("Plinkety"):
+            for window in self.find_windows("Plinkety", visible_only):
                 try:
                     if self.geometry(window)[2:] == (37, 37):
                         return window
@@ -288,6 +289,14 @@ class Plinkety:
         time.sleep(0.3)
         run("xdotool", "key", "--window", box, key)
         time.sleep(0.5)
+
+    def answer_error_box(self, key):
+        """Presses key in the error box, which shares the program's title with
+        the zero-size owner window and the Play button."""
+        box = wait_for(lambda: next((w for w in self.find_windows("Plinkety") if self.geometry(w)[2] > 100), None),
+                       what="the error box")
+        run("xdotool", "key", "--window", box, key)
+        wait_for(lambda: box not in self.find_windows("Plinkety"), what="the error box to close")
 
     # --- the popup menu ---------------------------------------------------
     def menu(self, *access_keys):

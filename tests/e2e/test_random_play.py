@@ -79,10 +79,7 @@ class RandomPlay(plk.PlinketyTestCase):
         text = program.wait_message_box(0)
         self.assertIn("plkindex.dat is too large to load: it lists 1,000,001 songs, and at most 1,000,000 can be "
                       "loaded.", text)
-        # The error box shares the program's title with the zero-size owner window.
-        box = plk.wait_for(lambda: next((w for w in program.find_windows("Plinkety") if program.geometry(w)[2] > 100),
-                                        None), what="the error box")
-        plk.run("xdotool", "key", "--window", box, "Return")
+        program.answer_error_box("Return")
         program.window = program.wait_play_button()
         program.click_button()
         self.assertEqual(program.wait_message_box(1), NO_FILES)

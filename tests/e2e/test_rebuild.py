@@ -73,8 +73,9 @@ class Rebuild(plk.PlinketyTestCase):
         opened = plk.wait_for(program.opened_files, what="a song to be opened")
         self.assertIn(opened[0], [path for _, path in found])
 
-    def test_exit_during_a_run_ends_cleanly_with_whole_records(self):
-        program = self.new_program()
+    def start_large_rebuild(self, program):
+        """Starts the program and a rebuild of a folder of 20,000 files; returns
+        the dialog once the run has written a few records."""
         big = os.path.join(program.folder, "big")
         os.makedirs(big)
         for i in range(20000):
@@ -85,16 +86,30 @@ class Rebuild(plk.PlinketyTestCase):
         plk.wait_for(lambda: os.path.exists(program.index_path)
                      and os.path.getsize(program.index_path) >= 10 * plk.RECORD_SIZE,
                      what="the run to write records")
+        return dialog
+
+    def assert_whole_consecutive_records(self, program):
+        self.assertEqual(os.path.getsize(program.index_path) % plk.RECORD_SIZE, 0)
+        records = read_index(program.index_path)
+        self.assertLess(len(records), 20000)
+        self.assertEqual([number for number, _ in records], list(range(1, len(records) + 1)))
+
+    def test_exit_during_a_run_ends_cleanly_with_whole_records(self):
+        program = self.new_program()
+        dialog = self.start_large_rebuild(program)
         # Paused, so that the run is surely still going when Exit is chosen;
         # the end must not wait for a Resume.
         x, y, _, _ = program.geometry(dialog)
         program.click(x + 88 + 37, y + 224 + 12)
         program.exit()
         self.assertEqual(program.message_boxes(), [])
-        self.assertEqual(os.path.getsize(program.index_path) % plk.RECORD_SIZE, 0)
-        records = read_index(program.index_path)
-        self.assertLess(len(records), 20000)
-        self.assertEqual([number for number, _ in records], list(range(1, len(records) + 1)))
+        self.assert_whole_consecutive_records(program)
+
+    def test_killed_during_a_run_leaves_whole_consecutive_records(self):
+        program = self.new_program()
+        self.start_large_rebuild(program)
+        program.kill()  # SIGKILL, as TerminateProcess ends a Wine process
+        self.assert_whole_consecutive_records(program)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,9 @@
 """Start-up: the default place, the autostart value, settings read but never written at start."""
 
 import os
+import random
 import subprocess
+import time
 import unittest
 
 import plk
@@ -55,6 +57,61 @@ class StartUp(plk.PlinketyTestCase):
         # stayontop fell back to true: the menu item turns it off.
         program.menu("o", "t")
         program.wait_settings({"stayontop": "0"}, whole=False)
+
+    def test_broken_settings_files_never_stop_the_program(self):
+        """Random bytes, absurd values, keys outside their section and a file
+        that cannot be written: each start shows the button and goes on."""
+        program = self.new_program()
+        # Marked as UTF-16, which the profile functions then decode, and of an odd length.
+        noise = b"\xff\xfe" + bytes(random.Random(12).randrange(256) for _ in range(4095))
+        absurd = ("[General]\r\nposX=2147483647\r\nposY=-2147483648\r\nschema=-1\r\nclinvert=-2147483648\r\n"
+                  "autostart=-5\r\nhotkey=" + "Ctrl+" * 800 + "\r\nhotkeypa=" + "^" * 3999 + "P\r\n"
+                  "stayontop=0\r\nstayontop=1\r\n[General]\r\nschema=9\r\n").encode()
+        outside = b"posX=100\r\nposY=100\r\nautostart=0\r\n[Other]\r\nschema=2\r\n"
+        for name, contents, defaults in (("random bytes", noise, True), ("absurd values", absurd, False),
+                                         ("no General section", outside, True)):
+            with self.subTest(name):
+                program.kill()  # the last case's, even when it failed
+                plk.delete_run_values()
+                with open(program.settings_path, "wb") as out:
+                    out.write(contents)
+                program.start(wait=defaults)
+                if defaults:
+                    self.assert_default_place(program)
+                    self.assertEqual(plk.reg_value("HKCU", plk.RUN_KEY, "Plinkety"), plk.windows_path(program.exe))
+                else:
+                    # Placed far off the screen, the button is shown where X shows nothing:
+                    # found among the hidden windows, and given time to finish its start.
+                    program.window = program.wait_play_button(visible_only=False)
+                    time.sleep(3)
+                self.assertTrue(program.running())
+                self.assertEqual(program.message_boxes(), [])
+                program.kill()
+                with open(program.settings_path, "rb") as f:
+                    self.assertEqual(f.read(), contents, "nothing is written at start")
+
+        # Read-only (immutable refuses writers even to root): a setting chosen
+        # from the menu reports the failed write, and the program goes on.
+        program.kill()
+        program.write_settings("[General]\nautostart=0\n")
+        if subprocess.run(["chattr", "+i", program.settings_path], stderr=subprocess.DEVNULL).returncode != 0:
+            self.skipTest("this file system cannot make a file immutable")
+        self.addCleanup(subprocess.run, ["chattr", "-i", program.settings_path])
+        program.start()
+        unable = "Unable to write to %s." % plk.windows_path(program.settings_path)
+        program.menu("t", "r")  # Green
+        self.assertEqual(program.wait_message_box(0), unable)
+        program.answer_error_box("Return")
+        program.menu("o", "t")  # Always on top
+        self.assertEqual(program.wait_message_box(1), unable)
+        program.answer_error_box("Return")
+        self.assertTrue(program.running())
+        # A moved button's place cannot be saved at exit either: said, then the program ends.
+        program.drag_button(-60, -60)
+        program.menu("x")
+        self.assertEqual(program.wait_message_box(2), unable)
+        program.answer_error_box("Return")
+        program.wait_exit()
 
     def test_saved_position_in_hex_is_used_and_not_rewritten(self):
         program = self.new_program()

@@ -454,7 +454,7 @@ TEST_F(RebuildDialogTest, RapidStopAndStartLeaveNoStrayRecords) {
     for (int i = 0; i < 300; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
     music.file("Big\\Sub\\last.mp3");
     searchIn(music.root());
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < 100; ++round) {
         click(TForm3::Button5);  // Start
         if (round % 2) PumpUntil([&] { return statusCount() >= 2; }, 2000);
         click(TForm3::Button5);  // Stop: the worker goes on with its folder

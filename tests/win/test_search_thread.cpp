@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "tests/support/FolderTree.h"
 #include "tests/win/TestSupport.h"
+#include "win32/Handles.h"
 
 namespace plk {
 namespace {
@@ -265,6 +267,37 @@ TEST_F(SearchThreadTest, StopInALargeFolderFinishesItAndEntersNoOther) {
     EXPECT_EQ(entries.size(), 300u);
     EXPECT_TRUE(steps.done.empty());
     for (const IndexEntry& entry : entries) EXPECT_EQ(entry.path.find("never"), std::string::npos);
+}
+
+TEST_F(SearchThreadTest, FoldersThatGoOrCannotBeReadDuringTheWalkAreSkippedSilently) {
+    const std::string& m = music.root();
+    music.file("top.mp3");
+    music.file("Kept\\k.mp3");
+    music.file("Gone\\g.mp3");
+    music.file("Gone\\Inner\\gi.mp3");
+    music.file("Moved\\m.mp3");
+    music.file("Locked\\l.mp3");
+    // Held at the first sub-folder's entry: the start folder's sub-folders
+    // are listed by then, and none of them has been searched yet.
+    KernelHandle lock;
+    int entered = 0;
+    setSearchStepHookForTesting([&](SearchStep step) {
+        if (step != SearchStep::kShowFolder || ++entered != 2) return;
+        test::removeFolderTree(m + "Gone\\");
+        MoveFileA((m + "Moved").c_str(), (m + "Renamed").c_str());
+        // Opened without sharing, a folder cannot be listed, as one the user may not read.
+        lock.reset(CreateFileA((m + "Locked").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    });
+    start(m, {"*.mp3"});
+    setSearchStepHookForTesting(nullptr);  // the worker keeps its own copy
+    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    WIN32_FIND_DATAA found;
+    ASSERT_FALSE(FindHandle(FindFirstFileA((m + "Locked\\*").c_str(), &found))) << "the folder is readable";
+    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    EXPECT_EQ(entries, (std::vector<IndexEntry>{{1, m + "top.mp3"}, {2, m + "Kept\\k.mp3"}}));
+    EXPECT_EQ(steps.done, std::vector<std::int32_t>{2});
+    EXPECT_TRUE(steps.failures.empty());
 }
 
 TEST_F(SearchThreadTest, APausedWorkerTakesNoStepUntilResumed) {
