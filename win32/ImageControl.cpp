@@ -82,8 +82,12 @@ void ImageControl::buttonDown(bool left) {
     if (onMouseDown) onMouseDown();
 }
 
-void ImageControl::buttonUp(bool left) {
-    const bool click = left && leftPressed_;
+void ImageControl::buttonUp(bool left, POINT at) {
+    // The mouse is captured from the press on, so the release is reported
+    // wherever it happens: only one on the control completes a click.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const bool click = left && leftPressed_ && PtInRect(&client, at);
     if (left) leftPressed_ = false;
     if (GetCapture() == hwnd()) ReleaseCapture();
     if (onMouseUp) onMouseUp();
@@ -104,10 +108,10 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-        buttonUp(message == WM_LBUTTONUP);
+        buttonUp(message == WM_LBUTTONUP, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_RBUTTONUP:
-        buttonUp(false);
+        buttonUp(false, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         // DefWindowProc turns the right button's release into WM_CONTEXTMENU.
         return defaultHandling(message, wParam, lParam);
     case WM_CAPTURECHANGED:

@@ -287,6 +287,28 @@ TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
     EXPECT_EQ(face.form.LastSong, song);
 }
 
+TEST_F(PlayButtonTest, AClickIsAPressAndAReleaseOnThePicture) {
+    WriteIndex({tree_.file("music\\song.plktest")});
+    TForm1 form;
+    int asked = 0;
+    ReplaceShellOpenForTesting([&](const std::string&) { ++asked; });
+    struct Restore {
+        ~Restore() { ReplaceShellOpenForTesting(nullptr); }
+    } restore;
+    const auto click = [&](int x, int y) {
+        SendMessageA(form.image(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(form.image(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+
+    // The picture is 35 x 35; the mouse, captured at the press, reports the
+    // release wherever it is.
+    for (const POINT off : {POINT{-1, 17}, POINT{35, 17}, POINT{17, -1}, POINT{17, 35}, POINT{-200, 300}})
+        click(off.x, off.y);
+    EXPECT_EQ(asked, 0);
+    click(34, 34);
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     const std::string song = tree_.file("music\\song.plktest");
     WriteIndex({song});
