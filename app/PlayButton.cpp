@@ -138,8 +138,24 @@ void TForm1::hideTaskbarButton() {
 
 void TForm1::FormClose() { UnregisterHotKey(hwnd(), kPlayHotkeyId); }
 
-void TForm1::FormDestroy() {
-    if (!hwnd()) return;
+void TForm1::closeProgram() {
+    FormClose();
+    Application::Terminate();
+}
+
+void TForm1::endSession() {
+    // The system may end the process as soon as this message is answered,
+    // before the windows are destroyed: the position cannot wait for that.
+    closeProgram();
+    savePosition();
+}
+
+void TForm1::FormDestroy() { savePosition(); }
+
+void TForm1::savePosition() {
+    // Once a run: a session's end has saved it before the windows go.
+    if (!hwnd() || positionSaved_) return;
+    positionSaved_ = true;
     const RECT now = windowRect();
     if (now.left == StartPosX && now.top == StartPosY) return;
     settings_.writeInteger("posX", now.left);
@@ -313,9 +329,12 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         WMHotKey(wParam);
         return 0;
     case WM_CLOSE:
-        // Closing the main window ends the program.
-        FormClose();
-        Application::Terminate();
+        closeProgram();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;  // nothing to ask the user: log-off and shutdown may go on
+    case WM_ENDSESSION:
+        if (wParam) endSession();
         return 0;
     default:
         return defaultHandling(message, wParam, lParam);
