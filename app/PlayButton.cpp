@@ -270,25 +270,17 @@ void TForm1::Alwaysontop1Click() {
     else PlaceAtBottom(hwnd());
 }
 
-void TForm1::Dontstartautomatically1Click() {
-    PopupMenu1.checkRadio(Dontstartautomatically1);
-    settings_.writeInteger("autostart", 0);
-    DeleteRunValue(Application::Title(), RunHive::LocalMachine);
-    DeleteRunValue(Application::Title(), RunHive::CurrentUser);
-}
+void TForm1::Dontstartautomatically1Click() { autostartClick(0); }
 
-void TForm1::StartwithWindows1Click() {
-    PopupMenu1.checkRadio(StartwithWindows1);
-    settings_.writeInteger("autostart", 1);
-    DeleteRunValue(Application::Title(), RunHive::CurrentUser);
-    WriteRunValue(RunHive::LocalMachine, kRunKeyPath, Application::Title(), Application::ExePath());
-}
+void TForm1::StartwithWindows1Click() { autostartClick(1); }
 
-void TForm1::Startwithcurrentuser1Click() {
-    PopupMenu1.checkRadio(Startwithcurrentuser1);
-    settings_.writeInteger("autostart", 2);
-    DeleteRunValue(Application::Title(), RunHive::LocalMachine);
-    WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::Title(), Application::ExePath());
+void TForm1::Startwithcurrentuser1Click() { autostartClick(2); }
+
+void TForm1::autostartClick(int mode) {
+    // The mode already chosen runs again too: the value gets the current path.
+    PopupMenu1.checkRadio(AutostartItem(mode));
+    settings_.writeInteger("autostart", mode);
+    placeRunValue(mode, Application::Title(), Application::ExePath());
 }
 
 void TForm1::themeClick(int theme) {

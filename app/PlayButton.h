@@ -114,6 +114,7 @@ private:
     void Dontstartautomatically1Click();
     void StartwithWindows1Click();
     void Startwithcurrentuser1Click();
+    void autostartClick(int mode);  // 0, 1, 2 as stored in the settings
     void themeClick(int theme);
     void applyTheme();
     void timerTick(WPARAM id);
