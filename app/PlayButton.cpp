@@ -164,10 +164,8 @@ void TForm1::savePosition() {
 
 void TForm1::paint() {
     // Shape1: a one-pixel black frame with a white fill, under Image1.
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    PaintFrame(dc, kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    EndPaint(hwnd(), &ps);
+    const PaintDc dc(hwnd());
+    PaintFrame(dc.get(), kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 void TForm1::FormMouseMove(WPARAM keys) {
