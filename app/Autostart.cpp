@@ -47,4 +47,11 @@ bool RunValueExists(RunHive hive, const std::string& name) {
     return key && RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+void placeRunValue(int mode, const std::string& name, const std::string& exePath) {
+    for (const RunHive hive : {RunHive::LocalMachine, RunHive::CurrentUser})
+        if (static_cast<int>(hive) != mode) DeleteRunValue(name, hive);
+    if (mode == static_cast<int>(RunHive::LocalMachine) || mode == static_cast<int>(RunHive::CurrentUser))
+        WriteRunValue(static_cast<RunHive>(mode), kRunKeyPath, name, exePath);
+}
+
 }  // namespace plk

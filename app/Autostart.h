@@ -22,4 +22,10 @@ void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& 
 // True when hive's Run key holds a value of that name.
 bool RunValueExists(RunHive hive, const std::string& name);
 
+// Autostart mode 0 (none), 1 (the machine's Run key) or 2 (the current
+// user's): the value named name is deleted from the hive the mode does not
+// use (both for mode 0, the machine's first), then written with exePath
+// into the hive it uses. A mode's number is its hive's.
+void placeRunValue(int mode, const std::string& name, const std::string& exePath);
+
 }  // namespace plk

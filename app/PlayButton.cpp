@@ -147,8 +147,24 @@ void TForm1::hideTaskbarButton() {
 
 void TForm1::FormClose() { UnregisterHotKey(hwnd(), kPlayHotkeyId); }
 
-void TForm1::FormDestroy() {
-    if (!hwnd()) return;
+void TForm1::closeProgram() {
+    FormClose();
+    Application::Terminate();
+}
+
+void TForm1::endSession() {
+    // The system may end the process as soon as this message is answered,
+    // before the windows are destroyed: the position cannot wait for that.
+    closeProgram();
+    savePosition();
+}
+
+void TForm1::FormDestroy() { savePosition(); }
+
+void TForm1::savePosition() {
+    // Once a run: a session's end has saved it before the windows go.
+    if (!hwnd() || positionSaved_) return;
+    positionSaved_ = true;
     const RECT now = windowRect();
     if (now.left == StartPosX && now.top == StartPosY) return;
     settings_.writeInteger("posX", now.left);
@@ -157,10 +173,8 @@ void TForm1::FormDestroy() {
 
 void TForm1::paint() {
     // Shape1: a one-pixel black frame with a white fill, under Image1.
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    PaintFrame(dc, kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    EndPaint(hwnd(), &ps);
+    const PaintDc dc(hwnd());
+    PaintFrame(dc.get(), kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 void TForm1::FormMouseMove(WPARAM keys) {
@@ -263,25 +277,17 @@ void TForm1::Alwaysontop1Click() {
     else PlaceAtBottom(hwnd());
 }
 
-void TForm1::Dontstartautomatically1Click() {
-    PopupMenu1.checkRadio(Dontstartautomatically1);
-    settings_.writeInteger("autostart", 0);
-    DeleteRunValue(Application::Title(), RunHive::LocalMachine);
-    DeleteRunValue(Application::Title(), RunHive::CurrentUser);
-}
+void TForm1::Dontstartautomatically1Click() { autostartClick(0); }
 
-void TForm1::StartwithWindows1Click() {
-    PopupMenu1.checkRadio(StartwithWindows1);
-    settings_.writeInteger("autostart", 1);
-    DeleteRunValue(Application::Title(), RunHive::CurrentUser);
-    WriteRunValue(RunHive::LocalMachine, kRunKeyPath, Application::Title(), Application::ExePath());
-}
+void TForm1::StartwithWindows1Click() { autostartClick(1); }
 
-void TForm1::Startwithcurrentuser1Click() {
-    PopupMenu1.checkRadio(Startwithcurrentuser1);
-    settings_.writeInteger("autostart", 2);
-    DeleteRunValue(Application::Title(), RunHive::LocalMachine);
-    WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::Title(), Application::ExePath());
+void TForm1::Startwithcurrentuser1Click() { autostartClick(2); }
+
+void TForm1::autostartClick(int mode) {
+    // The mode already chosen runs again too: the value gets the current path.
+    PopupMenu1.checkRadio(AutostartItem(mode));
+    settings_.writeInteger("autostart", mode);
+    placeRunValue(mode, Application::Title(), Application::ExePath());
 }
 
 void TForm1::themeClick(int theme) {
@@ -322,9 +328,12 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         WMHotKey(wParam);
         return 0;
     case WM_CLOSE:
-        // Closing the main window ends the program.
-        FormClose();
-        Application::Terminate();
+        closeProgram();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;  // nothing to ask the user: log-off and shutdown may go on
+    case WM_ENDSESSION:
+        if (wParam) endSession();
         return 0;
     default:
         return defaultHandling(message, wParam, lParam);

@@ -95,7 +95,12 @@ private:
     void readSettings(int defaultLeft, int defaultTop);
     void hideTaskbarButton();
     void FormClose();
+    // Closing the main window ends the program; so does the end of the
+    // session, which saves the position at once.
+    void closeProgram();
+    void endSession();
     void FormDestroy();
+    void savePosition();
     void paint();
 
     void Image1Click();
@@ -109,6 +114,7 @@ private:
     void Dontstartautomatically1Click();
     void StartwithWindows1Click();
     void Startwithcurrentuser1Click();
+    void autostartClick(int mode);  // 0, 1, 2 as stored in the settings
     void themeClick(int theme);
     void applyTheme();
     void timerTick(WPARAM id);
@@ -126,6 +132,7 @@ private:
     std::unique_ptr<Tooltip> hint_;
     PopupMenu PopupMenu1;
     ButtonBrightness brightness_;
+    bool positionSaved_ = false;
     WindowTimers timers_;
 
     std::unique_ptr<WindowTimer> Timer3;

@@ -21,6 +21,7 @@ int runProgram() {
 
     // The Play button: the main window, owner of the program state.
     plk::TForm1 form1;
+    application.setMainWindow(form1.hwnd());
 
     plk::TForm2 form2;
     form1.setAboutDialog(form2);

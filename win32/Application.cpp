@@ -1,7 +1,5 @@
 #include "win32/Application.h"
 
-#include "resources/resource.h"
-
 #include <algorithm>
 
 #include "resources/resource.h"
@@ -14,6 +12,7 @@ const char kOwnerClass[] = "PlinketyApplication";
 
 std::string g_title;
 HWND g_owner = nullptr;
+HWND g_mainWindow = nullptr;
 std::vector<HWND> g_dialogs;
 
 }  // namespace
@@ -45,6 +44,8 @@ Application::~Application() {
 const std::string& Application::Title() { return g_title; }
 
 HWND Application::OwnerWindow() { return g_owner; }
+
+void Application::setMainWindow(HWND window) { g_mainWindow = window; }
 
 HINSTANCE Application::Instance() { return GetModuleHandleA(nullptr); }
 
@@ -93,7 +94,10 @@ void Application::Terminate() { PostQuitMessage(0); }
 
 LRESULT CALLBACK Application::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
-        Terminate();
+        // Closed from outside (the taskbar, a task manager), the program
+        // ends by the main window's own road.
+        if (g_mainWindow) SendMessageA(g_mainWindow, WM_CLOSE, 0, 0);
+        else Terminate();
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -18,6 +18,8 @@ public:
 
     static const std::string& Title();
     static HWND OwnerWindow();
+    // The program's main window: a close sent to the owner window closes it.
+    static void setMainWindow(HWND window);
     static HINSTANCE Instance();
     // Full path of the executable, and its folder with a trailing backslash.
     static std::string ExePath();

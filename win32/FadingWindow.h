@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "win32/Handles.h"
 #include "win32/LayeredWindow.h"
 #include "win32/Window.h"
 #include "win32/WindowTimers.h"
@@ -83,12 +84,10 @@ protected:
 
 private:
     void paintFrame() {
-        PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(hwnd(), &ps);
+        const PaintDc dc(hwnd());
         RECT client{};
         GetClientRect(hwnd(), &client);
-        PaintFrame(dc, client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-        EndPaint(hwnd(), &ps);
+        PaintFrame(dc.get(), client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
     }
 
     Fade fade_;

@@ -8,16 +8,15 @@
 namespace plk {
 
 ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : width_(width), height_(height) {
-    const HDC screen = GetDC(nullptr);
-    picture_.reset(CreateCompatibleBitmap(screen, width, height));
     {
+        const WindowDc screen(nullptr);
+        picture_.reset(CreateCompatibleBitmap(screen.get(), width, height));
         // An image with nothing drawn yet is blank white.
-        MemoryDc dc(CreateCompatibleDC(screen));
+        MemoryDc dc(CreateCompatibleDC(screen.get()));
         SelectObjectScope select(dc.get(), picture_.get());
         RECT all{0, 0, width, height};
         FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
-    ReleaseDC(nullptr, screen);
 
     WindowParams params;
     params.className = "PlinketyImage";
@@ -32,13 +31,12 @@ ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : w
 
 void ImageControl::drawImage(HIMAGELIST strip, int index) {
     if (!strip || index < 0 || index >= ImageList_GetImageCount(strip)) return;
-    const HDC screen = GetDC(nullptr);
     {
-        MemoryDc dc(CreateCompatibleDC(screen));
+        const WindowDc screen(nullptr);
+        MemoryDc dc(CreateCompatibleDC(screen.get()));
         SelectObjectScope select(dc.get(), picture_.get());
         ImageList_Draw(strip, index, dc.get(), 0, 0, ILD_NORMAL);
     }
-    ReleaseDC(nullptr, screen);
     invalidate();
 }
 
@@ -47,10 +45,8 @@ void ImageControl::repaint() const { RedrawWindow(hwnd(), nullptr, nullptr, RDW_
 void ImageControl::invalidate() const { InvalidateRect(hwnd(), nullptr, FALSE); }
 
 void ImageControl::paint() {
-    PAINTSTRUCT ps;
-    const HDC target = BeginPaint(hwnd(), &ps);
-    paintOn(target);
-    EndPaint(hwnd(), &ps);
+    const PaintDc target(hwnd());
+    paintOn(target.get());
 }
 
 void ImageControl::paintOn(HDC target) const {
@@ -82,8 +78,12 @@ void ImageControl::buttonDown(bool left) {
     if (onMouseDown) onMouseDown();
 }
 
-void ImageControl::buttonUp(bool left) {
-    const bool click = left && leftPressed_;
+void ImageControl::buttonUp(bool left, POINT at) {
+    // The mouse is captured from the press on, so the release is reported
+    // wherever it happens: only one on the control completes a click.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const bool click = left && leftPressed_ && PtInRect(&client, at);
     if (left) leftPressed_ = false;
     if (GetCapture() == hwnd()) ReleaseCapture();
     if (onMouseUp) onMouseUp();
@@ -104,10 +104,10 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-        buttonUp(message == WM_LBUTTONUP);
+        buttonUp(message == WM_LBUTTONUP, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_RBUTTONUP:
-        buttonUp(false);
+        buttonUp(false, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         // DefWindowProc turns the right button's release into WM_CONTEXTMENU.
         return defaultHandling(message, wParam, lParam);
     case WM_CAPTURECHANGED:

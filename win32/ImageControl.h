@@ -43,7 +43,7 @@ private:
     void paintOn(HDC target) const;
     void mouseMove(WPARAM keys);
     void buttonDown(bool left);
-    void buttonUp(bool left);
+    void buttonUp(bool left, POINT at);  // at: in client coordinates
 
     int width_, height_;
     BitmapHandle picture_;

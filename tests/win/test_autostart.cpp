@@ -45,6 +45,21 @@ TEST_F(AutostartTest, DeletingAnAbsentValueIsSilent) {
     EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
 }
 
+TEST_F(AutostartTest, EachModeLeavesTheValueInItsOwnHiveOnly) {
+    placeRunValue(1, kName, "C:\\one.exe");
+    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kName), "C:\\one.exe");
+    EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
+
+    placeRunValue(2, kName, "C:\\two.exe");
+    EXPECT_FALSE(RunValueExists(RunHive::LocalMachine, kName));
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kName), "C:\\two.exe");
+
+    WriteRunValue(RunHive::LocalMachine, kRunKeyPath, kName, "C:\\one.exe");
+    placeRunValue(0, kName, "C:\\none.exe");
+    EXPECT_FALSE(RunValueExists(RunHive::LocalMachine, kName));
+    EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
+}
+
 TEST_F(AutostartTest, KeyThatCannotBeOpenedRaisesTheSystemMessage) {
     // A key name beyond the registry's 255-character limit cannot be created.
     try {

@@ -12,6 +12,7 @@
 #include "app/Hotkeys.h"
 #include "app/PlayButton.h"
 #include "app/PlayButtonMenu.h"
+#include "app/Settings.h"
 #include "library/IndexFile.h"
 #include "platform/File.h"
 #include "playagain/PlayAgainButton.h"
@@ -167,6 +168,62 @@ TEST_F(PlayButtonTest, AllFilesGoneEndsWithAdviceAndNoSong) {
     EXPECT_TRUE(form.LastSong.empty());
 }
 
+// Whether the program holds the combination: another window cannot have it.
+bool HotkeyHeld(UINT modifiers, UINT key) {
+    const HWND probe = CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const bool held = !RegisterHotKey(probe, 77, modifiers, key);
+    UnregisterHotKey(probe, 77);
+    DestroyWindow(probe);
+    return held;
+}
+
+// Takes the end of the message loop from this thread's queue, when asked for.
+bool QuitAsked() {
+    MSG message;
+    return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+const UINT kCtrlAlt = MOD_CONTROL | MOD_ALT;
+
+TEST_F(PlayButtonTest, TheSessionsEndSavesTheMovedPositionOnceAndWithdrawsHotkey1) {
+    std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nhotkey=Ctrl+Alt+F8\r\nposX=100\r\nposY=120\r\n";
+    const TSettings settings(folder_ + "settings.ini");
+    {
+        TForm1 form;
+        ASSERT_TRUE(HotkeyHeld(kCtrlAlt, VK_F8));
+        EXPECT_EQ(SendMessageA(form.hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+        MoveWindow(form.hwnd(), 140, 160, 37, 37, FALSE);
+        // Another program held the end up: the session goes on, and so does the program.
+        SendMessageA(form.hwnd(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+        EXPECT_FALSE(QuitAsked());
+        EXPECT_TRUE(HotkeyHeld(kCtrlAlt, VK_F8));
+        EXPECT_EQ(settings.readInteger("posX", -1), 100);
+
+        SendMessageA(form.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_TRUE(QuitAsked());
+        EXPECT_FALSE(HotkeyHeld(kCtrlAlt, VK_F8));
+        EXPECT_EQ(settings.readInteger("posX", -1), 140);
+        EXPECT_EQ(settings.readInteger("posY", -1), 160);
+        // Saved once: neither a second end nor the windows' end writes a later place.
+        MoveWindow(form.hwnd(), 180, 200, 37, 37, FALSE);
+        SendMessageA(form.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        QuitAsked();
+    }
+    EXPECT_EQ(settings.readInteger("posX", -1), 140);
+    EXPECT_EQ(settings.readInteger("posY", -1), 160);
+}
+
+TEST_F(PlayButtonTest, ACloseSentToTheOwnerWindowClosesTheMainWindow) {
+    std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nhotkey=Ctrl+Alt+F8\r\n";
+    TForm1 form;
+    ASSERT_TRUE(HotkeyHeld(kCtrlAlt, VK_F8));
+    Application::setMainWindow(form.hwnd());
+    SendMessageA(Application::OwnerWindow(), WM_CLOSE, 0, 0);
+    Application::setMainWindow(nullptr);
+    EXPECT_TRUE(QuitAsked());
+    EXPECT_FALSE(HotkeyHeld(kCtrlAlt, VK_F8));
+}
+
 // The Play button with the Song Tag popup and the Play Again button wired
 // to it, as the program's entry wires them.
 struct Face {
@@ -285,6 +342,28 @@ TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
     EXPECT_EQ(face.form.LastSong, song);
+}
+
+TEST_F(PlayButtonTest, AClickIsAPressAndAReleaseOnThePicture) {
+    WriteIndex({tree_.file("music\\song.plktest")});
+    TForm1 form;
+    int asked = 0;
+    ReplaceShellOpenForTesting([&](const std::string&) { ++asked; });
+    struct Restore {
+        ~Restore() { ReplaceShellOpenForTesting(nullptr); }
+    } restore;
+    const auto click = [&](int x, int y) {
+        SendMessageA(form.image(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(form.image(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+
+    // The picture is 35 x 35; the mouse, captured at the press, reports the
+    // release wherever it is.
+    for (const POINT off : {POINT{-1, 17}, POINT{35, 17}, POINT{17, -1}, POINT{17, 35}, POINT{-200, 300}})
+        click(off.x, off.y);
+    EXPECT_EQ(asked, 0);
+    click(34, 34);
+    EXPECT_EQ(asked, 1);
 }
 
 TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {

@@ -100,13 +100,12 @@ TEST_F(SongTagPopupTest, LinesAreDrawnLiterallyInTheThemesColour) {
         return last - first + 1;
     };
     const FontHandle tahoma(CreateFontA(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
-    const HDC screen = GetDC(nullptr);
     SIZE literal{};
     {
-        SelectObjectScope font(screen, tahoma.get());
-        GetTextExtentPoint32A(screen, ampersands.c_str(), 10, &literal);
+        const WindowDc screen(nullptr);
+        SelectObjectScope font(screen.get(), tahoma.get());
+        GetTextExtentPoint32A(screen.get(), ampersands.c_str(), 10, &literal);
     }
-    ReleaseDC(nullptr, screen);
     EXPECT_GE(inkWidth(false), literal.cx * 8 / 10) << "white on Black";
 
     popup_.drawTheme(1);  // Gray, near white, with black lines
