@@ -13,18 +13,18 @@ const char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 namespace {
 
-HKEY Root(RunHive hive) { return hive == RunHive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+HKEY hiveRoot(RunHive hive) { return hive == RunHive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
-RegistryKey OpenRunKey(RunHive hive, REGSAM access) {
+RegistryKey openRunKey(RunHive hive, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(Root(hive), kRunKeyPath, 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
+    if (RegOpenKeyExA(hiveRoot(hive), kRunKeyPath, 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
     return RegistryKey(key);
 }
 
 }  // namespace
 
 void DeleteRunValue(const std::string& name, RunHive hive) {
-    const RegistryKey key = OpenRunKey(hive, KEY_ALL_ACCESS);
+    const RegistryKey key = openRunKey(hive, KEY_ALL_ACCESS);
     if (key) RegDeleteValueA(key.get(), name.c_str());
 }
 
@@ -32,7 +32,7 @@ void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& 
     HKEY opened = nullptr;
     // The registry functions return their error instead of setting the
     // thread's last error, so the returned code is the one to report.
-    const LONG status = RegCreateKeyExA(Root(hive), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    const LONG status = RegCreateKeyExA(hiveRoot(hive), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                         KEY_WRITE, nullptr, &opened, nullptr);
     if (status != ERROR_SUCCESS) throw std::runtime_error(systemMessage(static_cast<unsigned long>(status)));
     const RegistryKey key(opened);
@@ -42,8 +42,8 @@ void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& 
     if (written != ERROR_SUCCESS) throw std::runtime_error(systemMessage(static_cast<unsigned long>(written)));
 }
 
-bool RunValueExists(RunHive hive, const std::string& name) {
-    const RegistryKey key = OpenRunKey(hive, KEY_QUERY_VALUE);
+bool runValueExists(RunHive hive, const std::string& name) {
+    const RegistryKey key = openRunKey(hive, KEY_QUERY_VALUE);
     return key && RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 

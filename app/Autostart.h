@@ -20,7 +20,7 @@ void DeleteRunValue(const std::string& name, RunHive hive);
 void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& name, const std::string& text);
 
 // True when hive's Run key holds a value of that name.
-bool RunValueExists(RunHive hive, const std::string& name);
+bool runValueExists(RunHive hive, const std::string& name);
 
 // Autostart mode 0 (none), 1 (the machine's Run key) or 2 (the current
 // user's): the value named name is deleted from the hive the mode does not

@@ -37,7 +37,7 @@ static_assert(sizeof(void*) != 8 || sizeof(APPBARDATA) == 48, "APPBARDATA of a 6
 // The button's place when none is saved, clear of the taskbar. When the
 // shell cannot say where the taskbar is, the work area (the screen less the
 // taskbar) gives the same place; failing that, the whole screen.
-ScreenPoint DefaultButtonPosition() {
+ScreenPoint defaultButtonPosition() {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     APPBARDATA taskbar{};
@@ -55,24 +55,24 @@ ScreenPoint DefaultButtonPosition() {
 // error shown in the error box, and the next step runs regardless, so the
 // button always ends up placed, drawn and shown.
 template <typename Step>
-void StartupStep(Step&& step) {
-    RunHandler(std::forward<Step>(step));
+void startupStep(Step&& step) {
+    runHandler(std::forward<Step>(step));
 }
 
 }  // namespace
 
 TForm1::TForm1() : timers_({{ButtonBrightness::Timer1, kFadeStep}, {ButtonBrightness::Timer2, kFadeStep}}) {
-    create(LayeredWindowParams("TForm1", Application::Title(), kButtonSize, kButtonSize));
+    create(layeredWindowParams("TForm1", Application::title(), kButtonSize, kButtonSize));
     createControls();
     FormCreate();
 }
 
 TForm1::~TForm1() {
-    RunHandler([this] { FormDestroy(); });
+    runHandler([this] { FormDestroy(); });
 }
 
 void TForm1::createControls() {
-    ImageList1 = LoadImageStrip(IDB_PLAYBUTTON, kImageSize, kImageSize);
+    ImageList1 = loadImageStrip(IDB_PLAYBUTTON, kImageSize, kImageSize);
     Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageSize, kImageSize);
     Image1->onClick = [this] { Image1Click(); };
     Image1->onContextMenu = [this](POINT at) { PopupMenu1.showAt(hwnd(), at); };
@@ -82,13 +82,13 @@ void TForm1::createControls() {
     Image1->onMouseDown = [this] { ImageMouseDown(); };
     Image1->onMouseUp = [this] { ImageMouseUp(); };
     hint_ = std::make_unique<Tooltip>(hwnd(), Image1->hwnd(), kHint);
-    BuildPopupMenu1(PopupMenu1);
+    buildPopupMenu1(PopupMenu1);
     createHotkeyTimers();
 }
 
 void TForm1::FormCreate() {
-    IndexFileName = Application::ExeFolder() + "plkindex.dat";
-    const ScreenPoint home = DefaultButtonPosition();
+    IndexFileName = Application::exeFolder() + "plkindex.dat";
+    const ScreenPoint home = defaultButtonPosition();
     readSettings(home.x, home.y);
     // A place saved on a monitor that has since gone, or beyond a lowered
     // resolution, would leave the button where no one can reach it. The
@@ -100,13 +100,13 @@ void TForm1::FormCreate() {
         StartPosY = home.y;
     }
     hideTaskbarButton();
-    if (StayOnTop) PlaceTopmost(hwnd());
+    if (StayOnTop) placeTopmost(hwnd());
     Image1->drawImage(ImageList1.get(), Theme);
-    MoveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
+    moveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
     applyBrightness();  // at rest
-    StartupStep([this] { ReadIndex(); });
-    StartupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
-    StartupStep([this] { registerStoredHotkeys(); });
+    startupStep([this] { ReadIndex(); });
+    startupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
+    startupStep([this] { registerStoredHotkeys(); });
     show();
 }
 
@@ -115,17 +115,17 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
     PopupMenu1.setChecked(Alwaysontop1, StayOnTop);
 
     Theme = settings_.readInteger("schema", 0);
-    if (const UINT item = ThemeItem(Theme)) PopupMenu1.checkRadio(item);
+    if (const UINT item = themeItem(Theme)) PopupMenu1.checkRadio(item);
 
     InvertLabels = settings_.readBool("clinvert", false);
 
     const int autostart = settings_.readInteger("autostart", 2);
-    if (const UINT item = AutostartItem(autostart)) PopupMenu1.checkRadio(item);
+    if (const UINT item = autostartItem(autostart)) PopupMenu1.checkRadio(item);
     if (autostart == 2) {
         // A value the user set up by other means (another path) is kept.
-        StartupStep([] {
-            if (!RunValueExists(RunHive::CurrentUser, Application::Title()))
-                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::Title(), Application::ExePath());
+        startupStep([] {
+            if (!runValueExists(RunHive::CurrentUser, Application::title()))
+                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(), Application::exePath());
         });
     }
 
@@ -139,7 +139,7 @@ void TForm1::hideTaskbarButton() {
     // The owner window stands for the program on the taskbar and in Alt+Tab;
     // as a tool window it appears in neither. The style only takes effect
     // while the window is hidden.
-    const HWND owner = Application::OwnerWindow();
+    const HWND owner = Application::ownerWindow();
     ShowWindow(owner, SW_HIDE);
     SetWindowLongPtrA(owner, GWL_EXSTYLE, GetWindowLongPtrA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     ShowWindow(owner, SW_SHOW);
@@ -174,7 +174,7 @@ void TForm1::savePosition() {
 void TForm1::paint() {
     // Shape1: a one-pixel black frame with a white fill, under Image1.
     const PaintDc dc(hwnd());
-    PaintFrame(dc.get(), kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    drawFrame(dc.get(), kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 void TForm1::FormMouseMove(WPARAM keys) {
@@ -201,7 +201,7 @@ void TForm1::CMMouseLeave() {
     brightness_.pointerLeft();
     applyBrightness();
     // Up onto the Play Again button, or still in between: it stays.
-    if (playAgainButton_ && !playAgainButton_->pointerInColumn(PointerPosition())) playAgainButton_->dismiss();
+    if (playAgainButton_ && !playAgainButton_->pointerInColumn(pointerPosition())) playAgainButton_->dismiss();
 }
 
 void TForm1::ImageMouseDown() {
@@ -231,7 +231,7 @@ void TForm1::timerTick(WPARAM id) {
 
 void TForm1::applyBrightness() {
     timers_.sync(hwnd(), [this](UINT id) { return brightness_.running(static_cast<int>(id)); });
-    SetWindowAlpha(hwnd(), brightness_.alpha());
+    setWindowAlpha(hwnd(), brightness_.alpha());
 }
 
 void TForm1::menuCommand(UINT id) {
@@ -264,7 +264,7 @@ void TForm1::Globalhotkey1Click() {
 }
 
 void TForm1::Reindex1Click() {
-    if (rebuildDialog_) rebuildDialog_->ShowDialog();
+    if (rebuildDialog_) rebuildDialog_->showDialog();
 }
 
 void TForm1::Alwaysontop1Click() {
@@ -273,8 +273,8 @@ void TForm1::Alwaysontop1Click() {
     settings_.writeBool("stayontop", onTop);
     StayOnTop = onTop;
     // Turned off, the button goes behind every other window at once.
-    if (onTop) PlaceTopmost(hwnd());
-    else PlaceAtBottom(hwnd());
+    if (onTop) placeTopmost(hwnd());
+    else placeAtBottom(hwnd());
 }
 
 void TForm1::Dontstartautomatically1Click() { autostartClick(0); }
@@ -285,13 +285,13 @@ void TForm1::Startwithcurrentuser1Click() { autostartClick(2); }
 
 void TForm1::autostartClick(int mode) {
     // The mode already chosen runs again too: the value gets the current path.
-    PopupMenu1.checkRadio(AutostartItem(mode));
+    PopupMenu1.checkRadio(autostartItem(mode));
     settings_.writeInteger("autostart", mode);
-    placeRunValue(mode, Application::Title(), Application::ExePath());
+    placeRunValue(mode, Application::title(), Application::exePath());
 }
 
 void TForm1::themeClick(int theme) {
-    PopupMenu1.checkRadio(ThemeItem(theme));
+    PopupMenu1.checkRadio(themeItem(theme));
     const bool invert = theme == 1;  // only Gray has dark labels
     settings_.writeInteger("schema", theme);
     settings_.writeBool("clinvert", invert);
@@ -311,7 +311,7 @@ void TForm1::applyTheme() {
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (Image1 && FrameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
+    if (Image1 && frameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
     switch (message) {
     case WM_PAINT:
         paint();

@@ -18,7 +18,7 @@ const UINT kTopmostInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 0x13
 // The application's last active window comes to the front, provided it is
 // not the owner window itself and can take the input.
 void bringApplicationForward() {
-    const HWND owner = Application::OwnerWindow();
+    const HWND owner = Application::ownerWindow();
     const HWND popup = GetLastActivePopup(owner);
     if (popup && popup != owner && IsWindowVisible(popup) && IsWindowEnabled(popup)) SetForegroundWindow(popup);
 }
@@ -41,7 +41,7 @@ void TForm1::registerStoredHotkeys() {
 
 void TForm1::WMHotKey(WPARAM id) {
     if (id != kPlayHotkeyId && id != kPlayAgainHotkeyId) return;
-    const HWND owner = Application::OwnerWindow();
+    const HWND owner = Application::ownerWindow();
     if (IsIconic(owner)) ShowWindow(owner, SW_RESTORE);
     if (!StayOnTop) {
         bringApplicationForward();
@@ -70,7 +70,7 @@ void TForm1::Timer4Timer() {
     // (it was brought forward); the window the user was in stays remembered.
     if (focusHandBack && Timer3->running()) return;
     const HWND foreground = GetForegroundWindow();
-    if (foreground != Application::OwnerWindow()) previousForeground = foreground;
+    if (foreground != Application::ownerWindow()) previousForeground = foreground;
 }
 
 }  // namespace plk

@@ -2,17 +2,17 @@
 
 namespace plk {
 
-UINT ThemeItem(int theme) {
+UINT themeItem(int theme) {
     static const UINT items[] = {Black1, Gray1, Blue1, Orange1, Green1};
     return theme >= 0 && theme < 5 ? items[theme] : 0;
 }
 
-UINT AutostartItem(int mode) {
+UINT autostartItem(int mode) {
     static const UINT items[] = {Dontstartautomatically1, StartwithWindows1, Startwithcurrentuser1};
     return mode >= 0 && mode < 3 ? items[mode] : 0;
 }
 
-void BuildPopupMenu1(PopupMenu& menu) {
+void buildPopupMenu1(PopupMenu& menu) {
     const HMENU root = menu.root();
     const HMENU est11 = menu.addSubmenu(root, "&Options");
     menu.addItem(est11, Reindex1, "Re&build music library...");

@@ -23,13 +23,13 @@ enum PopupMenu1Item : UINT {
 };
 
 // The theme item of a theme number, or 0 for a number that has none.
-UINT ThemeItem(int theme);
+UINT themeItem(int theme);
 
 // The autostart item of a mode, or 0 for a mode that has none.
-UINT AutostartItem(int mode);
+UINT autostartItem(int mode);
 
 // Fills menu with the items in order. Initially "&Start with Windows" and
 // "&Black" are checked and "Always on &top" is not.
-void BuildPopupMenu1(PopupMenu& menu);
+void buildPopupMenu1(PopupMenu& menu);
 
 }  // namespace plk

@@ -19,7 +19,7 @@ const char kNoFilesText[] =
     "No indexed files found.\r\n\r\nYou have to rebuild your music library in order to play random songs."
     "\r\n\r\nWould you like to rebuild it now?";
 
-std::string NoneFoundText() {
+std::string noneFoundText() {
     return "None of " + std::to_string(kMaxSongDraws) +
            " songs picked from your music library could be found.\r\n\r\n"
            "The files may have been moved, renamed or deleted, or they are on a drive that is not attached. "
@@ -28,7 +28,7 @@ std::string NoneFoundText() {
 
 // The low 32 bits of the performance counter, or the milliseconds since
 // the system started where there is no such counter.
-std::uint32_t ClockSeed() {
+std::uint32_t clockSeed() {
     LARGE_INTEGER counter;
     if (QueryPerformanceCounter(&counter)) return static_cast<std::uint32_t>(counter.QuadPart);
     return GetTickCount();
@@ -43,8 +43,8 @@ void TForm1::Image1Click() { runRandomizedFile(); }
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = pickExistingSong(Library, ClockSeed, fileExists);
-    if (!pick.found) return offerRebuild(NoneFoundText());
+    const SongPick pick = pickExistingSong(Library, clockSeed, fileExists);
+    if (!pick.found) return offerRebuild(noneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
 }
@@ -58,7 +58,7 @@ void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
     if (isMp3Path(path)) ShowID3(path);
-    ShellOpen(hwnd(), path);
+    shellOpen(hwnd(), path);
 }
 
 void TForm1::ShowID3(const std::string& path) {
@@ -66,7 +66,7 @@ void TForm1::ShowID3(const std::string& path) {
 }
 
 void TForm1::offerRebuild(const std::string& text) {
-    if (ShowNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && rebuildDialog_) rebuildDialog_->ShowDialog();
+    if (showNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && rebuildDialog_) rebuildDialog_->showDialog();
 }
 
 }  // namespace plk

@@ -16,7 +16,7 @@ const DWORD kMaxValue = 2047;
 
 }  // namespace
 
-TSettings::TSettings() : path_(Application::ExeFolder() + "settings.ini") {}
+TSettings::TSettings() : path_(Application::exeFolder() + "settings.ini") {}
 
 TSettings::TSettings(std::string path) : path_(std::move(path)) {}
 

@@ -38,7 +38,7 @@ int runProgram() {
     plk::TForm6 form6({form1.hwnd(), form1.Theme, [&form1] { form1.playAgain(); }});
     form1.setPlayAgain(form6);
 
-    return application.Run();
+    return application.run();
 }
 
 }  // namespace
@@ -51,6 +51,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // A window the system refuses to create ends the program, with the
     // system's reason in the error box rather than a silent abort.
     int exitCode = 1;
-    plk::RunHandler([&] { exitCode = runProgram(); });
+    plk::runHandler([&] { exitCode = runProgram(); });
     return exitCode;
 }

@@ -46,7 +46,7 @@ SIZE_T privateBytes() {
 // A plain window of the About dialog's size, shown.
 HWND showPlainWindow() {
     return CreateWindowExA(WS_EX_DLGMODALFRAME, "STATIC", "About", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 455, 283,
-                           Application::OwnerWindow(), nullptr, nullptr, nullptr);
+                           Application::ownerWindow(), nullptr, nullptr, nullptr);
 }
 
 // Lets the windows draw themselves.

@@ -34,12 +34,12 @@ namespace {
 const int kClicks = 300;
 const std::size_t kCoverSize = 300 * 1024;
 
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
 }
 
-void WriteIndex(const std::string& index, const std::string& song) {
+void writeIndex(const std::string& index, const std::string& song) {
     IndexWriter::createEmpty(index);
     IndexWriter writer;
     writer.open(index);
@@ -60,25 +60,25 @@ struct Case {
     std::vector<double> milliseconds;
 };
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
 int runBenchmark() {
-    const std::string folder = Application::ExeFolder();
+    const std::string folder = Application::exeFolder();
     const std::string settings = folder + "settings.ini";
     std::ofstream(settings) << "[General]\r\nautostart=0\r\n";  // leaves the Run key alone
     const std::string songs = test::tempPath("plk-click-bench\\");
     test::removeFolderTree(songs);
     CreateDirectoryA(songs.c_str(), nullptr);
     const std::string cover = songs + "cover.mp3", tagless = songs + "tagless.mp3";
-    WriteFile(cover, test::Song(test::Id3v2Tag("A Title", "An Artist", kCoverSize), 200000));
-    WriteFile(tagless, test::Song({}, 200000));
+    writeFile(cover, test::song(test::id3v2Tag("A Title", "An Artist", kCoverSize), 200000));
+    writeFile(tagless, test::song({}, 200000));
     std::vector<Case> cases{{"tagless MP3", folder + "tagless.dat", {}},
                             {"300 KB cover in the tag", folder + "cover.dat", {}}};
-    WriteIndex(cases[0].index, tagless);
-    WriteIndex(cases[1].index, cover);
+    writeIndex(cases[0].index, tagless);
+    writeIndex(cases[1].index, cover);
 
     {
         TForm1 form1;
@@ -88,7 +88,7 @@ int runBenchmark() {
         form1.setPlayAgain(form6);
 
         double asked = 0;
-        ReplaceShellOpenForTesting([&](const std::string&) { asked = now(); });
+        replaceShellOpenForTesting([&](const std::string&) { asked = now(); });
         for (int click = 0; click < 2 * kClicks; ++click) {
             Case& current = cases[click % 2];
             form1.IndexFileName = current.index;
@@ -100,14 +100,14 @@ int runBenchmark() {
             current.milliseconds.push_back((asked - clicked) * 1000);
             pump();  // the popup paints, as it would between two clicks
         }
-        ReplaceShellOpenForTesting(nullptr);
+        replaceShellOpenForTesting(nullptr);
     }
 
     std::printf("Click on the Play button to the shell's open request, %d clicks each:\n", kClicks);
     for (const Case& c : cases)
-        std::printf("  %-26s median %.3f ms, best %.3f ms\n", c.name, Median(c.milliseconds),
+        std::printf("  %-26s median %.3f ms, best %.3f ms\n", c.name, median(c.milliseconds),
                     *std::min_element(c.milliseconds.begin(), c.milliseconds.end()));
-    const double base = Median(cases[0].milliseconds), withCover = Median(cases[1].milliseconds);
+    const double base = median(cases[0].milliseconds), withCover = median(cases[1].milliseconds);
     std::printf("result: click to shell request, 300 KB cover / tagless, median time = %.2f (%+.3f ms)\n",
                 withCover / base, withCover - base);
 

@@ -215,9 +215,9 @@ std::vector<double> idleRoundTrips(HWND target) {
 // postedSamples, those of a posted step too.
 double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double>* probeSamples,
                      std::vector<double>* postedSamples = nullptr) {
-    SetControlText(GetDlgItem(dialog.hwnd(), TForm3::Edit1), root);
+    setControlText(GetDlgItem(dialog.hwnd(), TForm3::Edit1), root);
     bool done = false;
-    ReplaceMessageBoxForTesting([&](const std::string&, const std::string&, UINT) {
+    replaceMessageBoxForTesting([&](const std::string&, const std::string&, UINT) {
         done = true;
         return IDOK;
     });
@@ -242,8 +242,8 @@ double timeDialogRun(TForm3& dialog, const std::string& root, std::vector<double
         posted->stop();
         *postedSamples = posted->samples;
     }
-    pumpUntil([&] { return !dialog.Searching(); });
-    ReplaceMessageBoxForTesting(nullptr);
+    pumpUntil([&] { return !dialog.searching(); });
+    replaceMessageBoxForTesting(nullptr);
     return elapsed;
 }
 
@@ -273,7 +273,7 @@ int runBenchmark() {
     // The same run with the dialog hidden: what drawing its progress costs.
     double hiddenBest = 1e9;
     for (int round = 0; round < 2; ++round) hiddenBest = std::min(hiddenBest, timeDialogRun(dialog, root, nullptr));
-    dialog.ShowDialog();
+    dialog.showDialog();
     const std::vector<double> idle = idleRoundTrips(dialog.hwnd());
     double shownBest = 1e9;
     std::vector<double> duringRun;
@@ -283,8 +283,8 @@ int runBenchmark() {
         if (round == 0) duringRun = samples;
     }
     TLibrary library;
-    loadIndex(Application::ExeFolder() + "plkindex.dat", library);
-    DeleteFileA((Application::ExeFolder() + "plkindex.dat").c_str());
+    loadIndex(Application::exeFolder() + "plkindex.dat", library);
+    DeleteFileA((Application::exeFolder() + "plkindex.dat").c_str());
 
     const double bare = results[0].files / results[0].best;
     const double minimum = results[3].files / results[3].best;
@@ -316,13 +316,13 @@ int runOneFolder(std::string root) {
     timeVariant(root, nullptr, Writes::kNone, "", files);  // warms the listing caches
     const double bare = timeVariant(root, nullptr, Writes::kNone, "", files);
     TForm3 dialog;
-    dialog.ShowDialog();
+    dialog.showDialog();
     const std::vector<double> idle = idleRoundTrips(dialog.hwnd());
     std::vector<double> sent, posted;
     const double run = timeDialogRun(dialog, root, &sent, &posted);
     TLibrary library;
-    loadIndex(Application::ExeFolder() + "plkindex.dat", library);
-    DeleteFileA((Application::ExeFolder() + "plkindex.dat").c_str());
+    loadIndex(Application::exeFolder() + "plkindex.dat", library);
+    DeleteFileA((Application::exeFolder() + "plkindex.dat").c_str());
 
     std::printf("%-34s %6.0f ms %12.0f\n", "bare walk", bare * 1000, files / bare);
     std::printf("%-34s %6.0f ms %12.0f %8.3f   (%zu records)\n", "rebuild dialog, Start to Done", run * 1000,

@@ -123,7 +123,7 @@ double median(std::vector<double> values) {
 int runBenchmark(int argc, char** argv) {
     const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const int records = argc > 2 ? std::max(0, std::atoi(argv[2])) : 10000;
-    const std::string here = Application::ExeFolder();
+    const std::string here = Application::exeFolder();
     const std::string plinkety = argc > 3 ? argv[3] : here + "..\\plinkety.exe";
     const std::string minimal = argc > 4 ? argv[4] : here + "minimal_window.exe";
 

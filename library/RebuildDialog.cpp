@@ -26,7 +26,7 @@ const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, 
 // Often enough for the count to run smoothly, seldom enough to cost the run nothing.
 const UINT kProgressPaintMs = 50;
 
-std::string IndexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
+std::string indexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 
 }  // namespace
 
@@ -44,7 +44,7 @@ TForm3::TForm3(std::function<void()> readIndex, std::size_t maxRecords)
     progress_ = std::make_unique<CoalescedPaint>(hwnd(), kProgressPaintMs);
     createControls();
     trimWindowMenu();
-    Application::AddDialog(hwnd());
+    Application::addDialog(hwnd());
     FormCreate();
 }
 
@@ -56,10 +56,10 @@ TForm3::~TForm3() {
     // abandons its run when it is destroyed; retired ones already have.)
     SearchThread.reset();
     retired_.takeAll();
-    Application::RemoveDialog(hwnd());
+    Application::removeDialog(hwnd());
 }
 
-void TForm3::FormCreate() { IndexFileName = Application::ExeFolder() + "plkindex.dat"; }
+void TForm3::FormCreate() { IndexFileName = Application::exeFolder() + "plkindex.dat"; }
 
 void TForm3::FormClose() {
     if (readIndex_) readIndex_();
@@ -81,14 +81,14 @@ void TForm3::createControls() {
     const HWND list = makeListBox(self, ListBox1, {g1x + 80, g1y + 86, 145, 57});
     for (const char* pattern : {"*.mp3", "*.wmv", "*.flac", "*.ogg"})
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern));
-    EnableControl(makeButton(self, Button2, "&Add", {g1x + 240, g1y + 64, 75, 25}), false);
-    EnableControl(makeButton(self, Button3, "&Remove", {g1x + 240, g1y + 96, 75, 25}), false);
+    enableControl(makeButton(self, Button2, "&Add", {g1x + 240, g1y + 64, 75, 25}), false);
+    enableControl(makeButton(self, Button3, "&Remove", {g1x + 240, g1y + 96, 75, 25}), false);
     makeGroupBox(self, GroupBox2, " Progress ", {g2x, g2y, 329, 41});
     makeFixedLabel(self, Label3, "", {g2x + 11, g2y + 18, 310, 18});
     makeDefaultButton(self, Button5, kStart, {176, 224, 75, 25});
     makeButton(self, Button6, "&Close", {264, 224, 75, 25});
     makeButton(self, Button4, kPause, {88, 224, 75, 25});
-    setStatusBarText(makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19}), IndexedFiles(0));
+    setStatusBarText(makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19}), indexedFiles(0));
     setRunState(RunState::kIdle);
 }
 
@@ -99,9 +99,9 @@ void TForm3::trimWindowMenu() {
         DeleteMenu(menu, command, MF_BYCOMMAND);
 }
 
-void TForm3::ShowDialog() {
+void TForm3::showDialog() {
     if (!shownBefore_) {
-        CenterOnScreen(hwnd());
+        centerOnScreen(hwnd());
         shownBefore_ = true;
     }
     show(SW_SHOW);
@@ -146,41 +146,41 @@ void TForm3::command(int id, int notification) {
 
 void TForm3::Button1Click() {
     const std::string path = BrowseForFolder("Select a folder", BIF_RETURNONLYFSDIRS);
-    if (!path.empty()) SetControlText(item(Edit1), path);
+    if (!path.empty()) setControlText(item(Edit1), path);
 }
 
-void TForm3::Edit2Change() { EnableControl(item(Button2), !ControlText(item(Edit2)).empty()); }
+void TForm3::Edit2Change() { enableControl(item(Button2), !controlText(item(Edit2)).empty()); }
 
 void TForm3::Button2Click() {
     // No check for duplicates or for the form of a pattern: the text is used as typed.
-    const std::string pattern = ControlText(item(Edit2));
+    const std::string pattern = controlText(item(Edit2));
     SendMessageA(item(ListBox1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern.c_str()));
 }
 
 void TForm3::ListBox1Click() {
-    EnableControl(item(Button3), SendMessageA(item(ListBox1), LB_GETCURSEL, 0, 0) != LB_ERR);
+    enableControl(item(Button3), SendMessageA(item(ListBox1), LB_GETCURSEL, 0, 0) != LB_ERR);
 }
 
 void TForm3::Button3Click() {
     const LRESULT selected = SendMessageA(item(ListBox1), LB_GETCURSEL, 0, 0);
     if (selected != LB_ERR) SendMessageA(item(ListBox1), LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    EnableControl(item(Button3), false);
+    enableControl(item(Button3), false);
 }
 
 void TForm3::Button5Click() {
     if (runState_ == RunState::kIdle)
         Start();
     else
-        Stop();
+        stop();
 }
 
 void TForm3::Button4Click() {
     if (!SearchThread) return;
     if (runState_ == RunState::kRunning) {
-        SearchThread->Pause();
+        SearchThread->pause();
         setRunState(RunState::kPaused);
     } else if (runState_ == RunState::kPaused) {
-        SearchThread->Resume();
+        SearchThread->resume();
         setRunState(RunState::kRunning);
     }
 }
@@ -190,16 +190,16 @@ void TForm3::Button6Click() { SendMessageA(hwnd(), WM_CLOSE, 0, 0); }
 bool TForm3::running() const { return runState_ != RunState::kIdle; }
 
 void TForm3::Start() {
-    const std::string typed = ControlText(item(Edit1));
+    const std::string typed = controlText(item(Edit1));
     const std::string folder = startFolderOf(typed);
     // An empty box would mean "\", the root of the current drive: not what
     // anyone asks for by leaving the box empty.
     if (typed.empty() || !folderExists(folder)) {
-        ShowNotice(NoticeKind::Warning, kNoSuchFolder);
+        showNotice(NoticeKind::Warning, kNoSuchFolder);
         return;
     }
     StartFolder = folder;
-    SearchPatterns = ListBoxItems(item(ListBox1));
+    SearchPatterns = listBoxItems(item(ListBox1));
     // Emptied before anything changes on screen: when it fails, the error box
     // shows, the dialog stays idle, and a stopped run still finishing its
     // folder goes on writing into the index it has.
@@ -208,7 +208,7 @@ void TForm3::Start() {
     // emptied index. None of its writes can come in between: they are made on
     // this thread.
     if (SearchThread) {
-        SearchThread->Abandon();
+        SearchThread->abandon();
         retired_.add(std::move(SearchThread));
     }
     // The worker's first step waits for this handler to return.
@@ -216,10 +216,10 @@ void TForm3::Start() {
     SearchThread = std::make_unique<TSearchThread>(SearchSettings{IndexFileName, StartFolder, SearchPatterns, maxRecords_},
                                                    observer, gui_);
     setRunState(RunState::kRunning);
-    setStatus(IndexedFiles(0));
+    setStatus(indexedFiles(0));
 }
 
-void TForm3::Stop() {
+void TForm3::stop() {
     // Not waited for: the worker finishes the folder it is in, and its last
     // records still count on the status bar. A paused worker is woken for it.
     if (SearchThread) SearchThread->Terminate();
@@ -229,18 +229,18 @@ void TForm3::Stop() {
 void TForm3::enterIdle(const char* outcome) {
     progress_->flush();
     setRunState(RunState::kIdle);
-    SetControlText(item(Label3), outcome);
+    setControlText(item(Label3), outcome);
 }
 
 void TForm3::setRunState(RunState state) {
     runState_ = state;
     const bool idle = state == RunState::kIdle;
-    SetControlText(item(Button5), idle ? kStart : kStop);
+    setControlText(item(Button5), idle ? kStart : kStop);
     // Pause reads "&Pause" whenever it is disabled, so that the next run
     // starts with it, even when this one was stopped or ended while paused.
-    SetControlText(item(Button4), state == RunState::kPaused ? kResume : kPause);
-    EnableControl(item(Button4), !idle);
-    EnableControl(item(Button6), idle);
+    setControlText(item(Button4), state == RunState::kPaused ? kResume : kPause);
+    enableControl(item(Button4), !idle);
+    enableControl(item(Button6), idle);
     EnableCloseItem(idle);
 }
 
@@ -257,21 +257,21 @@ void TForm3::showFolder(const std::string& folder) {
     progress_->send(item(Label3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
 }
 
-void TForm3::showFileCount(std::int32_t fileCount) { setStatus(IndexedFiles(fileCount)); }
+void TForm3::showFileCount(std::int32_t fileCount) { setStatus(indexedFiles(fileCount)); }
 
 void TForm3::searchDone(std::int32_t fileCount, SearchEnd end) {
     enterIdle("Done.");
-    if (readIndex_) RunHandler(readIndex_);
+    if (readIndex_) runHandler(readIndex_);
     if (end == SearchEnd::kIndexFull)
-        ShowNotice(NoticeKind::Warning, indexFullMessage(fileCount));
+        showNotice(NoticeKind::Warning, indexFullMessage(fileCount));
     else
-        ShowNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
+        showNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
                                             std::to_string(fileCount) + " music files found.");
 }
 
 void TForm3::searchFailed(const std::string& message) {
     if (running()) enterIdle("Stopped.");
-    ShowErrorBox("The music library index " + IndexFileName + " could not be written.\r\n\r\n" + message);
+    showErrorBox("The music library index " + IndexFileName + " could not be written.\r\n\r\n" + message);
 }
 
 void TForm3::searchEnded(const TSearchThread* thread) {

@@ -33,7 +33,7 @@ public:
 
     // Shows the dialog without waiting for it: centred the first time, where
     // the user left it afterwards.
-    void ShowDialog();
+    void showDialog();
 
     // Handlers, named after control and event.
     void Button1Click();  // Browse
@@ -49,7 +49,7 @@ public:
     void EnableCloseItem(bool Enable);
 
     // A worker, running or stopped and finishing its folder, has not ended yet.
-    bool Searching() const { return SearchThread != nullptr || !retired_.empty(); }
+    bool searching() const { return SearchThread != nullptr || !retired_.empty(); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -66,7 +66,7 @@ private:
     enum class RunState { kIdle, kRunning, kPaused };
     bool running() const;
     void Start();
-    void Stop();
+    void stop();
     // The run is over for the dialog (its worker may still be finishing a
     // folder); Label3 tells how it ended.
     void enterIdle(const char* outcome);

@@ -22,7 +22,7 @@ TSearchThread::TSearchThread(SearchSettings settings, SearchObserver& observer, 
       thread_([this] { Execute(); }) {}
 
 TSearchThread::~TSearchThread() {
-    Abandon();
+    abandon();
     thread_.join();
 }
 
@@ -31,17 +31,17 @@ void TSearchThread::Terminate() {
     running_.open();
 }
 
-void TSearchThread::Pause() {
+void TSearchThread::pause() {
     pauseRequested_ = true;
     running_.close();
 }
 
-void TSearchThread::Resume() {
+void TSearchThread::resume() {
     running_.open();
     pauseRequested_ = false;
 }
 
-void TSearchThread::Abandon() {
+void TSearchThread::abandon() {
     abandoned_ = true;
     Terminate();
 }
@@ -112,7 +112,7 @@ void TSearchThread::runStep(SearchStep step) {
     case SearchStep::kShowFolder: ShowFolder(); break;
     case SearchStep::kWriteRecord: WriteRecord(); break;
     case SearchStep::kSearchDone: SearchDone(); break;
-    case SearchStep::kSearchFailed: SearchFailed(); break;
+    case SearchStep::kSearchFailed: searchFailed(); break;
     }
 }
 
@@ -132,6 +132,6 @@ void TSearchThread::SearchDone() {
     if (!terminated_) observer_.searchDone(FileCount, indexFull_ ? SearchEnd::kIndexFull : SearchEnd::kComplete);
 }
 
-void TSearchThread::SearchFailed() { observer_.searchFailed(failure_); }
+void TSearchThread::searchFailed() { observer_.searchFailed(failure_); }
 
 }  // namespace plk

@@ -72,12 +72,12 @@ public:
     void Terminate();
     // Pause holds the worker before its next step on the GUI thread; it holds
     // nothing then that the GUI thread needs.
-    void Pause();
-    void Resume();
+    void pause();
+    void resume();
     // The run's results are no longer wanted (a new run has emptied the index,
     // or the program ends): no further step reaches the GUI thread or the
     // index, and the walk ends at once. Called on the GUI thread.
-    void Abandon();
+    void abandon();
 
 private:
     void Execute();
@@ -87,7 +87,7 @@ private:
     void ShowFolder();
     void WriteRecord();
     void SearchDone();
-    void SearchFailed();
+    void searchFailed();
     void Synchronize(SearchStep step);
     void runStep(SearchStep step);
 

@@ -29,7 +29,7 @@ TForm6::TForm6(Links links)
                     {PlayAgainFade::Timer7, 10}}),
       links_(std::move(links)) {
     createLayered("TForm6", "Play Again", kWidth, kHeight);
-    ImageList1 = LoadImageStrip(IDB_PLAYAGAIN, kImageWidth, kImageHeight);
+    ImageList1 = loadImageStrip(IDB_PLAYAGAIN, kImageWidth, kImageHeight);
     Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageWidth, kImageHeight);
     Image1->onMouseEnter = [this] { CMMouseEnter(); };
     Image1->onMouseLeave = [this] { CMMouseLeave(); };
@@ -51,7 +51,7 @@ bool TForm6::pointerInColumn(POINT screenPoint) const {
     RECT play{};
     GetWindowRect(links_.playButton, &play);
     const ButtonPlace playButton{play.left, play.top, play.right - play.left, play.bottom - play.top};
-    return PointerInColumn(playButton, windowRect().top, screenPoint.x, screenPoint.y);
+    return isInPointerColumn(playButton, windowRect().top, screenPoint.x, screenPoint.y);
 }
 
 void TForm6::drawTheme(int theme) { Image1->drawImage(ImageList1.get(), theme); }
@@ -59,8 +59,8 @@ void TForm6::drawTheme(int theme) { Image1->drawImage(ImageList1.get(), theme); 
 void TForm6::FormShow() {
     RECT button{};
     GetWindowRect(links_.playButton, &button);
-    MoveWindowTo(hwnd(), button.left, button.top - kAboveButton, kWidth, kHeight);
-    PlaceTopmost(hwnd());
+    moveWindowTo(hwnd(), button.left, button.top - kAboveButton, kWidth, kHeight);
+    placeTopmost(hwnd());
 }
 
 void TForm6::CMMouseEnter() { update(&PlayAgainFade::pointerEntered); }
@@ -68,7 +68,7 @@ void TForm6::CMMouseEnter() { update(&PlayAgainFade::pointerEntered); }
 void TForm6::CMMouseLeave() {
     update(&PlayAgainFade::pointerLeft);
     // Back down onto the Play button: this button stays.
-    if (!pointerInColumn(PointerPosition())) dismiss();
+    if (!pointerInColumn(pointerPosition())) dismiss();
 }
 
 void TForm6::Image1MouseDown() { update(&PlayAgainFade::press); }
@@ -80,7 +80,7 @@ void TForm6::Image1Click() {
 }
 
 LRESULT TForm6::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (Image1 && FrameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
+    if (Image1 && frameMouseMessage(hwnd(), Image1->hwnd(), message, [this] { CMMouseLeave(); })) return 0;
     return FadingWindow::handleMessage(message, wParam, lParam);
 }
 

@@ -2,7 +2,7 @@
 
 namespace plk {
 
-bool PointerInColumn(const ButtonPlace& playButton, int playAgainTop, int x, int y) {
+bool isInPointerColumn(const ButtonPlace& playButton, int playAgainTop, int x, int y) {
     return playButton.left <= x && x <= playButton.left + playButton.width && playAgainTop <= y &&
            y <= playButton.top + playButton.height;
 }

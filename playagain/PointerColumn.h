@@ -12,6 +12,6 @@ struct ButtonPlace {
 // from the Play Again button's top to the Play button's bottom edge, all
 // bounds included (the right and bottom bounds are one pixel outside the
 // button, as left + width and top + height are).
-bool PointerInColumn(const ButtonPlace& playButton, int playAgainTop, int x, int y);
+bool isInPointerColumn(const ButtonPlace& playButton, int playAgainTop, int x, int y);
 
 }  // namespace plk

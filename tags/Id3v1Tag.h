@@ -17,12 +17,12 @@ struct Id3v1Tag {
 
 // The tag held by the 128 bytes at block, or false when they do not begin
 // with "TAG". A field runs to its first NUL byte; trailing spaces are kept.
-bool ParseId3v1Tag(const std::uint8_t* block, Id3v1Tag& tag);
+bool parseId3v1Tag(const std::uint8_t* block, Id3v1Tag& tag);
 
 // The tag at the end of the file; false when the file is shorter than 128
 // bytes or has none. The file is opened shared for reading and writing, so
 // a player holding it open does not stop the read. Throws FileError when the
 // file cannot be opened or read.
-bool ReadId3v1Tag(const std::string& path, Id3v1Tag& tag);
+bool readId3v1Tag(const std::string& path, Id3v1Tag& tag);
 
 }  // namespace plk

@@ -20,19 +20,19 @@ const int kLeftOfButton = 153;
 const UINT kFadeStep = 10;  // ms
 const UINT kHold = 2200;    // ms
 
-RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+RECT bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
-COLORREF LabelColour(bool invertLabels) { return invertLabels ? RGB(0, 0, 0) : RGB(255, 255, 255); }
+COLORREF labelColour(bool invertLabels) { return invertLabels ? RGB(0, 0, 0) : RGB(255, 255, 255); }
 
 }  // namespace
 
 TForm4::TForm4(Links links)
     : FadingWindow({{SongTagFade::Timer1, kFadeStep}, {SongTagFade::Timer2, kHold}, {SongTagFade::Timer3, kFadeStep}}),
       links_(std::move(links)),
-      Label1(Bounds(8, 20, 137, 14)),
-      Label2(Bounds(8, 4, 137, 13)) {
+      Label1(bounds(8, 20, 137, 14)),
+      Label2(bounds(8, 4, 137, 13)) {
     createLayered("TForm4", "Song Tag", kWidth, kHeight);
-    ImageList1 = LoadImageStrip(IDB_SONGTAG, kImageWidth, kImageHeight);
+    ImageList1 = loadImageStrip(IDB_SONGTAG, kImageWidth, kImageHeight);
     Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageWidth, kImageHeight);
     Image1->onPaintOver = [this](HDC dc) { paintLabels(dc); };
     // Tahoma with a character height of 10 pixels.
@@ -49,7 +49,7 @@ void TForm4::FormCreate() {
 void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
-    const SongTagText lines = ReadSongTagText(reader, path);
+    const SongTagText lines = readSongTagText(reader, path);
     Label1.setText(lines.artist);
     Label2.setText(lines.title);
     Image1->invalidate();
@@ -59,18 +59,18 @@ void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
 void TForm4::drawTheme(int theme) { Image1->drawImage(ImageList1.get(), theme); }
 
 void TForm4::setLabelColour(bool invertLabels) {
-    Label1.setColour(LabelColour(invertLabels));
-    Label2.setColour(LabelColour(invertLabels));
+    Label1.setColour(labelColour(invertLabels));
+    Label2.setColour(labelColour(invertLabels));
     Image1->invalidate();
 }
 
 void TForm4::FormShow() {
-    PlaceTopmost(hwnd());
+    placeTopmost(hwnd());
     RECT button{};
     GetWindowRect(links_.playButton, &button);
     // No adjustment for the screen's edges: with the button at the left edge
     // the popup lies partly or wholly off the screen.
-    MoveWindowTo(hwnd(), button.left - kLeftOfButton, button.top, kWidth, kHeight);
+    moveWindowTo(hwnd(), button.left - kLeftOfButton, button.top, kWidth, kHeight);
 }
 
 void TForm4::FormHide() {
@@ -78,7 +78,7 @@ void TForm4::FormHide() {
     Label1.setText(std::string());
     Label2.setText(std::string());
     // This also ends a topmost state the button may have been given by a hotkey.
-    if (links_.stayOnTop && !links_.stayOnTop()) PlaceAtBottom(links_.playButton);
+    if (links_.stayOnTop && !links_.stayOnTop()) placeAtBottom(links_.playButton);
 }
 
 void TForm4::paintLabels(HDC imageDc) const {

@@ -9,35 +9,35 @@ namespace {
 // Load codes above this have no usable tag (failures sit in the high byte).
 const std::uint16_t kLastUsableLoad = 0x00FF;
 
-void KeepIfNotEmpty(const std::string& text, std::string& line) {
+void keepIfNotEmpty(const std::string& text, std::string& line) {
     if (!text.empty()) line = text;
 }
 
 }  // namespace
 
-SongTagText ReadSongTagText(Tid3v2tag& reader, const std::string& path) {
+SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
     SongTagText lines;
     if (reader.LoadFromFile(path, 0) <= kLastUsableLoad) {
         // The text codes are not looked at: a partly decoded text is shown.
         std::string text;
         reader.GetTextFrame("TPE1", text);
-        KeepIfNotEmpty(text, lines.artist);
+        keepIfNotEmpty(text, lines.artist);
         reader.GetTextFrame("TIT2", text);
-        KeepIfNotEmpty(text, lines.title);
+        keepIfNotEmpty(text, lines.title);
         return lines;
     }
     Id3v1Tag v1;
-    if (ReadId3v1Tag(path, v1)) {
-        KeepIfNotEmpty(v1.artist, lines.artist);
-        KeepIfNotEmpty(v1.title, lines.title);
+    if (readId3v1Tag(path, v1)) {
+        keepIfNotEmpty(v1.artist, lines.artist);
+        keepIfNotEmpty(v1.title, lines.title);
     } else {
         lines.title = "Unknown song:";
-        lines.artist = SongNameOfPath(path);
+        lines.artist = songNameOfPath(path);
     }
     return lines;
 }
 
-std::string SongNameOfPath(const std::string& path) {
+std::string songNameOfPath(const std::string& path) {
     // "/" is no file-name character on Windows either, so it ends a folder
     // name wherever the path comes from.
     const std::size_t folderEnd = path.find_last_of("\\/:");

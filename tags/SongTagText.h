@@ -17,10 +17,10 @@ struct SongTagText {
 // Loads the file's tag with reader. A line the tags do not fill keeps its
 // default. Throws FileError when the file cannot be opened for the ID3v1
 // check: the caller then does not open the song.
-SongTagText ReadSongTagText(Tid3v2tag& reader, const std::string& path);
+SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path);
 
 // The file's name without its folder and without its last extension:
 // "C:\Music\Song.Name.mp3" gives "Song.Name".
-std::string SongNameOfPath(const std::string& path);
+std::string songNameOfPath(const std::string& path);
 
 }  // namespace plk

@@ -20,10 +20,10 @@ std::vector<HWND> g_dialogs;
 Application::Application(const std::string& title) {
     g_title = title;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = OwnerProc;
-    wc.hInstance = Instance();
+    wc.lpfnWndProc = ownerProc;
+    wc.hInstance = instance();
     wc.lpszClassName = kOwnerClass;
-    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
+    wc.hIcon = LoadIconA(instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
     if (!RegisterClassA(&wc)) throwLastError();
     // A zero-size window at the centre of the screen: it carries the title
     // and owns every window, so none of them gets a taskbar button of its own.
@@ -31,25 +31,25 @@ Application::Application(const std::string& title) {
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
     g_owner = CreateWindowExA(0, kOwnerClass, title.c_str(),
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr,
-                              nullptr, Instance(), nullptr);
+                              nullptr, instance(), nullptr);
     if (!g_owner) throwLastError();
 }
 
 Application::~Application() {
     if (g_owner) DestroyWindow(g_owner);
     g_owner = nullptr;
-    UnregisterClassA(kOwnerClass, Instance());
+    UnregisterClassA(kOwnerClass, instance());
 }
 
-const std::string& Application::Title() { return g_title; }
+const std::string& Application::title() { return g_title; }
 
-HWND Application::OwnerWindow() { return g_owner; }
+HWND Application::ownerWindow() { return g_owner; }
 
 void Application::setMainWindow(HWND window) { g_mainWindow = window; }
 
-HINSTANCE Application::Instance() { return GetModuleHandleA(nullptr); }
+HINSTANCE Application::instance() { return GetModuleHandleA(nullptr); }
 
-std::string Application::ExePath() {
+std::string Application::exePath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
@@ -61,18 +61,18 @@ std::string Application::ExePath() {
     }
 }
 
-std::string Application::ExeFolder() {
-    const std::string path = ExePath();
+std::string Application::exeFolder() {
+    const std::string path = exePath();
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
-void Application::AddDialog(HWND dialog) { g_dialogs.push_back(dialog); }
+void Application::addDialog(HWND dialog) { g_dialogs.push_back(dialog); }
 
-void Application::RemoveDialog(HWND dialog) {
+void Application::removeDialog(HWND dialog) {
     g_dialogs.erase(std::remove(g_dialogs.begin(), g_dialogs.end(), dialog), g_dialogs.end());
 }
 
-bool Application::RouteToDialog(MSG& message) {
+bool Application::routeToDialog(MSG& message) {
     for (HWND dialog : g_dialogs) {
         if (IsWindowVisible(dialog) && (message.hwnd == dialog || IsChild(dialog, message.hwnd)))
             return IsDialogMessageA(dialog, &message) != FALSE;
@@ -80,10 +80,10 @@ bool Application::RouteToDialog(MSG& message) {
     return false;
 }
 
-int Application::Run() {
+int Application::run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (RouteToDialog(message)) continue;
+        if (routeToDialog(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -92,7 +92,7 @@ int Application::Run() {
 
 void Application::Terminate() { PostQuitMessage(0); }
 
-LRESULT CALLBACK Application::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Application::ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         // Closed from outside (the taskbar, a task manager), the program
         // ends by the main window's own road.

@@ -16,26 +16,26 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    static const std::string& Title();
-    static HWND OwnerWindow();
+    static const std::string& title();
+    static HWND ownerWindow();
     // The program's main window: a close sent to the owner window closes it.
     static void setMainWindow(HWND window);
-    static HINSTANCE Instance();
+    static HINSTANCE instance();
     // Full path of the executable, and its folder with a trailing backslash.
-    static std::string ExePath();
-    static std::string ExeFolder();
+    static std::string exePath();
+    static std::string exeFolder();
 
     // Dialogs get keyboard navigation (Tab, Enter, Esc) in the message loop.
-    static void AddDialog(HWND dialog);
-    static void RemoveDialog(HWND dialog);
+    static void addDialog(HWND dialog);
+    static void removeDialog(HWND dialog);
 
     // Runs until Terminate; returns the exit code.
-    int Run();
+    int run();
     static void Terminate();
 
 private:
-    static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool RouteToDialog(MSG& message);
+    static LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool routeToDialog(MSG& message);
 };
 
 }  // namespace plk

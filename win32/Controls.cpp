@@ -9,9 +9,9 @@
 namespace plk {
 namespace {
 
-SIZE TextSize(const std::string& text) {
+SIZE textSize(const std::string& text) {
     const WindowDc screen(nullptr);
-    const SelectObjectScope font(screen.get(), DialogFont());
+    const SelectObjectScope font(screen.get(), dialogFont());
     SIZE size{};
     GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size;
@@ -19,12 +19,12 @@ SIZE TextSize(const std::string& text) {
 
 HWND makeControl(HWND parent, int id, const char* className, const std::string& text, DWORD style, ControlRect rect,
                  DWORD exStyle = 0) {
-    return CreateControl(parent, {className, text, style, rect.x, rect.y, rect.width, rect.height, id, exStyle});
+    return createControl(parent, {className, text, style, rect.x, rect.y, rect.width, rect.height, id, exStyle});
 }
 
 }  // namespace
 
-HFONT DialogFont() {
+HFONT dialogFont() {
     static const FontHandle font([] {
         const int height = -MulDiv(8, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 72);
         return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -33,19 +33,19 @@ HFONT DialogFont() {
     return font.get();
 }
 
-HWND CreateControl(HWND parent, const ControlParams& params) {
+HWND createControl(HWND parent, const ControlParams& params) {
     int width = params.width, height = params.height;
     if (width == 0 || height == 0) {
-        const SIZE text = TextSize(params.text);
+        const SIZE text = textSize(params.text);
         if (width == 0) width = text.cx;
         if (height == 0) height = text.cy;
     }
     HWND control = CreateWindowExA(params.exStyle, params.className, params.text.c_str(),
                                    WS_CHILD | WS_VISIBLE | params.style, params.x, params.y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), Application::Instance(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), Application::instance(),
                                    nullptr);
     if (!control) throwLastError();
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont()), FALSE);
     return control;
 }
 
@@ -90,23 +90,23 @@ HWND makeStatusBar(HWND parent, int id, ControlRect rect) {
     return bar;
 }
 
-std::string ControlText(HWND control) {
+std::string controlText(HWND control) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
-void SetControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+void setControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
 
 void setStatusBarText(HWND statusBar, const std::string& text) {
     SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void EnableControl(HWND control, bool enable) { EnableWindow(control, enable); }
+void enableControl(HWND control, bool enable) { EnableWindow(control, enable); }
 
-bool ControlEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
+bool controlEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 
-std::vector<std::string> ListBoxItems(HWND listBox) {
+std::vector<std::string> listBoxItems(HWND listBox) {
     std::vector<std::string> items;
     const LRESULT count = SendMessageA(listBox, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {

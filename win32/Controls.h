@@ -10,7 +10,7 @@
 namespace plk {
 
 // MS Sans Serif, 8 point: the font of every dialog. Lives for the whole run.
-HFONT DialogFont();
+HFONT dialogFont();
 
 struct ControlParams {
     const char* className;  // "BUTTON", "EDIT", WC_LISTBOXA, STATUSCLASSNAMEA, ...
@@ -23,7 +23,7 @@ struct ControlParams {
 
 // Creates the control on parent with the dialog font. A width or height of 0
 // sizes a label to its text.
-HWND CreateControl(HWND parent, const ControlParams& params);
+HWND createControl(HWND parent, const ControlParams& params);
 
 // Where a control goes in its parent's client area, in pixels.
 struct ControlRect {
@@ -49,14 +49,14 @@ HWND makeHotkeyField(HWND parent, int id, ControlRect rect);
 // A status bar of one panel at the given place (not docked by the system).
 HWND makeStatusBar(HWND parent, int id, ControlRect rect);
 
-std::string ControlText(HWND control);
-void SetControlText(HWND control, const std::string& text);
+std::string controlText(HWND control);
+void setControlText(HWND control, const std::string& text);
 // The text of a one-panel status bar.
 void setStatusBarText(HWND statusBar, const std::string& text);
-void EnableControl(HWND control, bool enable);
-bool ControlEnabled(HWND control);
+void enableControl(HWND control, bool enable);
+bool controlEnabled(HWND control);
 
 // List box entries, in list order.
-std::vector<std::string> ListBoxItems(HWND listBox);
+std::vector<std::string> listBoxItems(HWND listBox);
 
 }  // namespace plk

@@ -9,22 +9,22 @@
 
 namespace plk {
 
-std::string ErrorBoxText(std::string text) {
+std::string errorBoxText(std::string text) {
     if (text.empty() || text.back() != '.') text += '.';
     return text;
 }
 
-void ShowErrorBox(const std::string& text) {
-    ShowMessageBox(ErrorBoxText(text), Application::Title(), MB_OK | MB_ICONERROR);
+void showErrorBox(const std::string& text) {
+    showMessageBox(errorBoxText(text), Application::title(), MB_OK | MB_ICONERROR);
 }
 
-void ShowCurrentException() {
+void showCurrentException() {
     try {
         throw;
     } catch (const std::exception& error) {
-        ShowErrorBox(error.what());
+        showErrorBox(error.what());
     } catch (...) {
-        ShowErrorBox("Unexpected error");
+        showErrorBox("Unexpected error");
     }
 }
 

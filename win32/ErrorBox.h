@@ -6,15 +6,15 @@ namespace plk {
 
 // The program's error box: the text, with a full stop appended when it does
 // not end in one, captioned with the application title, error icon, OK.
-void ShowErrorBox(const std::string& text);
+void showErrorBox(const std::string& text);
 
 // The text as the error box shows it.
-std::string ErrorBoxText(std::string text);
+std::string errorBoxText(std::string text);
 
 // Runs a handler body; an exception escaping it ends the body and is shown in
 // the error box, and the program carries on. Returns false when it failed.
 template <typename Body>
-bool RunHandler(Body&& body);
+bool runHandler(Body&& body);
 
 }  // namespace plk
 
@@ -22,15 +22,15 @@ bool RunHandler(Body&& body);
 
 namespace plk {
 
-void ShowCurrentException();
+void showCurrentException();
 
 template <typename Body>
-bool RunHandler(Body&& body) {
+bool runHandler(Body&& body) {
     try {
         body();
         return true;
     } catch (...) {
-        ShowCurrentException();
+        showCurrentException();
         return false;
     }
 }

@@ -35,8 +35,8 @@ protected:
 
     // Creates the window, borderless, layered and hidden, at its fade's alpha.
     void createLayered(const char* className, const std::string& text, int width, int height) {
-        create(LayeredWindowParams(className, text, width, height));
-        SetWindowAlpha(hwnd(), fade_.alpha());
+        create(layeredWindowParams(className, text, width, height));
+        setWindowAlpha(hwnd(), fade_.alpha());
     }
 
     // Runs change on the fade state, then starts and stops the timers, sets
@@ -47,7 +47,7 @@ protected:
         const bool wasVisible = fade_.visible();
         std::invoke(std::forward<Change>(change), fade_);
         timers_.sync(hwnd(), [this](UINT id) { return fade_.running(static_cast<int>(id)); });
-        SetWindowAlpha(hwnd(), fade_.alpha());
+        setWindowAlpha(hwnd(), fade_.alpha());
         if (fade_.visible() && !wasVisible) {
             FormShow();
             // Never activated: the user's window keeps the keyboard.
@@ -87,7 +87,7 @@ private:
         const PaintDc dc(hwnd());
         RECT client{};
         GetClientRect(hwnd(), &client);
-        PaintFrame(dc.get(), client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+        drawFrame(dc.get(), client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
     }
 
     Fade fade_;

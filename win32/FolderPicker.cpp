@@ -21,7 +21,7 @@ std::string BrowseForFolder(const std::string& Title, UINT Flags) {
     const ComApartment apartment;
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info{};
-    info.hwndOwner = Application::OwnerWindow();
+    info.hwndOwner = Application::ownerWindow();
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
     info.lpszTitle = Title.c_str();
@@ -37,7 +37,7 @@ std::string BrowseForFolder(const std::string& Title, UINT Flags) {
 
 int CALLBACK BrowseCallback(HWND Window, UINT Message, LPARAM, LPARAM) {
     if (Message != BFFM_INITIALIZED) return 0;
-    const RECT area = WorkArea();
+    const RECT area = workArea();
     RECT picker{};
     GetWindowRect(Window, &picker);
     const int width = picker.right - picker.left, height = picker.bottom - picker.top;

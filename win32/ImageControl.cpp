@@ -66,7 +66,7 @@ void ImageControl::paintOn(HDC target) const {
 void ImageControl::mouseMove(WPARAM keys) {
     if (!pointerInside_) {
         pointerInside_ = true;
-        TrackMouseLeave(hwnd());
+        trackMouseLeave(hwnd());
         if (onMouseEnter) onMouseEnter();
     }
     if (onMouseMove) onMouseMove(keys);

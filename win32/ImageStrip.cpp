@@ -4,10 +4,10 @@
 
 namespace plk {
 
-ImageListHandle LoadImageStrip(int resourceId, int width, int height) {
+ImageListHandle loadImageStrip(int resourceId, int width, int height) {
     ImageListHandle strip(ImageList_Create(width, height, ILC_COLOR24, 5, 0));
     const BitmapHandle bitmap(static_cast<HBITMAP>(
-        LoadImageA(Application::Instance(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageA(Application::instance(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (strip && bitmap) ImageList_Add(strip.get(), bitmap.get(), nullptr);
     return strip;
 }

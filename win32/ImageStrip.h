@@ -8,6 +8,6 @@ namespace plk {
 
 // The strip's pictures, each width × height, in order. A missing resource
 // gives an empty list, on which drawing draws nothing.
-ImageListHandle LoadImageStrip(int resourceId, int width, int height);
+ImageListHandle loadImageStrip(int resourceId, int width, int height);
 
 }  // namespace plk

@@ -80,7 +80,7 @@ JpegBitmap decodeJpeg(const unsigned char* data, std::size_t size) {
 }
 
 JpegBitmap loadJpegResource(int id) {
-    const HMODULE module = Application::Instance();
+    const HMODULE module = Application::instance();
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;

@@ -9,7 +9,7 @@ const UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 
 }  // namespace
 
-WindowParams LayeredWindowParams(const char* className, const std::string& text, int width, int height) {
+WindowParams layeredWindowParams(const char* className, const std::string& text, int width, int height) {
     WindowParams params;
     params.className = className;
     params.text = text;
@@ -21,14 +21,14 @@ WindowParams LayeredWindowParams(const char* className, const std::string& text,
     return params;
 }
 
-void SetWindowAlpha(HWND window, int alpha) {
+void setWindowAlpha(HWND window, int alpha) {
     SetLayeredWindowAttributes(window, kColourKey, static_cast<BYTE>(std::clamp(alpha, 0, 255)),
                                LWA_COLORKEY | LWA_ALPHA);
 }
 
-void PlaceTopmost(HWND window) { SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace); }
+void placeTopmost(HWND window) { SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace); }
 
-void PlaceAtBottom(HWND window) {
+void placeAtBottom(HWND window) {
     // An owned window never goes below its owner, so the owner goes down
     // first: the application's zero-size owner window would otherwise hold
     // the window up wherever the program was last brought forward.
@@ -36,11 +36,11 @@ void PlaceAtBottom(HWND window) {
     SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
 }
 
-void MoveWindowTo(HWND window, int left, int top, int width, int height) {
+void moveWindowTo(HWND window, int left, int top, int width, int height) {
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PaintFrame(HDC dc, int width, int height, HBRUSH fill) {
+void drawFrame(HDC dc, int width, int height, HBRUSH fill) {
     RECT frame{0, 0, width, height};
     FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     InflateRect(&frame, -1, -1);

@@ -16,20 +16,20 @@ const COLORREF kColourKey = RGB(255, 0, 255);
 
 // A borderless layered window of this size, hidden, whose own background
 // painting leaves everything to its frame and picture.
-WindowParams LayeredWindowParams(const char* className, const std::string& text, int width, int height);
+WindowParams layeredWindowParams(const char* className, const std::string& text, int width, int height);
 
 // The window's alpha, 0 (invisible) to 255 (opaque), with the colour key.
-void SetWindowAlpha(HWND window, int alpha);
+void setWindowAlpha(HWND window, int alpha);
 
 // Z-order changes that neither move, size nor activate the window. At the
 // bottom, the window lies behind every other window but its owner.
-void PlaceTopmost(HWND window);
-void PlaceAtBottom(HWND window);
+void placeTopmost(HWND window);
+void placeAtBottom(HWND window);
 
 // Moves and sizes the window without touching its z-order or activating it.
-void MoveWindowTo(HWND window, int left, int top, int width, int height);
+void moveWindowTo(HWND window, int left, int top, int width, int height);
 
 // Shape1: a one-pixel black outline round width × height, filled with fill.
-void PaintFrame(HDC dc, int width, int height, HBRUSH fill);
+void drawFrame(HDC dc, int width, int height, HBRUSH fill);
 
 }  // namespace plk

@@ -8,7 +8,7 @@ namespace {
 
 FontHandle underlinedDialogFont() {
     LOGFONTA font{};
-    GetObjectA(DialogFont(), sizeof font, &font);
+    GetObjectA(dialogFont(), sizeof font, &font);
     font.lfUnderline = TRUE;
     return FontHandle(CreateFontIndirectA(&font));
 }
@@ -50,7 +50,7 @@ void LinkLabel::paint() {
 void LinkLabel::mouseMove() {
     if (hovered_) return;
     hovered_ = true;
-    TrackMouseLeave(hwnd());
+    trackMouseLeave(hwnd());
     if (onMouseEnter) onMouseEnter();
 }
 

@@ -5,7 +5,7 @@
 
 namespace plk {
 
-ModelessDialog::~ModelessDialog() { Application::RemoveDialog(hwnd()); }
+ModelessDialog::~ModelessDialog() { Application::removeDialog(hwnd()); }
 
 void ModelessDialog::createDialog(const char* className, const std::string& caption, int clientWidth,
                                   int clientHeight, int defaultButton) {
@@ -22,11 +22,11 @@ void ModelessDialog::createDialog(const char* className, const std::string& capt
     const HMENU menu = GetSystemMenu(hwnd(), FALSE);
     for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_TASKLIST})
         DeleteMenu(menu, command, MF_BYCOMMAND);
-    Application::AddDialog(hwnd());
+    Application::addDialog(hwnd());
 }
 
 void ModelessDialog::showDialog() {
-    if (!placed_) CenterOnScreen(hwnd());
+    if (!placed_) centerOnScreen(hwnd());
     placed_ = true;
     show();
     SetForegroundWindow(hwnd());

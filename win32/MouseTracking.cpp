@@ -2,26 +2,26 @@
 
 namespace plk {
 
-void TrackMouseLeave(HWND window) {
+void trackMouseLeave(HWND window) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
     TrackMouseEvent(&track);
 }
 
-POINT PointerPosition() {
+POINT pointerPosition() {
     POINT at{};
     GetCursorPos(&at);
     return at;
 }
 
-bool PointerOver(HWND window) { return WindowFromPoint(PointerPosition()) == window; }
+bool pointerOver(HWND window) { return WindowFromPoint(pointerPosition()) == window; }
 
-bool FrameMouseMessage(HWND window, HWND picture, UINT message, const std::function<void()>& onLeave) {
+bool frameMouseMessage(HWND window, HWND picture, UINT message, const std::function<void()>& onLeave) {
     if (message == WM_MOUSEMOVE) {
-        TrackMouseLeave(window);
+        trackMouseLeave(window);
         return true;
     }
     if (message == WM_MOUSELEAVE) {
-        if (!PointerOver(picture)) onLeave();
+        if (!pointerOver(picture)) onLeave();
         return true;
     }
     return false;

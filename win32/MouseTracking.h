@@ -10,18 +10,18 @@ namespace plk {
 
 // Asks for one WM_MOUSELEAVE when the pointer leaves window's client area,
 // which includes moving onto one of its child windows.
-void TrackMouseLeave(HWND window);
+void trackMouseLeave(HWND window);
 
 // The pointer's place on the screen.
-POINT PointerPosition();
+POINT pointerPosition();
 
 // True when the pointer is over window (not over a window above it).
-bool PointerOver(HWND window);
+bool pointerOver(HWND window);
 
 // The pointer on a window's frame, the client area round its picture: a
 // move there asks for the leave, and the leave calls onLeave unless the
 // pointer went onto the picture, whose own enter follows. True when message
 // was one of these two.
-bool FrameMouseMessage(HWND window, HWND picture, UINT message, const std::function<void()>& onLeave);
+bool frameMouseMessage(HWND window, HWND picture, UINT message, const std::function<void()>& onLeave);
 
 }  // namespace plk

@@ -12,14 +12,14 @@ namespace plk {
 enum class NoticeKind { Information, Warning };
 
 // buttons: MB_OK or MB_OKCANCEL. Returns IDOK, IDCANCEL, ...
-int ShowNotice(NoticeKind kind, const std::string& text, UINT buttons = MB_OK);
+int showNotice(NoticeKind kind, const std::string& text, UINT buttons = MB_OK);
 
 // Every message box of the program goes through here (the error box too).
-int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
+int showMessageBox(const std::string& text, const std::string& caption, UINT flags);
 
 // Tests answer the boxes themselves instead of a user: the function is called
 // in place of the system's message box until it is replaced by an empty one.
 using MessageBoxFunction = std::function<int(const std::string& text, const std::string& caption, UINT flags)>;
-void ReplaceMessageBoxForTesting(MessageBoxFunction replacement);
+void replaceMessageBoxForTesting(MessageBoxFunction replacement);
 
 }  // namespace plk

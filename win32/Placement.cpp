@@ -4,7 +4,7 @@
 
 namespace plk {
 
-RECT WorkArea() {
+RECT workArea() {
     RECT area{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     return area;
@@ -18,7 +18,7 @@ bool isOnAnyMonitor(int left, int top, int width, int height) {
     return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-void CenterOnScreen(HWND window) {
+void centerOnScreen(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;

@@ -7,18 +7,18 @@
 namespace plk {
 namespace {
 
-ShellOpenFunction& Replacement() {
+ShellOpenFunction& testReplacement() {
     static ShellOpenFunction replacement;
     return replacement;
 }
 
 }  // namespace
 
-void ShellOpen(HWND owner, const std::string& path) {
-    if (Replacement()) return Replacement()(path);
+void shellOpen(HWND owner, const std::string& path) {
+    if (testReplacement()) return testReplacement()(path);
     ShellExecuteA(owner, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-void ReplaceShellOpenForTesting(ShellOpenFunction replacement) { Replacement() = std::move(replacement); }
+void replaceShellOpenForTesting(ShellOpenFunction replacement) { testReplacement() = std::move(replacement); }
 
 }  // namespace plk

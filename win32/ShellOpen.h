@@ -12,11 +12,11 @@ namespace plk {
 // ShellExecuteA with owner, no verb (the type's default action) and
 // SW_SHOW. The result is not examined: what the shell makes of a file without
 // an associated program is its own business.
-void ShellOpen(HWND owner, const std::string& path);
+void shellOpen(HWND owner, const std::string& path);
 
 // Tests and benchmarks take the request instead of the shell until the
 // replacement is emptied again.
 using ShellOpenFunction = std::function<void(const std::string& path)>;
-void ReplaceShellOpenForTesting(ShellOpenFunction replacement);
+void replaceShellOpenForTesting(ShellOpenFunction replacement);
 
 }  // namespace plk

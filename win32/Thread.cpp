@@ -18,7 +18,7 @@ Thread::Thread(std::function<void()> body) : body_(std::move(body)) {
 Thread::~Thread() { join(); }
 
 void Thread::join() {
-    if (handle_) WaitServicingSentMessages(handle_.get());
+    if (handle_) waitServicingSentMessages(handle_.get());
 }
 
 unsigned __stdcall Thread::Start(void* self) {
@@ -32,7 +32,7 @@ unsigned __stdcall Thread::Start(void* self) {
     return 0;
 }
 
-void WaitServicingSentMessages(HANDLE object) {
+void waitServicingSentMessages(HANDLE object) {
     for (;;) {
         const DWORD woken = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_SENDMESSAGE);
         if (woken != WAIT_OBJECT_0 + 1) return;  // the object, or a failed wait

@@ -30,6 +30,6 @@ private:
 
 // Waits for a kernel object while handling the messages that other threads
 // send to the calling thread.
-void WaitServicingSentMessages(HANDLE object);
+void waitServicingSentMessages(HANDLE object);
 
 }  // namespace plk

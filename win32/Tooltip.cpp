@@ -7,7 +7,7 @@
 namespace plk {
 namespace {
 
-TOOLINFOA ToolInfo(HWND owner, HWND tool, char* text) {
+TOOLINFOA toolInfo(HWND owner, HWND tool, char* text) {
     TOOLINFOA info{};
     // The version 2 layout is understood by every common controls version.
     info.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -26,10 +26,10 @@ Tooltip::Tooltip(HWND owner, HWND tool, const std::string& text) : owner_(owner)
     // the tool's window: a topmost window owned by the Play button kept the
     // button itself out of the topmost band.
     window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Application::OwnerWindow(), nullptr,
-                              Application::Instance(), nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Application::ownerWindow(), nullptr,
+                              Application::instance(), nullptr);
     std::string copy = text;  // the tooltip keeps its own copy
-    TOOLINFOA info = ToolInfo(owner, tool, &copy[0]);
+    TOOLINFOA info = toolInfo(owner, tool, &copy[0]);
     SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -39,7 +39,7 @@ Tooltip::~Tooltip() {
 
 std::string Tooltip::text() const {
     char buffer[256] = {};
-    TOOLINFOA info = ToolInfo(owner_, tool_, buffer);
+    TOOLINFOA info = toolInfo(owner_, tool_, buffer);
     SendMessageA(window_, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&info));
     return buffer;
 }

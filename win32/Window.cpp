@@ -8,16 +8,16 @@
 namespace plk {
 namespace {
 
-void RegisterOnce(const WindowParams& params, WNDPROC proc) {
+void registerOnce(const WindowParams& params, WNDPROC proc) {
     WNDCLASSA existing;
-    if (GetClassInfoA(Application::Instance(), params.className, &existing)) return;
+    if (GetClassInfoA(Application::instance(), params.className, &existing)) return;
     WNDCLASSA wc{};
     wc.lpfnWndProc = proc;
-    wc.hInstance = Application::Instance();
+    wc.hInstance = Application::instance();
     wc.lpszClassName = params.className;
     wc.hCursor = params.cursor ? params.cursor : LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = params.background ? params.background : GetSysColorBrush(COLOR_BTNFACE);
-    wc.hIcon = LoadIconA(Application::Instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
+    wc.hIcon = LoadIconA(Application::instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
     if (!RegisterClassA(&wc)) throwLastError();
 }
 
@@ -39,12 +39,12 @@ RECT Window::windowRect() const {
     return rect;
 }
 
-Window* Window::FromHandle(HWND hwnd) {
+Window* Window::fromHandle(HWND hwnd) {
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 void Window::create(const WindowParams& params) {
-    RegisterOnce(params, &Window::Dispatch);
+    registerOnce(params, &Window::dispatch);
     int width = params.width, height = params.height;
     if (params.clientSize) {
         RECT rect{0, 0, params.width, params.height};
@@ -52,9 +52,9 @@ void Window::create(const WindowParams& params) {
         width = rect.right - rect.left;
         height = rect.bottom - rect.top;
     }
-    HWND owner = params.owner ? params.owner : Application::OwnerWindow();
+    HWND owner = params.owner ? params.owner : Application::ownerWindow();
     if (!CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y, width,
-                         height, owner, nullptr, Application::Instance(), this))
+                         height, owner, nullptr, Application::instance(), this))
         throwLastError();
 }
 
@@ -66,13 +66,13 @@ LRESULT Window::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Window::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    Window* self = FromHandle(hwnd);
+    Window* self = fromHandle(hwnd);
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -80,7 +80,7 @@ LRESULT CALLBACK Window::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
     LRESULT result = 0;
-    if (!RunHandler([&] { result = self->handleMessage(message, wParam, lParam); }))
+    if (!runHandler([&] { result = self->handleMessage(message, wParam, lParam); }))
         return 0;
     return result;
 }

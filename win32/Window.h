@@ -36,7 +36,7 @@ public:
     RECT windowRect() const;
 
     // The window of this class that owns hwnd, or nullptr.
-    static Window* FromHandle(HWND hwnd);
+    static Window* fromHandle(HWND hwnd);
 
 protected:
     void create(const WindowParams& params);
@@ -47,7 +47,7 @@ protected:
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
 };

@@ -12,7 +12,7 @@ WindowTimer::WindowTimer(HWND window, UINT intervalMs, std::function<void()> onT
 WindowTimer::~WindowTimer() { stop(); }
 
 void WindowTimer::start() {
-    running_ = SetTimer(window_, reinterpret_cast<UINT_PTR>(this), interval_, &WindowTimer::Tick) != 0;
+    running_ = SetTimer(window_, reinterpret_cast<UINT_PTR>(this), interval_, &WindowTimer::tick) != 0;
 }
 
 void WindowTimer::stop() {
@@ -20,9 +20,9 @@ void WindowTimer::stop() {
     running_ = false;
 }
 
-void CALLBACK WindowTimer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK WindowTimer::tick(HWND, UINT, UINT_PTR id, DWORD) {
     auto* timer = reinterpret_cast<WindowTimer*>(id);
-    if (timer->running_ && timer->onTimer_) RunHandler([timer] { timer->onTimer_(); });
+    if (timer->running_ && timer->onTimer_) runHandler([timer] { timer->onTimer_(); });
 }
 
 }  // namespace plk

@@ -21,7 +21,7 @@ public:
     bool running() const { return running_; }
 
 private:
-    static void CALLBACK Tick(HWND window, UINT message, UINT_PTR id, DWORD time);
+    static void CALLBACK tick(HWND window, UINT message, UINT_PTR id, DWORD time);
 
     HWND window_;
     UINT interval_;

@@ -7,7 +7,7 @@ namespace plk::test {
 
 // Ticks timer for as long as it runs; returns the alpha after each tick.
 template <typename Fade>
-std::vector<int> TickWhileRunning(Fade& fade, int timer) {
+std::vector<int> tickWhileRunning(Fade& fade, int timer) {
     std::vector<int> levels;
     for (int guard = 0; fade.running(timer) && guard < 1000; ++guard) {
         fade.tick(timer);

@@ -12,14 +12,14 @@ using B = ButtonBrightness;
 TEST(ButtonBrightness, HoverFadesInAndLeavingFadesOutIn16Steps) {
     B button;
     button.pointerEntered();
-    std::vector<int> levels = TickWhileRunning(button, B::Timer1);
+    std::vector<int> levels = tickWhileRunning(button, B::Timer1);
     ASSERT_EQ(levels.size(), 17u) << "16 steps of 5, then the tick that stops";
     EXPECT_EQ(levels[0], 130);
     EXPECT_EQ(levels[15], 205);
 
     button.pointerLeft();
     EXPECT_FALSE(button.running(B::Timer1));
-    levels = TickWhileRunning(button, B::Timer2);
+    levels = tickWhileRunning(button, B::Timer2);
     ASSERT_EQ(levels.size(), 17u);
     EXPECT_EQ(levels[15], 125);
     EXPECT_EQ(button.alpha(), 125);
@@ -51,7 +51,7 @@ TEST(ButtonBrightness, HotkeyLightFadesOutFrom235In22Steps) {
     B button;
     button.setAlpha(235);
     button.startFadeOut();
-    const std::vector<int> levels = TickWhileRunning(button, B::Timer2);
+    const std::vector<int> levels = tickWhileRunning(button, B::Timer2);
     ASSERT_EQ(levels.size(), 23u);
     EXPECT_EQ(levels[21], 125);
 
@@ -63,7 +63,7 @@ TEST(ButtonBrightness, HotkeyLightFadesOutFrom235In22Steps) {
     EXPECT_TRUE(button.running(B::Timer1));
     button.tick(B::Timer1);
     EXPECT_EQ(button.alpha(), 205);
-    EXPECT_EQ(TickWhileRunning(button, B::Timer2).size(), 17u);
+    EXPECT_EQ(tickWhileRunning(button, B::Timer2).size(), 17u);
 }
 
 TEST(ButtonBrightness, ATickOfAStoppedTimerChangesNothing) {

@@ -7,7 +7,7 @@ namespace {
 
 // A keyboard as a platform might name it: some codes share a name, one name
 // looks like a prefix, one has blanks around it, most codes have none.
-std::string FakePlatformName(unsigned code) {
+std::string fakePlatformName(unsigned code) {
     switch (code) {
     case 0x10: return "Shift";
     case 0x6F: return "/";    // keypad divide...
@@ -23,7 +23,7 @@ std::string FakePlatformName(unsigned code) {
 
 class HotkeyText : public ::testing::Test {
 protected:
-    KeyNames names{FakePlatformName};
+    KeyNames names{fakePlatformName};
     ShortCut read(const std::string& text) const { return textToShortCut(text, names); }
     std::string write(ShortCut value) const { return shortCutToText(value, names); }
 };

@@ -11,10 +11,10 @@ namespace {
 using F = PlayAgainFade;
 
 // Shown and at rest, as after the pointer came onto the Play button.
-F Resting() {
+F resting() {
     F fade;
     fade.appear();
-    TickWhileRunning(fade, F::Timer1);
+    tickWhileRunning(fade, F::Timer1);
     return fade;
 }
 
@@ -23,38 +23,38 @@ TEST(PlayAgainFade, AppearsFromZeroToRestInFiveSteps) {
     fade.appear();
     EXPECT_TRUE(fade.visible());
     EXPECT_EQ(fade.alpha(), 0);
-    EXPECT_EQ(TickWhileRunning(fade, F::Timer1), (std::vector<int>{25, 50, 75, 100, 125, 125}));
+    EXPECT_EQ(tickWhileRunning(fade, F::Timer1), (std::vector<int>{25, 50, 75, 100, 125, 125}));
 }
 
 TEST(PlayAgainFade, PointerOnAndOffThePicture) {
-    F fade = Resting();
+    F fade = resting();
     fade.pointerEntered();
-    EXPECT_EQ(TickWhileRunning(fade, F::Timer2).size(), 17u) << "125 to 205 in 16 steps";
+    EXPECT_EQ(tickWhileRunning(fade, F::Timer2).size(), 17u) << "125 to 205 in 16 steps";
     fade.press();
     EXPECT_EQ(fade.alpha(), 235);
     fade.release();
     fade.pointerLeft();
     EXPECT_FALSE(fade.running(F::Timer2));
-    EXPECT_EQ(TickWhileRunning(fade, F::Timer3).back(), 125);
+    EXPECT_EQ(tickWhileRunning(fade, F::Timer3).back(), 125);
     EXPECT_TRUE(fade.visible());
 }
 
 TEST(PlayAgainFade, FadesAwayAndHides) {
-    F fade = Resting();
+    F fade = resting();
     fade.dismiss();
     EXPECT_FALSE(fade.running(F::Timer1));
-    EXPECT_EQ(TickWhileRunning(fade, F::Timer5), (std::vector<int>{100, 75, 50, 25, 0, 0}));
+    EXPECT_EQ(tickWhileRunning(fade, F::Timer5), (std::vector<int>{100, 75, 50, 25, 0, 0}));
     EXPECT_FALSE(fade.visible());
 }
 
 TEST(PlayAgainFade, AppearDuringTheFadeAwayRisesFromWhereItIs) {
-    F fade = Resting();
+    F fade = resting();
     fade.dismiss();
     fade.tick(F::Timer5);
     fade.tick(F::Timer5);
     fade.appear();
     EXPECT_FALSE(fade.running(F::Timer5));
-    EXPECT_EQ(TickWhileRunning(fade, F::Timer1), (std::vector<int>{100, 125, 125}));
+    EXPECT_EQ(tickWhileRunning(fade, F::Timer1), (std::vector<int>{100, 125, 125}));
     EXPECT_TRUE(fade.visible());
 }
 
@@ -64,13 +64,13 @@ TEST(PlayAgainFade, DismissIsIgnoredWhileHiddenOrFlashing) {
     EXPECT_FALSE(hidden.visible());
     EXPECT_FALSE(hidden.running(F::Timer5));
 
-    F flashing = Resting();
+    F flashing = resting();
     flashing.appear();  // Timer1 runs again
     flashing.flash();
     flashing.dismiss();
     EXPECT_FALSE(flashing.running(F::Timer5));
     EXPECT_TRUE(flashing.running(F::Timer1));
-    TickWhileRunning(flashing, F::Timer6);
+    tickWhileRunning(flashing, F::Timer6);
     flashing.dismiss();
     EXPECT_FALSE(flashing.running(F::Timer5)) << "nor while falling";
 }
@@ -79,22 +79,22 @@ TEST(PlayAgainFade, FlashFromHiddenUpTo220AndDownToHidden) {
     F fade;
     fade.flash();
     EXPECT_TRUE(fade.visible());
-    std::vector<int> up = TickWhileRunning(fade, F::Timer6);
+    std::vector<int> up = tickWhileRunning(fade, F::Timer6);
     ASSERT_EQ(up.size(), 12u) << "11 steps of 20, then the tick that turns";
     EXPECT_EQ(up[10], 220);
     EXPECT_TRUE(fade.running(F::Timer7));
-    std::vector<int> down = TickWhileRunning(fade, F::Timer7);
+    std::vector<int> down = tickWhileRunning(fade, F::Timer7);
     ASSERT_EQ(down.size(), 12u) << "11 steps down, then the tick that hides";
     EXPECT_EQ(down[10], 0);
     EXPECT_FALSE(fade.visible());
 }
 
 TEST(PlayAgainFade, FlashFromRestPeaksAt225AndEndsAtZero) {
-    F fade = Resting();
+    F fade = resting();
     fade.flash();
-    std::vector<int> up = TickWhileRunning(fade, F::Timer6);
+    std::vector<int> up = tickWhileRunning(fade, F::Timer6);
     EXPECT_EQ(up, (std::vector<int>{145, 165, 185, 205, 225, 225}));
-    std::vector<int> down = TickWhileRunning(fade, F::Timer7);
+    std::vector<int> down = tickWhileRunning(fade, F::Timer7);
     ASSERT_EQ(down.size(), 13u);
     EXPECT_EQ(down[10], 5);
     EXPECT_EQ(down[11], 0);
@@ -102,20 +102,20 @@ TEST(PlayAgainFade, FlashFromRestPeaksAt225AndEndsAtZero) {
 }
 
 TEST(PlayAgainFade, FlashWhilePressedFallsAtOnceIn12Steps) {
-    F fade = Resting();
+    F fade = resting();
     fade.press();
     fade.flash();
     fade.tick(F::Timer6);
     EXPECT_EQ(fade.alpha(), 235);
     EXPECT_TRUE(fade.running(F::Timer7));
-    const std::vector<int> down = TickWhileRunning(fade, F::Timer7);
+    const std::vector<int> down = tickWhileRunning(fade, F::Timer7);
     ASSERT_EQ(down.size(), 13u);
     EXPECT_EQ(down[11], 0);
     EXPECT_EQ(down[10], 15);
 }
 
 TEST(PlayAgainFade, HidingKeepsThePointerTimers) {
-    F fade = Resting();
+    F fade = resting();
     fade.pointerEntered();
     fade.appear();
     fade.hide();

@@ -15,26 +15,26 @@ TEST(SongTagFade, FadesInHoldsAndFadesOut) {
     fade.showSong();
     EXPECT_TRUE(fade.visible());
     EXPECT_EQ(fade.alpha(), 125);
-    const std::vector<int> in = TickWhileRunning(fade, F::Timer1);
+    const std::vector<int> in = tickWhileRunning(fade, F::Timer1);
     ASSERT_EQ(in.size(), 12u) << "11 steps of 10, then the tick that starts the hold";
     EXPECT_EQ(in[10], 235);
     EXPECT_TRUE(fade.running(F::Timer2));
 
     fade.tick(F::Timer2);
     EXPECT_FALSE(fade.running(F::Timer2));
-    const std::vector<int> out = TickWhileRunning(fade, F::Timer3);
+    const std::vector<int> out = tickWhileRunning(fade, F::Timer3);
     ASSERT_EQ(out.size(), 12u) << "11 steps down, then the tick that hides";
     EXPECT_EQ(out[10], 125);
     EXPECT_FALSE(fade.visible());
 }
 
 // The popup fading in, holding, or fading out.
-F Shown(F::Timer during) {
+F shown(F::Timer during) {
     F fade;
     fade.showSong();
     fade.tick(F::Timer1);
     if (during == F::Timer1) return fade;
-    TickWhileRunning(fade, F::Timer1);
+    tickWhileRunning(fade, F::Timer1);
     if (during == F::Timer2) return fade;
     fade.tick(F::Timer2);
     fade.tick(F::Timer3);
@@ -43,7 +43,7 @@ F Shown(F::Timer during) {
 
 TEST(SongTagFade, ASecondSongWhileVisibleHoldsAtFullStrengthAnew) {
     for (const F::Timer during : {F::Timer1, F::Timer2, F::Timer3}) {
-        F fade = Shown(during);
+        F fade = shown(during);
         ASSERT_TRUE(fade.running(during));
         fade.stopTimers();
         EXPECT_FALSE(fade.running(F::Timer2)) << "stopped, so that the hold restarts from its beginning";

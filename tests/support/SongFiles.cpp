@@ -6,50 +6,50 @@ namespace plk::test {
 namespace {
 
 template <typename Bytes>
-void Append(SongBytes& to, const Bytes& bytes) {
+void append(SongBytes& to, const Bytes& bytes) {
     to.insert(to.end(), bytes.begin(), bytes.end());
 }
 
-void AppendBigEndian(SongBytes& to, std::uint32_t value) {
+void appendBigEndian(SongBytes& to, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) to.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-SongBytes Frame(const std::string& id, const SongBytes& body) {
+SongBytes frame(const std::string& id, const SongBytes& body) {
     SongBytes frame;
-    Append(frame, id);
-    AppendBigEndian(frame, static_cast<std::uint32_t>(body.size()));
+    append(frame, id);
+    appendBigEndian(frame, static_cast<std::uint32_t>(body.size()));
     frame.insert(frame.end(), {0, 0});  // no flags
-    Append(frame, body);
+    append(frame, body);
     return frame;
 }
 
-SongBytes TextFrame(const std::string& id, const std::string& text) {
+SongBytes textFrame(const std::string& id, const std::string& text) {
     SongBytes body{0};  // Latin-1
-    Append(body, text);
-    return Frame(id, body);
+    append(body, text);
+    return frame(id, body);
 }
 
-SongBytes PictureFrame(std::size_t size) {
+SongBytes pictureFrame(std::size_t size) {
     SongBytes body{0};
-    Append(body, std::string("image/jpeg"));
+    append(body, std::string("image/jpeg"));
     body.insert(body.end(), {0, 3, 0});  // front cover, no description
     // A JPEG's markers, and bytes that vary as a picture's do.
     body.insert(body.end(), {0xFF, 0xD8, 0xFF, 0xE0});
     for (std::size_t i = 0; body.size() < size; ++i) body.push_back(static_cast<std::uint8_t>((i * 7919) >> 3));
-    return Frame("APIC", body);
+    return frame("APIC", body);
 }
 
 }  // namespace
 
-SongBytes Id3v2Tag(const std::string& title, const std::string& artist, std::size_t pictureSize) {
-    SongBytes body = TextFrame("TIT2", title);
-    Append(body, TextFrame("TPE1", artist));
-    if (pictureSize) Append(body, PictureFrame(pictureSize));
+SongBytes id3v2Tag(const std::string& title, const std::string& artist, std::size_t pictureSize) {
+    SongBytes body = textFrame("TIT2", title);
+    append(body, textFrame("TPE1", artist));
+    if (pictureSize) append(body, pictureFrame(pictureSize));
     body.resize(body.size() + 256, 0);  // padding
     SongBytes tag{'I', 'D', '3', 3, 0, 0};
     const auto size = static_cast<std::uint32_t>(body.size());
     for (int shift = 21; shift >= 0; shift -= 7) tag.push_back(static_cast<std::uint8_t>((size >> shift) & 0x7F));
-    Append(tag, body);
+    append(tag, body);
     return tag;
 }
 
@@ -61,10 +61,10 @@ SongBytes Id3v1Tag(const std::string& title, const std::string& artist) {
     return tag;
 }
 
-SongBytes Song(const SongBytes& id3v2, std::size_t audio, const SongBytes& id3v1) {
+SongBytes song(const SongBytes& id3v2, std::size_t audio, const SongBytes& id3v1) {
     SongBytes song = id3v2;
     song.resize(song.size() + audio, 0x55);
-    Append(song, id3v1);
+    append(song, id3v1);
     return song;
 }
 

@@ -14,13 +14,13 @@ using SongBytes = std::vector<std::uint8_t>;
 
 // An ID3v2.3 tag holding TIT2 and TPE1 (Latin-1), and an APIC frame with a
 // JPEG picture of pictureSize bytes when that is not 0.
-SongBytes Id3v2Tag(const std::string& title, const std::string& artist, std::size_t pictureSize = 0);
+SongBytes id3v2Tag(const std::string& title, const std::string& artist, std::size_t pictureSize = 0);
 
 // The 128-byte ID3v1 tag.
 SongBytes Id3v1Tag(const std::string& title, const std::string& artist);
 
 // A whole file: the ID3v2 tag (or none), audio bytes of stand-in audio,
 // the ID3v1 tag (or none).
-SongBytes Song(const SongBytes& id3v2, std::size_t audio, const SongBytes& id3v1 = {});
+SongBytes song(const SongBytes& id3v2, std::size_t audio, const SongBytes& id3v1 = {});
 
 }  // namespace plk::test

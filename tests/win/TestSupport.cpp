@@ -61,7 +61,7 @@ void TempTree::wideFile(const std::wstring& relative) {
     CloseHandle(file);
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         MSG message;
@@ -75,9 +75,9 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
-void PumpFor(DWORD milliseconds) {
+void pumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
-    PumpUntil([&] { return GetTickCount() - start >= milliseconds; });
+    pumpUntil([&] { return GetTickCount() - start >= milliseconds; });
 }
 
 StandInWindow::StandInWindow(int x, int y, int width, int height)
@@ -89,7 +89,7 @@ StandInWindow::StandInWindow(int x, int y, int width, int height)
 
 StandInWindow::~StandInWindow() { DestroyWindow(window_); }
 
-int WindowAlpha(HWND window) {
+int windowAlpha(HWND window) {
     BYTE alpha = 0;
     DWORD flags = 0;
     EXPECT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
@@ -123,7 +123,7 @@ COLORREF Picture::at(int x, int y) const {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
-std::vector<IndexEntry> ReadIndexFile(const std::string& path) {
+std::vector<IndexEntry> readIndexFile(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
     EXPECT_EQ(data.nFileSizeLow % sizeof(TLibraryRecord), 0u) << "the index holds a partial record";
@@ -134,30 +134,30 @@ std::vector<IndexEntry> ReadIndexFile(const std::string& path) {
     return entries;
 }
 
-std::vector<std::string> Paths(const std::vector<IndexEntry>& entries) {
+std::vector<std::string> paths(const std::vector<IndexEntry>& entries) {
     std::vector<std::string> paths;
     for (const IndexEntry& entry : entries) paths.push_back(entry.path);
     return paths;
 }
 
 MessageBoxRecorder::MessageBoxRecorder() {
-    ReplaceMessageBoxForTesting([this](const std::string& text, const std::string& caption, UINT flags) {
+    replaceMessageBoxForTesting([this](const std::string& text, const std::string& caption, UINT flags) {
         boxes.push_back({text, caption, flags});
         if (onShow) onShow(boxes.back());
         return IDOK;
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { ReplaceMessageBoxForTesting(nullptr); }
+MessageBoxRecorder::~MessageBoxRecorder() { replaceMessageBoxForTesting(nullptr); }
 
-RECT ChildRect(HWND child) {
+RECT childRect(HWND child) {
     RECT rect{};
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
-std::vector<int> ChildIds(HWND dialog, bool tabStopsOnly) {
+std::vector<int> childIds(HWND dialog, bool tabStopsOnly) {
     std::vector<int> ids;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (!tabStopsOnly || (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP)) ids.push_back(GetDlgCtrlID(child));

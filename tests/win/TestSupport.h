@@ -39,9 +39,9 @@ private:
 };
 
 // Handles this thread's messages until done() holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 30000);
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 30000);
 // Handles this thread's messages for a while.
-void PumpFor(DWORD milliseconds);
+void pumpFor(DWORD milliseconds);
 
 // A plain top-level window, shown without being activated: where the Play
 // button would be for the windows placed beside it.
@@ -58,7 +58,7 @@ private:
 };
 
 // The alpha of a layered window, as the system holds it.
-int WindowAlpha(HWND window);
+int windowAlpha(HWND window);
 
 // What a control paints (through WM_PRINTCLIENT), pixel by pixel.
 class Picture {
@@ -82,9 +82,9 @@ struct IndexEntry {
 };
 // The records of an index file; fails the test when its size is not a whole
 // number of records.
-std::vector<IndexEntry> ReadIndexFile(const std::string& path);
+std::vector<IndexEntry> readIndexFile(const std::string& path);
 // The paths of the entries, in order.
-std::vector<std::string> Paths(const std::vector<IndexEntry>& entries);
+std::vector<std::string> paths(const std::vector<IndexEntry>& entries);
 
 struct ShownBox {
     std::string text;
@@ -103,8 +103,8 @@ public:
 };
 
 // A child window's rectangle in its parent's client coordinates.
-RECT ChildRect(HWND child);
+RECT childRect(HWND child);
 // The ids of a dialog's children in z-order (the tab order), all or only the tab stops.
-std::vector<int> ChildIds(HWND dialog, bool tabStopsOnly);
+std::vector<int> childIds(HWND dialog, bool tabStopsOnly);
 
 }  // namespace plk::test

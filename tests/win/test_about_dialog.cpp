@@ -22,7 +22,7 @@ protected:
 
 TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
     EXPECT_FALSE(dialog.visible());
-    EXPECT_EQ(ControlText(dialog.hwnd()), "About");
+    EXPECT_EQ(controlText(dialog.hwnd()), "About");
     RECT client{};
     GetClientRect(dialog.hwnd(), &client);
     EXPECT_EQ(client.right, 449);
@@ -39,28 +39,28 @@ TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
     };
     for (const Expected& c : controls) {
         SCOPED_TRACE(c.text);
-        const RECT r = test::ChildRect(c.window);
+        const RECT r = test::childRect(c.window);
         EXPECT_EQ(r.left, c.x);
         EXPECT_EQ(r.top, c.y);
         EXPECT_EQ(r.right - r.left, c.w);
         EXPECT_EQ(r.bottom - r.top, c.h);
-        EXPECT_EQ(ControlText(c.window), c.text);
+        EXPECT_EQ(controlText(c.window), c.text);
     }
-    EXPECT_EQ(ControlText(item(TForm2::Label1)), "Version: 1.0");
-    EXPECT_EQ(test::ChildRect(item(TForm2::Label1)).left, 204);
-    EXPECT_EQ(test::ChildRect(item(TForm2::Label1)).top, 172);
-    EXPECT_EQ(ControlText(item(TForm2::Label2)), "Plinkety is free software under the MIT licence.");
-    EXPECT_EQ(test::ChildRect(item(TForm2::Label2)).left, 7);
-    EXPECT_EQ(test::ChildRect(item(TForm2::Label2)).top, 231);
+    EXPECT_EQ(controlText(item(TForm2::Label1)), "Version: 1.0");
+    EXPECT_EQ(test::childRect(item(TForm2::Label1)).left, 204);
+    EXPECT_EQ(test::childRect(item(TForm2::Label1)).top, 172);
+    EXPECT_EQ(controlText(item(TForm2::Label2)), "Plinkety is free software under the MIT licence.");
+    EXPECT_EQ(test::childRect(item(TForm2::Label2)).left, 7);
+    EXPECT_EQ(test::childRect(item(TForm2::Label2)).top, 231);
     EXPECT_TRUE(GetWindowLongA(item(TForm2::Button1), GWL_STYLE) & BS_DEFPUSHBUTTON);
     for (LinkLabel* link : {&dialog.label4(), &dialog.label5()}) {
         EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(link->hwnd(), GCLP_HCURSOR)), LoadCursor(nullptr, IDC_HAND));
         // The whole address is seen: the link's text fits its width.
         const WindowDc dc(link->hwnd());
-        const SelectObjectScope font(dc.get(), DialogFont());
+        const SelectObjectScope font(dc.get(), dialogFont());
         SIZE size{};
         GetTextExtentPoint32A(dc.get(), link->text().c_str(), static_cast<int>(link->text().size()), &size);
-        EXPECT_LE(size.cx, test::ChildRect(link->hwnd()).right - test::ChildRect(link->hwnd()).left) << link->text();
+        EXPECT_LE(size.cx, test::childRect(link->hwnd()).right - test::childRect(link->hwnd()).left) << link->text();
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 const char kName[] = "PlinketyAutostartTest";
 
-std::string ReadValue(HKEY root, const char* name) {
+std::string readValue(HKEY root, const char* name) {
     char data[512] = {};
     DWORD size = sizeof data;
     if (RegGetValueA(root, kRunKeyPath, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
@@ -30,34 +30,34 @@ protected:
 TEST_F(AutostartTest, WriteReplacesAndDeleteRemoves) {
     WriteRunValue(RunHive::CurrentUser, kRunKeyPath, kName, "C:\\first.exe");
     WriteRunValue(RunHive::CurrentUser, kRunKeyPath, kName, "C:\\Program Files\\second.exe");
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kName), "C:\\Program Files\\second.exe");
-    EXPECT_TRUE(RunValueExists(RunHive::CurrentUser, kName));
-    EXPECT_FALSE(RunValueExists(RunHive::LocalMachine, kName));
+    EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "C:\\Program Files\\second.exe");
+    EXPECT_TRUE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
 
     DeleteRunValue(kName, RunHive::CurrentUser);
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kName), "<absent>");
-    EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
+    EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "<absent>");
+    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
 }
 
 TEST_F(AutostartTest, DeletingAnAbsentValueIsSilent) {
     DeleteRunValue(kName, RunHive::LocalMachine);
     DeleteRunValue(kName, RunHive::CurrentUser);
-    EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
 }
 
 TEST_F(AutostartTest, EachModeLeavesTheValueInItsOwnHiveOnly) {
     placeRunValue(1, kName, "C:\\one.exe");
-    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kName), "C:\\one.exe");
-    EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
+    EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName), "C:\\one.exe");
+    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
 
     placeRunValue(2, kName, "C:\\two.exe");
-    EXPECT_FALSE(RunValueExists(RunHive::LocalMachine, kName));
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kName), "C:\\two.exe");
+    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
+    EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "C:\\two.exe");
 
     WriteRunValue(RunHive::LocalMachine, kRunKeyPath, kName, "C:\\one.exe");
     placeRunValue(0, kName, "C:\\none.exe");
-    EXPECT_FALSE(RunValueExists(RunHive::LocalMachine, kName));
-    EXPECT_FALSE(RunValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
+    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
 }
 
 TEST_F(AutostartTest, KeyThatCannotBeOpenedRaisesTheSystemMessage) {

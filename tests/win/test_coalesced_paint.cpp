@@ -12,7 +12,7 @@ namespace {
 int g_paints = 0;
 WNDPROC g_staticProc = nullptr;
 
-LRESULT CALLBACK CountPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK countPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) ++g_paints;
     return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
 }
@@ -22,20 +22,20 @@ TEST(CoalescedPaintTest, EveryTickDrawsTheLatestTextEvenWhenTheNextChangeFollows
                                       nullptr, nullptr);
     const HWND label = makeFixedLabel(host, 1, "", {0, 0, 200, 20});
     g_staticProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountPaints)));
-    test::PumpFor(100);
+        SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&countPaints)));
+    test::pumpFor(100);
     g_paints = 0;
     {
         CoalescedPaint paint(host, 60000);  // no tick of its own here: flush stands for it
         paint.send(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
-        EXPECT_EQ(ControlText(label), "1");
-        test::PumpFor(50);
+        EXPECT_EQ(controlText(label), "1");
+        test::pumpFor(50);
         EXPECT_EQ(g_paints, 0);
 
         // The tick, and the next step of a run before the GUI thread is free.
         paint.flush();
         paint.send(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2"));
-        test::PumpFor(50);
+        test::pumpFor(50);
         EXPECT_EQ(g_paints, 1);
 
         paint.flush();

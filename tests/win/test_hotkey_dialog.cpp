@@ -25,7 +25,7 @@ const ShortCut kCtrlAlt = kCtrlFlag | kAltFlag;
 class HotkeyDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings_ = Application::ExeFolder() + "settings.ini";
+        settings_ = Application::exeFolder() + "settings.ini";
         DeleteFileA(settings_.c_str());
         probe_ = CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     }
@@ -74,7 +74,7 @@ protected:
 TEST_F(HotkeyDialogTest, IsCreatedHiddenWithItsLayoutAndTabOrder) {
     start("");
     EXPECT_FALSE(dialog_->visible());
-    EXPECT_EQ(ControlText(dialog_->hwnd()), "Set Global Hotkeys");
+    EXPECT_EQ(controlText(dialog_->hwnd()), "Set Global Hotkeys");
     RECT client{};
     GetClientRect(dialog_->hwnd(), &client);
     EXPECT_EQ(client.right, 217);
@@ -92,27 +92,27 @@ TEST_F(HotkeyDialogTest, IsCreatedHiddenWithItsLayoutAndTabOrder) {
     };
     for (const Expected& c : controls) {
         SCOPED_TRACE(c.id);
-        const RECT r = test::ChildRect(item(c.id));
+        const RECT r = test::childRect(item(c.id));
         EXPECT_EQ(r.left, c.x);
         EXPECT_EQ(r.top, c.y);
         EXPECT_EQ(r.right - r.left, c.w);
         EXPECT_EQ(r.bottom - r.top, c.h);
-        EXPECT_EQ(ControlText(item(c.id)), c.text);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(item(c.id), WM_GETFONT, 0, 0)), DialogFont());
+        EXPECT_EQ(controlText(item(c.id)), c.text);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(item(c.id), WM_GETFONT, 0, 0)), dialogFont());
     }
     for (auto [label, top] : {std::pair{TForm5::Label1, 31}, std::pair{TForm5::Label2, 95}}) {
-        EXPECT_EQ(test::ChildRect(item(label)).left, 20);
-        EXPECT_EQ(test::ChildRect(item(label)).top, top);
-        EXPECT_EQ(ControlText(item(label)), "Hotkey:");
+        EXPECT_EQ(test::childRect(item(label)).left, 20);
+        EXPECT_EQ(test::childRect(item(label)).top, top);
+        EXPECT_EQ(controlText(item(label)), "Hotkey:");
     }
     char name[32] = {};
     GetClassNameA(item(TForm5::HotKey1), name, sizeof name);
     EXPECT_STREQ(name, "msctls_hotkey32");
     EXPECT_TRUE(GetWindowLongA(item(TForm5::Button1), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    EXPECT_EQ(test::ChildIds(dialog_->hwnd(), false),
+    EXPECT_EQ(test::childIds(dialog_->hwnd(), false),
               (std::vector<int>{TForm5::Button1, TForm5::Button2, TForm5::GroupBox1, TForm5::Label1, TForm5::HotKey1,
                                 TForm5::GroupBox2, TForm5::Label2, TForm5::HotKey2}));
-    EXPECT_EQ(test::ChildIds(dialog_->hwnd(), true),
+    EXPECT_EQ(test::childIds(dialog_->hwnd(), true),
               (std::vector<int>{TForm5::Button1, TForm5::Button2, TForm5::HotKey1, TForm5::HotKey2}));
 }
 

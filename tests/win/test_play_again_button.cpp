@@ -14,8 +14,8 @@
 namespace plk {
 namespace {
 
-using test::PumpUntil;
-using test::WindowAlpha;
+using test::pumpUntil;
+using test::windowAlpha;
 
 class PlayAgainButtonTest : public ::testing::Test {
 protected:
@@ -26,8 +26,8 @@ protected:
     // Pumps until the button has hidden; returns the highest alpha seen.
     int peakUntilHidden() {
         int peak = 0;
-        EXPECT_TRUE(PumpUntil([&] {
-            peak = std::max(peak, WindowAlpha(window()));
+        EXPECT_TRUE(pumpUntil([&] {
+            peak = std::max(peak, windowAlpha(window()));
             return !visible();
         }));
         return peak;
@@ -40,8 +40,8 @@ protected:
 
 TEST_F(PlayAgainButtonTest, AppearsAboveThePlayButtonAndFadesAway) {
     EXPECT_FALSE(visible());
-    EXPECT_EQ(WindowAlpha(window()), 0);
-    EXPECT_EQ(ControlText(window()), "Play Again");
+    EXPECT_EQ(windowAlpha(window()), 0);
+    EXPECT_EQ(controlText(window()), "Play Again");
 
     playAgain_.appear();
     EXPECT_TRUE(visible());
@@ -52,11 +52,11 @@ TEST_F(PlayAgainButtonTest, AppearsAboveThePlayButtonAndFadesAway) {
     EXPECT_EQ(placed.bottom - placed.top, 15);
     EXPECT_TRUE(GetWindowLongA(window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_NE(GetForegroundWindow(), window());
-    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(window()) == 125; }));
+    ASSERT_TRUE(pumpUntil([&] { return windowAlpha(window()) == 125; }));
 
     playAgain_.dismiss();
     EXPECT_LE(peakUntilHidden(), 125);
-    EXPECT_EQ(WindowAlpha(window()), 0);
+    EXPECT_EQ(windowAlpha(window()), 0);
 
     // The next showing follows the Play button to its new place.
     SetWindowPos(button_.hwnd(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -72,7 +72,7 @@ TEST_F(PlayAgainButtonTest, FlashesFromHiddenAndIgnoresDismissMeanwhile) {
     const int peak = peakUntilHidden();
     EXPECT_GE(peak, 200) << "flashed up";
     EXPECT_LE(peak, 220);
-    EXPECT_EQ(WindowAlpha(window()), 0);
+    EXPECT_EQ(windowAlpha(window()), 0);
 }
 
 TEST_F(PlayAgainButtonTest, ColumnFromItsTopToTheButtonsBottom) {
@@ -88,19 +88,19 @@ TEST_F(PlayAgainButtonTest, ColumnFromItsTopToTheButtonsBottom) {
 TEST_F(PlayAgainButtonTest, PointerPressAndClick) {
     playAgain_.appear();
     playAgain_.CMMouseEnter();
-    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(window()) == 205; }));
+    ASSERT_TRUE(pumpUntil([&] { return windowAlpha(window()) == 205; }));
     const HWND image = playAgain_.image();
     SendMessageA(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_EQ(WindowAlpha(window()), 235);
+    EXPECT_EQ(windowAlpha(window()), 235);
     SendMessageA(image, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(WindowAlpha(window()), 205);
+    EXPECT_EQ(windowAlpha(window()), 205);
     EXPECT_EQ(replays_, 1);
 
     // Leaving down onto the Play button keeps it; leaving sideways sends it away.
     SetCursorPos(618, 420);
     playAgain_.CMMouseLeave();
-    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(window()) == 125; }));
-    test::PumpFor(150);
+    ASSERT_TRUE(pumpUntil([&] { return windowAlpha(window()) == 125; }));
+    test::pumpFor(150);
     EXPECT_TRUE(visible());
     SetCursorPos(500, 390);
     playAgain_.CMMouseLeave();

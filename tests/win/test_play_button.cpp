@@ -28,19 +28,19 @@ namespace {
 
 const char kSongType[] = "plinkety.apptest";
 
-std::string WindowsPath(std::string unixPath) {
+std::string windowsPath(std::string unixPath) {
     for (char& c : unixPath)
         if (c == '/') c = '\\';
     return "Z:" + unixPath;
 }
 
-BYTE Alpha(HWND window) {
+BYTE alpha(HWND window) {
     BYTE alpha = 0;
     GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
     return alpha;
 }
 
-void SetDefault(const std::string& key, const std::string& value) {
+void setDefault(const std::string& key, const std::string& value) {
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, ("Software\\Classes\\" + key).c_str(), nullptr, REG_SZ, value.c_str(),
                     static_cast<DWORD>(value.size() + 1));
 }
@@ -50,26 +50,26 @@ void SetDefault(const std::string& key, const std::string& value) {
 class PlayButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = Application::ExeFolder();
-        Remove();
+        folder_ = Application::exeFolder();
+        remove();
         // Mode 0: the window leaves the Run values alone.
         std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\n";
-        SetDefault(".plktest", kSongType);
-        SetDefault(std::string(kSongType) + "\\shell\\open\\command",
-                   "\"" + WindowsPath(PLINKETY_RECORDER_EXE) + "\" \"%1\"");
+        setDefault(".plktest", kSongType);
+        setDefault(std::string(kSongType) + "\\shell\\open\\command",
+                   "\"" + windowsPath(PLINKETY_RECORDER_EXE) + "\" \"%1\"");
         log_ = tree_.root() + "opened.log";
         SetEnvironmentVariableA("PLINKETY_RECORDER_LOG", log_.c_str());
     }
     void TearDown() override {
-        Remove();
+        remove();
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.plktest");
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string("Software\\Classes\\") + kSongType).c_str());
     }
-    void Remove() {
+    void remove() {
         DeleteFileA((folder_ + "settings.ini").c_str());
         DeleteFileA((folder_ + "plkindex.dat").c_str());
     }
-    void WriteIndex(const std::vector<std::string>& paths) {
+    void writeIndex(const std::vector<std::string>& paths) {
         IndexWriter::createEmpty(folder_ + "plkindex.dat");
         IndexWriter writer;
         writer.open(folder_ + "plkindex.dat");
@@ -80,7 +80,7 @@ protected:
         }
         writer.close();
     }
-    std::vector<std::string> Opened() {
+    std::vector<std::string> opened() {
         std::ifstream in(log_);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) {
@@ -89,8 +89,8 @@ protected:
         }
         return lines;
     }
-    bool WaitOpened(std::size_t count) {
-        return test::PumpUntil([&] { return Opened().size() >= count; }, 20000);
+    bool waitOpened(std::size_t count) {
+        return test::pumpUntil([&] { return opened().size() >= count; }, 20000);
     }
 
     test::TempTree tree_;
@@ -98,7 +98,7 @@ protected:
 };
 
 TEST_F(PlayButtonTest, StartupGoesOnAfterTheIndexCannotBeRead) {
-    WriteIndex({"C:\\Music\\one.mp3"});
+    writeIndex({"C:\\Music\\one.mp3"});
     // Another program holds the index and lets nobody else open it.
     const HANDLE holder = CreateFileA((folder_ + "plkindex.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -124,25 +124,25 @@ TEST_F(PlayButtonTest, StartupGoesOnAfterTheIndexCannotBeRead) {
 
 TEST_F(PlayButtonTest, RandomPlayOpensTheExistingFileAndPlayAgainRepeatsIt) {
     const std::string song = tree_.file("music\\song.plktest");
-    WriteIndex({tree_.root() + "music\\gone1.plktest", song, tree_.root() + "music\\gone2.plktest"});
+    writeIndex({tree_.root() + "music\\gone1.plktest", song, tree_.root() + "music\\gone2.plktest"});
     test::MessageBoxRecorder boxes;
     TForm1 form;
     ASSERT_EQ(form.Library.size(), 3u);
 
     form.runRandomizedFile();
-    ASSERT_TRUE(WaitOpened(1));
+    ASSERT_TRUE(waitOpened(1));
     EXPECT_EQ(form.LastSong, song);
-    EXPECT_EQ(Opened()[0], song);
+    EXPECT_EQ(opened()[0], song);
 
     form.playAgain();
-    ASSERT_TRUE(WaitOpened(2));
-    EXPECT_EQ(Opened()[1], song);
+    ASSERT_TRUE(waitOpened(2));
+    EXPECT_EQ(opened()[1], song);
 
     // Once the file is gone, play again does nothing at all.
     ASSERT_TRUE(DeleteFileA(song.c_str()));
     form.playAgain();
-    test::PumpFor(1500);
-    EXPECT_EQ(Opened().size(), 2u);
+    test::pumpFor(1500);
+    EXPECT_EQ(opened().size(), 2u);
     EXPECT_EQ(form.LastSong, song);
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -152,13 +152,13 @@ TEST_F(PlayButtonTest, PlayAgainBeforeAnyRandomPlayDoesNothing) {
     TForm1 form;
     EXPECT_TRUE(form.NoLibrary);
     form.playAgain();
-    test::PumpFor(500);
-    EXPECT_TRUE(Opened().empty());
+    test::pumpFor(500);
+    EXPECT_TRUE(opened().empty());
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(PlayButtonTest, AllFilesGoneEndsWithAdviceAndNoSong) {
-    WriteIndex({"C:\\nowhere\\a.plktest", "C:\\nowhere\\b.plktest"});
+    writeIndex({"C:\\nowhere\\a.plktest", "C:\\nowhere\\b.plktest"});
     test::MessageBoxRecorder boxes;
     TForm1 form;
     form.runRandomizedFile();
@@ -169,7 +169,7 @@ TEST_F(PlayButtonTest, AllFilesGoneEndsWithAdviceAndNoSong) {
 }
 
 // Whether the program holds the combination: another window cannot have it.
-bool HotkeyHeld(UINT modifiers, UINT key) {
+bool hotkeyHeld(UINT modifiers, UINT key) {
     const HWND probe = CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     const bool held = !RegisterHotKey(probe, 77, modifiers, key);
     UnregisterHotKey(probe, 77);
@@ -178,7 +178,7 @@ bool HotkeyHeld(UINT modifiers, UINT key) {
 }
 
 // Takes the end of the message loop from this thread's queue, when asked for.
-bool QuitAsked() {
+bool quitAsked() {
     MSG message;
     return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
@@ -190,24 +190,24 @@ TEST_F(PlayButtonTest, TheSessionsEndSavesTheMovedPositionOnceAndWithdrawsHotkey
     const TSettings settings(folder_ + "settings.ini");
     {
         TForm1 form;
-        ASSERT_TRUE(HotkeyHeld(kCtrlAlt, VK_F8));
+        ASSERT_TRUE(hotkeyHeld(kCtrlAlt, VK_F8));
         EXPECT_EQ(SendMessageA(form.hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
         MoveWindow(form.hwnd(), 140, 160, 37, 37, FALSE);
         // Another program held the end up: the session goes on, and so does the program.
         SendMessageA(form.hwnd(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
-        EXPECT_FALSE(QuitAsked());
-        EXPECT_TRUE(HotkeyHeld(kCtrlAlt, VK_F8));
+        EXPECT_FALSE(quitAsked());
+        EXPECT_TRUE(hotkeyHeld(kCtrlAlt, VK_F8));
         EXPECT_EQ(settings.readInteger("posX", -1), 100);
 
         SendMessageA(form.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-        EXPECT_TRUE(QuitAsked());
-        EXPECT_FALSE(HotkeyHeld(kCtrlAlt, VK_F8));
+        EXPECT_TRUE(quitAsked());
+        EXPECT_FALSE(hotkeyHeld(kCtrlAlt, VK_F8));
         EXPECT_EQ(settings.readInteger("posX", -1), 140);
         EXPECT_EQ(settings.readInteger("posY", -1), 160);
         // Saved once: neither a second end nor the windows' end writes a later place.
         MoveWindow(form.hwnd(), 180, 200, 37, 37, FALSE);
         SendMessageA(form.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-        QuitAsked();
+        quitAsked();
     }
     EXPECT_EQ(settings.readInteger("posX", -1), 140);
     EXPECT_EQ(settings.readInteger("posY", -1), 160);
@@ -216,12 +216,12 @@ TEST_F(PlayButtonTest, TheSessionsEndSavesTheMovedPositionOnceAndWithdrawsHotkey
 TEST_F(PlayButtonTest, ACloseSentToTheOwnerWindowClosesTheMainWindow) {
     std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nhotkey=Ctrl+Alt+F8\r\n";
     TForm1 form;
-    ASSERT_TRUE(HotkeyHeld(kCtrlAlt, VK_F8));
+    ASSERT_TRUE(hotkeyHeld(kCtrlAlt, VK_F8));
     Application::setMainWindow(form.hwnd());
-    SendMessageA(Application::OwnerWindow(), WM_CLOSE, 0, 0);
+    SendMessageA(Application::ownerWindow(), WM_CLOSE, 0, 0);
     Application::setMainWindow(nullptr);
-    EXPECT_TRUE(QuitAsked());
-    EXPECT_FALSE(HotkeyHeld(kCtrlAlt, VK_F8));
+    EXPECT_TRUE(quitAsked());
+    EXPECT_FALSE(hotkeyHeld(kCtrlAlt, VK_F8));
 }
 
 // The Play button with the Song Tag popup and the Play Again button wired
@@ -280,50 +280,50 @@ TEST_F(PlayButtonTest, HoverBringsPlayAgainUpAndLeavingSendsItAway) {
     Face face;
     EXPECT_EQ(face.form.hint().text(), "To move Play button, hold control key and left mouse button");
     const HWND button = face.form.hwnd();
-    EXPECT_EQ(test::WindowAlpha(button), 125);
+    EXPECT_EQ(test::windowAlpha(button), 125);
 
     // The hotkey one-shot ticks once 50 ms after start and begins a fade-out
     // that would run alongside this fade-in; the pointer comes later. And it
     // really is on the picture, so the system reports no leave.
-    test::PumpFor(100);
+    test::pumpFor(100);
     const RECT picture = face.form.windowRect();
     SetCursorPos(picture.left + 18, picture.top + 18);
     face.form.CMMouseEnter();
     EXPECT_TRUE(IsWindowVisible(face.again.hwnd()));
-    ASSERT_TRUE(test::PumpUntil([&] { return test::WindowAlpha(button) == 205; }));
+    ASSERT_TRUE(test::pumpUntil([&] { return test::windowAlpha(button) == 205; }));
     // Any button held on the picture lights it fully; releasing it goes back.
     SendMessageA(face.form.image(), WM_MBUTTONDOWN, MK_MBUTTON, 0);
-    EXPECT_EQ(test::WindowAlpha(button), 235);
+    EXPECT_EQ(test::windowAlpha(button), 235);
     SendMessageA(face.form.image(), WM_MBUTTONUP, 0, 0);
-    EXPECT_EQ(test::WindowAlpha(button), 205);
+    EXPECT_EQ(test::windowAlpha(button), 205);
 
     // Away from both buttons: the Play button fades to rest, Play Again goes.
     const RECT place = face.form.windowRect();
     SetCursorPos(place.left - 60, place.top + 10);
     face.form.CMMouseLeave();
-    ASSERT_TRUE(test::PumpUntil([&] { return !IsWindowVisible(face.again.hwnd()); }));
-    ASSERT_TRUE(test::PumpUntil([&] { return test::WindowAlpha(button) == 125; }));
+    ASSERT_TRUE(test::pumpUntil([&] { return !IsWindowVisible(face.again.hwnd()); }));
+    ASSERT_TRUE(test::pumpUntil([&] { return test::windowAlpha(button) == 125; }));
 
     // The hotkey's light: full, then down to rest, the pointer elsewhere.
     face.form.setAlpha(235);
-    EXPECT_EQ(test::WindowAlpha(button), 235);
+    EXPECT_EQ(test::windowAlpha(button), 235);
     face.form.startFadeOut();
-    ASSERT_TRUE(test::PumpUntil([&] { return test::WindowAlpha(button) == 125; }));
+    ASSERT_TRUE(test::pumpUntil([&] { return test::windowAlpha(button) == 125; }));
 }
 
 TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
-    const std::string song = tree_.file("music\\tagged.mp3", test::Song(test::Id3v2Tag("Title", "Artist"), 300));
-    WriteIndex({song});
+    const std::string song = tree_.file("music\\tagged.mp3", test::song(test::id3v2Tag("Title", "Artist"), 300));
+    writeIndex({song});
     Face face;
     std::vector<std::string> asked;
-    ReplaceShellOpenForTesting([&](const std::string& path) {
+    replaceShellOpenForTesting([&](const std::string& path) {
         asked.push_back(path);
         EXPECT_TRUE(IsWindowVisible(face.popup.hwnd()));
         EXPECT_EQ(face.popup.titleLabel().text(), "Title");
         EXPECT_EQ(face.popup.artistLabel().text(), "Artist");
     });
     struct Restore {
-        ~Restore() { ReplaceShellOpenForTesting(nullptr); }
+        ~Restore() { replaceShellOpenForTesting(nullptr); }
     } restore;
 
     face.form.runRandomizedFile();
@@ -345,12 +345,12 @@ TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
 }
 
 TEST_F(PlayButtonTest, AClickIsAPressAndAReleaseOnThePicture) {
-    WriteIndex({tree_.file("music\\song.plktest")});
+    writeIndex({tree_.file("music\\song.plktest")});
     TForm1 form;
     int asked = 0;
-    ReplaceShellOpenForTesting([&](const std::string&) { ++asked; });
+    replaceShellOpenForTesting([&](const std::string&) { ++asked; });
     struct Restore {
-        ~Restore() { ReplaceShellOpenForTesting(nullptr); }
+        ~Restore() { replaceShellOpenForTesting(nullptr); }
     } restore;
     const auto click = [&](int x, int y) {
         SendMessageA(form.image(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -368,7 +368,7 @@ TEST_F(PlayButtonTest, AClickIsAPressAndAReleaseOnThePicture) {
 
 TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     const std::string song = tree_.file("music\\song.plktest");
-    WriteIndex({song});
+    writeIndex({song});
     test::MessageBoxRecorder boxes;
     Face face;
     TForm1& form = face.form;
@@ -376,29 +376,29 @@ TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     const HWND other = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 60, 60, nullptr,
                                        nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
-    ASSERT_TRUE(test::PumpUntil([&] { return form.previousForeground == other; }));
+    ASSERT_TRUE(test::pumpUntil([&] { return form.previousForeground == other; }));
 
     SendMessageA(form.hwnd(), WM_HOTKEY, 3, 0);  // not one of ours
-    EXPECT_EQ(Alpha(form.hwnd()), 125);
+    EXPECT_EQ(alpha(form.hwnd()), 125);
 
     // Play again with nothing to replay: it lights and flashes only.
     SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
-    EXPECT_EQ(Alpha(form.hwnd()), 235);
+    EXPECT_EQ(alpha(form.hwnd()), 235);
     EXPECT_TRUE(IsWindowVisible(face.again.hwnd())) << "Play Again flashes";
     // The program in front before the hand-back (as when it is brought
     // forward) is not taken for the window the user was in.
     SetForegroundWindow(form.hwnd());
     ASSERT_EQ(GetForegroundWindow(), form.hwnd());
     form.Timer4Timer();
-    ASSERT_TRUE(test::PumpUntil([&] { return Alpha(form.hwnd()) == 125; }));
+    ASSERT_TRUE(test::pumpUntil([&] { return alpha(form.hwnd()) == 125; }));
     EXPECT_EQ(GetForegroundWindow(), other);
-    EXPECT_TRUE(Opened().empty());
+    EXPECT_TRUE(opened().empty());
 
     SendMessageA(form.hwnd(), WM_HOTKEY, kPlayHotkeyId, 0);
-    ASSERT_TRUE(WaitOpened(1));
+    ASSERT_TRUE(waitOpened(1));
     SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
-    ASSERT_TRUE(WaitOpened(2));
-    EXPECT_EQ(Opened(), (std::vector<std::string>{song, song}));
+    ASSERT_TRUE(waitOpened(2));
+    EXPECT_EQ(opened(), (std::vector<std::string>{song, song}));
     EXPECT_TRUE(boxes.boxes.empty());
     DestroyWindow(other);
 }

@@ -20,7 +20,7 @@
 namespace plk {
 namespace {
 
-using test::PumpUntil;
+using test::pumpUntil;
 
 const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, choose another directory.";
 
@@ -53,7 +53,7 @@ private:
 
 class RebuildDialogTest : public ::testing::Test {
 protected:
-    RebuildDialogTest() : index(Application::ExeFolder() + "plkindex.dat") {
+    RebuildDialogTest() : index(Application::exeFolder() + "plkindex.dat") {
         SetFileAttributesA(index.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(index.c_str());
         dialog = std::make_unique<TForm3>();
@@ -65,10 +65,10 @@ protected:
     }
 
     HWND item(TForm3::ControlId id) const { return GetDlgItem(dialog->hwnd(), id); }
-    std::string text(TForm3::ControlId id) const { return ControlText(item(id)); }
-    bool enabled(TForm3::ControlId id) const { return ControlEnabled(item(id)); }
+    std::string text(TForm3::ControlId id) const { return controlText(item(id)); }
+    bool enabled(TForm3::ControlId id) const { return controlEnabled(item(id)); }
     void click(TForm3::ControlId id) { SendMessageA(item(id), BM_CLICK, 0, 0); }
-    void searchIn(const std::string& folder) { SetControlText(item(TForm3::Edit1), folder); }
+    void searchIn(const std::string& folder) { setControlText(item(TForm3::Edit1), folder); }
     std::string status() const {
         char panel[128] = {};
         SendMessageA(item(TForm3::StatusBar1), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(panel));
@@ -95,14 +95,14 @@ protected:
     void searchFor(const std::string& pattern) {
         while (SendMessageA(item(TForm3::ListBox1), LB_GETCOUNT, 0, 0) > 0)
             SendMessageA(item(TForm3::ListBox1), LB_DELETESTRING, 0, 0);
-        SetControlText(item(TForm3::Edit2), pattern);
+        setControlText(item(TForm3::Edit2), pattern);
         click(TForm3::Button2);
     }
     bool doneBoxShown() const { return !boxes.boxes.empty(); }
     // Runs from Start to the completion box.
     void runToCompletion() {
         click(TForm3::Button5);
-        ASSERT_TRUE(PumpUntil([&] { return doneBoxShown(); }));
+        ASSERT_TRUE(pumpUntil([&] { return doneBoxShown(); }));
     }
 
     test::MessageBoxRecorder boxes;
@@ -111,7 +111,7 @@ protected:
     std::unique_ptr<TForm3> dialog;
 };
 
-RECT ClientRectOf(HWND control) {
+RECT clientRectOf(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
@@ -120,7 +120,7 @@ RECT ClientRectOf(HWND control) {
 
 TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
     EXPECT_FALSE(dialog->visible());
-    EXPECT_EQ(ControlText(dialog->hwnd()), "Rebuild Music Library");
+    EXPECT_EQ(controlText(dialog->hwnd()), "Rebuild Music Library");
     RECT client{};
     GetClientRect(dialog->hwnd(), &client);
     EXPECT_EQ(client.right, 345);
@@ -145,7 +145,7 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
     };
     for (const Expected& c : controls) {
         SCOPED_TRACE(c.id);
-        const RECT r = ClientRectOf(item(c.id));
+        const RECT r = clientRectOf(item(c.id));
         EXPECT_EQ(r.left, c.x);
         EXPECT_EQ(r.top, c.y);
         EXPECT_EQ(r.right - r.left, c.w);
@@ -155,11 +155,11 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
         }
         EXPECT_EQ(enabled(c.id), c.enabled);
     }
-    EXPECT_EQ(ClientRectOf(item(TForm3::Label1)).left, 20);
-    EXPECT_EQ(ClientRectOf(item(TForm3::Label2)).top, 72);
+    EXPECT_EQ(clientRectOf(item(TForm3::Label1)).left, 20);
+    EXPECT_EQ(clientRectOf(item(TForm3::Label2)).top, 72);
     EXPECT_EQ(text(TForm3::Label1), "Search in:");
     EXPECT_EQ(text(TForm3::Label2), "Search for:");
-    EXPECT_EQ(ListBoxItems(item(TForm3::ListBox1)), (std::vector<std::string>{"*.mp3", "*.wmv", "*.flac", "*.ogg"}));
+    EXPECT_EQ(listBoxItems(item(TForm3::ListBox1)), (std::vector<std::string>{"*.mp3", "*.wmv", "*.flac", "*.ogg"}));
     EXPECT_EQ(SendMessageA(item(TForm3::ListBox1), LB_GETCURSEL, 0, 0), LB_ERR);
     EXPECT_EQ(status(), "Indexed Files: 0");
     EXPECT_TRUE(GetWindowLongA(item(TForm3::Button5), GWL_STYLE) & BS_DEFPUSHBUTTON);
@@ -176,7 +176,7 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
 }
 
 TEST_F(RebuildDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
-    dialog->ShowDialog();
+    dialog->showDialog();
     EXPECT_TRUE(dialog->visible());
     EXPECT_EQ(GetFocus(), item(TForm3::Edit1));  // the first tab stop
     const RECT first = dialog->windowRect();
@@ -185,7 +185,7 @@ TEST_F(RebuildDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
     SetWindowPos(dialog->hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     click(TForm3::Button6);
     EXPECT_FALSE(dialog->visible());
-    dialog->ShowDialog();
+    dialog->showDialog();
     EXPECT_EQ(dialog->windowRect().left, 40);
     EXPECT_EQ(dialog->windowRect().top, 50);
 }
@@ -199,7 +199,7 @@ struct PickerAnswer {
 };
 PickerAnswer* g_answer = nullptr;
 
-BOOL CALLBACK FindPicker(HWND window, LPARAM result) {
+BOOL CALLBACK findPicker(HWND window, LPARAM result) {
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
     if (std::string(name) == "#32770" && IsWindowVisible(window)) {
@@ -210,7 +210,7 @@ BOOL CALLBACK FindPicker(HWND window, LPARAM result) {
 }
 
 // Selects the item named name among the desktop's children in the picker's tree.
-void SelectDesktopItem(HWND picker, const std::string& name) {
+void selectDesktopItem(HWND picker, const std::string& name) {
     const HWND tree = FindWindowExA(picker, nullptr, "SysTreeView32", nullptr);
     const auto next = [tree](HTREEITEM from, WPARAM relation) {
         return reinterpret_cast<HTREEITEM>(
@@ -233,9 +233,9 @@ void SelectDesktopItem(HWND picker, const std::string& name) {
     }
 }
 
-void CALLBACK AnswerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK answerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND picker = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindPicker, reinterpret_cast<LPARAM>(&picker));
+    EnumThreadWindows(GetCurrentThreadId(), findPicker, reinterpret_cast<LPARAM>(&picker));
     if (!picker) return;
     if (!g_answer->found) {
         g_answer->found = true;
@@ -247,7 +247,7 @@ void CALLBACK AnswerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
         CoUninitialize();
         g_answer->comBeforePicker = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE;
         if (!g_answer->select.empty()) {
-            SelectDesktopItem(picker, g_answer->select);
+            selectDesktopItem(picker, g_answer->select);
             return;  // confirmed on the next tick
         }
     }
@@ -256,7 +256,7 @@ void CALLBACK AnswerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
-    dialog->ShowDialog();
+    dialog->showDialog();
     // A folder on the desktop: the picker lists it right below its root.
     char desktop[MAX_PATH] = {};
     ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
@@ -268,14 +268,14 @@ TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
         searchIn("D:\\typed");
         PickerAnswer answer{select};
         g_answer = &answer;
-        SetTimer(nullptr, 0, 100, AnswerPicker);
+        SetTimer(nullptr, 0, 100, answerPicker);
         click(TForm3::Button1);
         g_answer = nullptr;
         ASSERT_TRUE(answer.found);
         EXPECT_TRUE(answer.comBeforePicker);
         EXPECT_EQ(text(TForm3::Edit1), select.empty() ? "D:\\typed" : chosen);
         // Centred on the work area's size, without its left and top edges.
-        const RECT area = WorkArea();
+        const RECT area = workArea();
         const int width = answer.placed.right - answer.placed.left;
         const int height = answer.placed.bottom - answer.placed.top;
         EXPECT_EQ(answer.placed.left, (area.right - area.left) / 2 - width / 2);
@@ -285,15 +285,15 @@ TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
 }
 
 TEST_F(RebuildDialogTest, PatternListIsEditedWithAddAndRemove) {
-    SetControlText(item(TForm3::Edit2), "*.mid");
+    setControlText(item(TForm3::Edit2), "*.mid");
     EXPECT_TRUE(enabled(TForm3::Button2));
     click(TForm3::Button2);
     click(TForm3::Button2);  // no duplicate check
     EXPECT_EQ(text(TForm3::Edit2), "*.mid");
     EXPECT_TRUE(enabled(TForm3::Button2));
-    EXPECT_EQ(ListBoxItems(item(TForm3::ListBox1)),
+    EXPECT_EQ(listBoxItems(item(TForm3::ListBox1)),
               (std::vector<std::string>{"*.mp3", "*.wmv", "*.flac", "*.ogg", "*.mid", "*.mid"}));
-    SetControlText(item(TForm3::Edit2), "");
+    setControlText(item(TForm3::Edit2), "");
     EXPECT_FALSE(enabled(TForm3::Button2));
 
     SendMessageA(item(TForm3::ListBox1), LB_SETCURSEL, 1, 0);
@@ -302,7 +302,7 @@ TEST_F(RebuildDialogTest, PatternListIsEditedWithAddAndRemove) {
     EXPECT_TRUE(enabled(TForm3::Button3));
     click(TForm3::Button3);
     EXPECT_FALSE(enabled(TForm3::Button3));
-    EXPECT_EQ(ListBoxItems(item(TForm3::ListBox1)),
+    EXPECT_EQ(listBoxItems(item(TForm3::ListBox1)),
               (std::vector<std::string>{"*.mp3", "*.flac", "*.ogg", "*.mid", "*.mid"}));
 }
 
@@ -327,8 +327,8 @@ TEST_F(RebuildDialogTest, StartWithoutAnExistingFolderWarnsAndLeavesTheIndexAlon
         EXPECT_EQ(shown.boxes[0].text, kNoSuchFolder);
         EXPECT_TRUE(shown.boxes[0].flags & MB_ICONWARNING);
         expectIdle();
-        EXPECT_EQ(test::Paths(test::ReadIndexFile(index)), std::vector<std::string>{"kept"});
-        EXPECT_FALSE(dialog->Searching());
+        EXPECT_EQ(test::paths(test::readIndexFile(index)), std::vector<std::string>{"kept"});
+        EXPECT_FALSE(dialog->searching());
     }
 }
 
@@ -339,7 +339,7 @@ TEST_F(RebuildDialogTest, ACompletedRunShowsDoneAndTheCountAndCanStartAgain) {
     std::string typed = music.root();
     typed.pop_back();  // typed without its trailing backslash
     searchIn(typed);
-    dialog->ShowDialog();
+    dialog->showDialog();
     boxes.onShow = [&](const test::ShownBox&) {
         // What the dialog shows while the box is up. The progress, drawn a
         // few times a second during the run, is drawn again at once.
@@ -352,18 +352,18 @@ TEST_F(RebuildDialogTest, ACompletedRunShowsDoneAndTheCountAndCanStartAgain) {
     click(TForm3::Button5);
     expectRunning();
     EXPECT_EQ(status(), "Indexed Files: 0");
-    ASSERT_TRUE(PumpUntil([&] { return doneBoxShown(); }));
+    ASSERT_TRUE(pumpUntil([&] { return doneBoxShown(); }));
     EXPECT_EQ(boxes.boxes[0].caption, "Information");
     EXPECT_EQ(boxes.boxes[0].text, "Your new music library has been built.\r\n\r\n2 music files found.");
-    EXPECT_EQ(test::Paths(test::ReadIndexFile(index)),
+    EXPECT_EQ(test::paths(test::readIndexFile(index)),
               (std::vector<std::string>{music.root() + "a.mp3", music.root() + "Sub\\b.ogg"}));
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
 
     // One press starts the next run, which indexes each file once again.
     boxes.onShow = nullptr;
     boxes.boxes.clear();
     runToCompletion();
-    EXPECT_EQ(test::ReadIndexFile(index).size(), 2u);
+    EXPECT_EQ(test::readIndexFile(index).size(), 2u);
 }
 
 TEST_F(RebuildDialogTest, ADriveTypedWithoutBackslashSearchesItsRoot) {
@@ -374,7 +374,7 @@ TEST_F(RebuildDialogTest, ADriveTypedWithoutBackslashSearchesItsRoot) {
     searchFor(pattern);
     runToCompletion();
     DeleteFileA(file.c_str());
-    EXPECT_EQ(test::Paths(test::ReadIndexFile(index)), std::vector<std::string>{file});
+    EXPECT_EQ(test::paths(test::readIndexFile(index)), std::vector<std::string>{file});
 }
 
 TEST_F(RebuildDialogTest, AnEmptyPatternListCompletesWithNothingFound) {
@@ -388,7 +388,7 @@ TEST_F(RebuildDialogTest, AnEmptyPatternListCompletesWithNothingFound) {
     runToCompletion();
     EXPECT_EQ(text(TForm3::Label3), "Done.");
     EXPECT_EQ(boxes.boxes[0].text, "Your new music library has been built.\r\n\r\n0 music files found.");
-    EXPECT_TRUE(test::ReadIndexFile(index).empty());
+    EXPECT_TRUE(test::readIndexFile(index).empty());
 }
 
 TEST_F(RebuildDialogTest, ARunThatFillsTheIndexLoadsItAndSaysWhy) {
@@ -418,13 +418,13 @@ TEST_F(RebuildDialogTest, StopInALargeFolderCountsEveryRecordItStillWrites) {
     music.file("Big\\Sub\\never.mp3");
     searchIn(music.root() + "Big");
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 5; }));
+    ASSERT_TRUE(pumpUntil([&] { return statusCount() >= 5; }));
     click(TForm3::Button5);
     EXPECT_EQ(text(TForm3::Label3), "Stopped.");
     expectIdle();
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
     EXPECT_EQ(text(TForm3::Label3), "Stopped.");
-    const auto entries = test::ReadIndexFile(index);
+    const auto entries = test::readIndexFile(index);
     EXPECT_EQ(static_cast<int>(entries.size()), statusCount());
     EXPECT_EQ(entries.size(), 400u);
     EXPECT_TRUE(boxes.boxes.empty());
@@ -440,10 +440,10 @@ TEST_F(RebuildDialogTest, AStopJustBeforeAFolderStepOrTheCompletionStaysAStop) {
         SCOPED_TRACE(occurrence == 2 ? "folder entry" : "completion");
         StepHold hold(step, occurrence);
         click(TForm3::Button5);
-        ASSERT_TRUE(PumpUntil([&] { return hold.reached(); }));
+        ASSERT_TRUE(pumpUntil([&] { return hold.reached(); }));
         click(TForm3::Button5);
         hold.release();
-        ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+        ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
         EXPECT_EQ(text(TForm3::Label3), "Stopped.");
         expectIdle();
         EXPECT_TRUE(boxes.boxes.empty());
@@ -456,37 +456,37 @@ TEST_F(RebuildDialogTest, RapidStopAndStartLeaveNoStrayRecords) {
     searchIn(music.root());
     for (int round = 0; round < 100; ++round) {
         click(TForm3::Button5);  // Start
-        if (round % 2) PumpUntil([&] { return statusCount() >= 2; }, 2000);
+        if (round % 2) pumpUntil([&] { return statusCount() >= 2; }, 2000);
         click(TForm3::Button5);  // Stop: the worker goes on with its folder
     }
     runToCompletion();
-    const auto entries = test::ReadIndexFile(index);
+    const auto entries = test::readIndexFile(index);
     ASSERT_EQ(entries.size(), 301u);
     for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<int>(i + 1));
     EXPECT_EQ(entries.back().path, music.root() + "Big\\Sub\\last.mp3");
     EXPECT_EQ(boxes.boxes.size(), 1u);
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
-    EXPECT_EQ(test::ReadIndexFile(index).size(), 301u);
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
+    EXPECT_EQ(test::readIndexFile(index).size(), 301u);
 }
 
 TEST_F(RebuildDialogTest, PauseHoldsTheRunAndResumeFinishesIt) {
     for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
     searchIn(music.root());
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 3; }));
+    ASSERT_TRUE(pumpUntil([&] { return statusCount() >= 3; }));
     click(TForm3::Button4);
     EXPECT_EQ(text(TForm3::Button4), "R&esume");
     expectRunning();
-    test::PumpFor(100);  // a step already handed over may still land
+    test::pumpFor(100);  // a step already handed over may still land
     const int held = statusCount();
-    test::PumpFor(400);
+    test::pumpFor(400);
     EXPECT_EQ(statusCount(), held);
-    EXPECT_EQ(static_cast<int>(test::ReadIndexFile(index).size()), held);
+    EXPECT_EQ(static_cast<int>(test::readIndexFile(index).size()), held);
     EXPECT_LT(held, 200);
     click(TForm3::Button4);
     EXPECT_EQ(text(TForm3::Button4), "&Pause");
-    ASSERT_TRUE(PumpUntil([&] { return doneBoxShown(); }));
-    EXPECT_EQ(test::ReadIndexFile(index).size(), 200u);
+    ASSERT_TRUE(pumpUntil([&] { return doneBoxShown(); }));
+    EXPECT_EQ(test::readIndexFile(index).size(), 200u);
 }
 
 TEST_F(RebuildDialogTest, StopWhilePausedEndsTheRunAndResetsPause) {
@@ -494,13 +494,13 @@ TEST_F(RebuildDialogTest, StopWhilePausedEndsTheRunAndResetsPause) {
     music.file("Sub\\never.mp3");
     searchIn(music.root());
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 3; }));
+    ASSERT_TRUE(pumpUntil([&] { return statusCount() >= 3; }));
     click(TForm3::Button4);
     click(TForm3::Button5);
     expectIdle();  // Pause disabled and reading "&Pause" again
     EXPECT_EQ(text(TForm3::Label3), "Stopped.");
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
-    EXPECT_EQ(static_cast<int>(test::ReadIndexFile(index).size()), statusCount());
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
+    EXPECT_EQ(static_cast<int>(test::readIndexFile(index).size()), statusCount());
     EXPECT_EQ(statusCount(), 200);
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -520,23 +520,23 @@ TEST_F(RebuildDialogTest, CompletionAndEveryClosingReloadTheMainWindowsLibrary) 
     EXPECT_EQ(atBox, 1u);
     EXPECT_FALSE(form1.NoLibrary);
     boxes.onShow = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
 
     // A stopped run is not loaded until the dialog closes.
     for (int i = 0; i < 300; ++i) music.file("Big\\" + std::to_string(i) + ".mp3");
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 5; }));
+    ASSERT_TRUE(pumpUntil([&] { return statusCount() >= 5; }));
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
     EXPECT_EQ(form1.Library.size(), 1u);
-    dialog->ShowDialog();
+    dialog->showDialog();
     click(TForm3::Button6);
     EXPECT_FALSE(dialog->visible());
     EXPECT_EQ(static_cast<int>(form1.Library.size()), statusCount());
 
     // Closing without a run reloads too.
     DeleteFileA(index.c_str());
-    dialog->ShowDialog();
+    dialog->showDialog();
     click(TForm3::Button6);
     EXPECT_TRUE(form1.NoLibrary);
 }
@@ -544,7 +544,7 @@ TEST_F(RebuildDialogTest, CompletionAndEveryClosingReloadTheMainWindowsLibrary) 
 TEST_F(RebuildDialogTest, CannotBeClosedDuringARun) {
     for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
     searchIn(music.root());
-    dialog->ShowDialog();
+    dialog->showDialog();
     click(TForm3::Button5);
     SendMessageA(dialog->hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(dialog->visible());
@@ -564,7 +564,7 @@ TEST_F(RebuildDialogTest, AnIndexThatCannotBeEmptiedLeavesTheDialogIdle) {
     EXPECT_EQ(boxes.boxes[0].caption, "Plinkety");
     EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
     expectIdle();
-    EXPECT_FALSE(dialog->Searching());
+    EXPECT_FALSE(dialog->searching());
 }
 
 TEST_F(RebuildDialogTest, AStartThatCannotEmptyTheIndexLetsTheStoppedRunFinishItsFolder) {
@@ -572,7 +572,7 @@ TEST_F(RebuildDialogTest, AStartThatCannotEmptyTheIndexLetsTheStoppedRunFinishIt
     searchIn(music.root() + "Big");
     StepHold hold(SearchStep::kWriteRecord, 5);
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return hold.reached(); }));
+    ASSERT_TRUE(pumpUntil([&] { return hold.reached(); }));
     click(TForm3::Button5);  // Stop: the worker has its folder to finish
     {
         // Another program has the index mapped: it cannot be truncated.
@@ -585,10 +585,10 @@ TEST_F(RebuildDialogTest, AStartThatCannotEmptyTheIndexLetsTheStoppedRunFinishIt
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
     hold.release();
-    ASSERT_TRUE(PumpUntil([&] { return !dialog->Searching(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
     expectIdle();
     EXPECT_EQ(text(TForm3::Label3), "Stopped.");
-    EXPECT_EQ(test::ReadIndexFile(index).size(), 50u);
+    EXPECT_EQ(test::readIndexFile(index).size(), 50u);
     EXPECT_EQ(statusCount(), 50);
 }
 
@@ -596,10 +596,10 @@ TEST_F(RebuildDialogTest, EndingTheProgramDuringARunLeavesWholeRecords) {
     for (int i = 0; i < 400; ++i) music.file(std::to_string(i) + ".mp3");
     searchIn(music.root());
     click(TForm3::Button5);
-    ASSERT_TRUE(PumpUntil([&] { return statusCount() >= 10; }));
+    ASSERT_TRUE(pumpUntil([&] { return statusCount() >= 10; }));
     click(TForm3::Button4);  // paused, too: the end must not wait for a Resume
     dialog.reset();
-    const auto entries = test::ReadIndexFile(index);
+    const auto entries = test::readIndexFile(index);
     ASSERT_GE(entries.size(), 10u);
     EXPECT_LT(entries.size(), 400u);
     for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<int>(i + 1));

@@ -15,8 +15,8 @@ namespace plk {
 namespace {
 
 using test::IndexEntry;
-using test::Paths;
-using test::PumpUntil;
+using test::paths;
+using test::pumpUntil;
 
 const std::vector<std::string> kDefaultPatterns{"*.mp3", "*.wmv", "*.flac", "*.ogg"};
 
@@ -55,8 +55,8 @@ protected:
     std::vector<std::string> search(const std::string& folder, const std::vector<std::string>& patterns,
                                     std::size_t maxRecords = kMaxIndexRecords) {
         start(folder, patterns, maxRecords);
-        EXPECT_TRUE(PumpUntil([&] { return steps.ended; }));
-        return Paths(test::ReadIndexFile(index));
+        EXPECT_TRUE(pumpUntil([&] { return steps.ended; }));
+        return paths(test::readIndexFile(index));
     }
 
     test::TempTree tree;
@@ -90,8 +90,8 @@ TEST_F(SearchThreadTest, RecordsAreNumberedFromOneAndKeepTheStaleTail) {
     music.file("a-long-name-first.mp3");
     music.file("Sub\\b.ogg");
     start(m, kDefaultPatterns);
-    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
-    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
+    const std::vector<IndexEntry> entries = test::readIndexFile(index);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0], (IndexEntry{1, m + "a-long-name-first.mp3"}));
     EXPECT_EQ(entries[1], (IndexEntry{2, m + "Sub\\b.ogg"}));
@@ -261,8 +261,8 @@ TEST_F(SearchThreadTest, StopInALargeFolderFinishesItAndEntersNoOther) {
         if (count == 5) worker->Terminate();
     };
     start(music.root() + "Big\\", {"*.mp3"});
-    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
-    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
+    const std::vector<IndexEntry> entries = test::readIndexFile(index);
     EXPECT_EQ(static_cast<std::int32_t>(entries.size()), steps.count);
     EXPECT_EQ(entries.size(), 300u);
     EXPECT_TRUE(steps.done.empty());
@@ -291,10 +291,10 @@ TEST_F(SearchThreadTest, FoldersThatGoOrCannotBeReadDuringTheWalkAreSkippedSilen
     });
     start(m, {"*.mp3"});
     setSearchStepHookForTesting(nullptr);  // the worker keeps its own copy
-    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
     WIN32_FIND_DATAA found;
     ASSERT_FALSE(FindHandle(FindFirstFileA((m + "Locked\\*").c_str(), &found))) << "the folder is readable";
-    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    const std::vector<IndexEntry> entries = test::readIndexFile(index);
     EXPECT_EQ(entries, (std::vector<IndexEntry>{{1, m + "top.mp3"}, {2, m + "Kept\\k.mp3"}}));
     EXPECT_EQ(steps.done, std::vector<std::int32_t>{2});
     EXPECT_TRUE(steps.failures.empty());
@@ -303,26 +303,26 @@ TEST_F(SearchThreadTest, FoldersThatGoOrCannotBeReadDuringTheWalkAreSkippedSilen
 TEST_F(SearchThreadTest, APausedWorkerTakesNoStepUntilResumed) {
     for (int i = 0; i < 50; ++i) music.file(std::to_string(i) + ".mp3");
     steps.onFile = [&](std::int32_t count) {
-        if (count == 3) worker->Pause();
+        if (count == 3) worker->pause();
     };
     start(music.root(), {"*.mp3"});
-    ASSERT_TRUE(PumpUntil([&] { return steps.count >= 3; }));
-    test::PumpFor(300);
+    ASSERT_TRUE(pumpUntil([&] { return steps.count >= 3; }));
+    test::pumpFor(300);
     EXPECT_EQ(steps.count, 3);
-    EXPECT_EQ(test::ReadIndexFile(index).size(), 3u);
-    worker->Resume();
-    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    EXPECT_EQ(test::readIndexFile(index).size(), 3u);
+    worker->resume();
+    ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
     EXPECT_EQ(steps.done, std::vector<std::int32_t>{50});
 }
 
 TEST_F(SearchThreadTest, AbandonedWorkerWritesNothingMoreAndEndsAtOnce) {
     for (int i = 0; i < 200; ++i) music.file(std::to_string(i) + ".mp3");
     steps.onFile = [&](std::int32_t count) {
-        if (count == 10) worker->Abandon();
+        if (count == 10) worker->abandon();
     };
     start(music.root(), {"*.mp3"});
-    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
-    EXPECT_EQ(test::ReadIndexFile(index).size(), 10u);
+    ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
+    EXPECT_EQ(test::readIndexFile(index).size(), 10u);
     EXPECT_EQ(steps.count, 10);
     EXPECT_TRUE(steps.done.empty());
     EXPECT_TRUE(steps.failures.empty());
@@ -332,7 +332,7 @@ TEST_F(SearchThreadTest, AMissingIndexEndsTheRunWithAFailure) {
     music.file("song.mp3");
     DeleteFileA(index.c_str());
     start(music.root(), {"*.mp3"});
-    ASSERT_TRUE(PumpUntil([&] { return steps.ended; }));
+    ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
     ASSERT_EQ(steps.failures.size(), 1u);
     EXPECT_FALSE(steps.failures[0].empty());
     EXPECT_TRUE(steps.done.empty());
@@ -342,9 +342,9 @@ TEST_F(SearchThreadTest, AMissingIndexEndsTheRunWithAFailure) {
 TEST_F(SearchThreadTest, DestroyingARunningWorkerEndsItWithWholeRecords) {
     for (int i = 0; i < 300; ++i) music.file(std::to_string(i) + ".mp3");
     start(music.root(), {"*.mp3"});
-    ASSERT_TRUE(PumpUntil([&] { return steps.count >= 20; }));
+    ASSERT_TRUE(pumpUntil([&] { return steps.count >= 20; }));
     worker.reset();  // returns: the worker ended
-    const std::vector<IndexEntry> entries = test::ReadIndexFile(index);
+    const std::vector<IndexEntry> entries = test::readIndexFile(index);
     ASSERT_GE(entries.size(), 20u);
     EXPECT_LT(entries.size(), 300u);
     for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<std::int32_t>(i + 1));

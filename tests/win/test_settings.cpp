@@ -18,8 +18,8 @@ protected:
         DeleteFileA(path_.c_str());
     }
     void TearDown() override { DeleteFileA(path_.c_str()); }
-    void Write(const char* text) { std::ofstream(path_, std::ios::binary) << text; }
-    bool Exists() const { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    void write(const char* text) { std::ofstream(path_, std::ios::binary) << text; }
+    bool exists() const { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
     std::string path_;
 };
@@ -29,7 +29,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsAndIsNotCreated) {
     EXPECT_TRUE(settings.readBool("stayontop", true));
     EXPECT_EQ(settings.readInteger("autostart", 2), 2);
     EXPECT_EQ(settings.readString("hotkey", ""), "");
-    EXPECT_FALSE(Exists());
+    EXPECT_FALSE(exists());
 }
 
 TEST_F(SettingsTest, ValuesRoundTrip) {
@@ -49,7 +49,7 @@ TEST_F(SettingsTest, ValuesRoundTrip) {
 }
 
 TEST_F(SettingsTest, HandEditedNumbers) {
-    Write("[General]\r\nschema=$3\r\nposX=0x64\r\nposY=0x\r\nstayontop=banana\r\nclinvert=-5\r\nautostart= 1 \r\n");
+    write("[General]\r\nschema=$3\r\nposX=0x64\r\nposY=0x\r\nstayontop=banana\r\nclinvert=-5\r\nautostart= 1 \r\n");
     const TSettings settings(path_);
     EXPECT_EQ(settings.readInteger("schema", 0), 3);
     EXPECT_EQ(settings.readInteger("posX", 0), 100);
@@ -60,7 +60,7 @@ TEST_F(SettingsTest, HandEditedNumbers) {
 }
 
 TEST_F(SettingsTest, LongStringIsCutAt2047Characters) {
-    Write(("[General]\r\nhotkey=" + std::string(3000, 'k') + "\r\n").c_str());
+    write(("[General]\r\nhotkey=" + std::string(3000, 'k') + "\r\n").c_str());
     EXPECT_EQ(TSettings(path_).readString("hotkey", "").size(), 2047u);
 }
 

@@ -19,8 +19,8 @@
 namespace plk {
 namespace {
 
-using test::PumpUntil;
-using test::WindowAlpha;
+using test::pumpUntil;
+using test::windowAlpha;
 
 // A window where the Play button would be, and the popup beside it.
 class SongTagPopupTest : public ::testing::Test {
@@ -43,8 +43,8 @@ protected:
 
 TEST_F(SongTagPopupTest, FadesInBesideTheButtonHoldsAndHides) {
     EXPECT_FALSE(IsWindowVisible(popup()));
-    EXPECT_EQ(WindowAlpha(popup()), 125);
-    const std::string tagged = song("tagged.mp3", test::Song(test::Id3v2Tag("R&B Mix", "Simon & Garfunkel"), 500));
+    EXPECT_EQ(windowAlpha(popup()), 125);
+    const std::string tagged = song("tagged.mp3", test::song(test::id3v2Tag("R&B Mix", "Simon & Garfunkel"), 500));
 
     popup_.ShowID3(reader_, tagged);
     EXPECT_TRUE(IsWindowVisible(popup()));
@@ -52,27 +52,27 @@ TEST_F(SongTagPopupTest, FadesInBesideTheButtonHoldsAndHides) {
     EXPECT_EQ(popup_.windowRect().top, 400);
     EXPECT_EQ(popup_.windowRect().right - popup_.windowRect().left, 152);
     EXPECT_EQ(popup_.windowRect().bottom - popup_.windowRect().top, 37);
-    EXPECT_EQ(ControlText(popup()), "Song Tag");
+    EXPECT_EQ(controlText(popup()), "Song Tag");
     EXPECT_FALSE(GetWindowLongA(popup(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
     EXPECT_TRUE(GetWindowLongA(popup(), GWL_EXSTYLE) & WS_EX_LAYERED);
     EXPECT_TRUE(GetWindowLongA(popup(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_NE(GetForegroundWindow(), popup()) << "shown without taking the keyboard";
-    EXPECT_EQ(WindowAlpha(popup()), 125);
+    EXPECT_EQ(windowAlpha(popup()), 125);
     EXPECT_EQ(title(), "R&B Mix");
     EXPECT_EQ(artist(), "Simon & Garfunkel");
-    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(popup()) == 235; }));
+    ASSERT_TRUE(pumpUntil([&] { return windowAlpha(popup()) == 235; }));
 
     // A second song while it shows: new lines at once, full strength.
-    popup_.ShowID3(reader_, song("Song.Name.mp3", test::Song({}, 500)));
-    EXPECT_EQ(WindowAlpha(popup()), 235);
+    popup_.ShowID3(reader_, song("Song.Name.mp3", test::song({}, 500)));
+    EXPECT_EQ(windowAlpha(popup()), 235);
     EXPECT_EQ(title(), "Unknown song:");
     EXPECT_EQ(artist(), "Song.Name");
 
     // Hiding empties the lines and, without always-on-top, sends the button
     // to the bottom of the z-order.
     SetWindowPos(button_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(popup()); }, 10000));
-    EXPECT_EQ(WindowAlpha(popup()), 125);
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindowVisible(popup()); }, 10000));
+    EXPECT_EQ(windowAlpha(popup()), 125);
     EXPECT_EQ(title(), "");
     EXPECT_EQ(artist(), "");
     EXPECT_EQ(GetWindow(button_.hwnd(), GW_HWNDNEXT), nullptr) << "the button lies below every other window";
@@ -80,7 +80,7 @@ TEST_F(SongTagPopupTest, FadesInBesideTheButtonHoldsAndHides) {
 
 TEST_F(SongTagPopupTest, LinesAreDrawnLiterallyInTheThemesColour) {
     const std::string ampersands(10, '&');
-    popup_.ShowID3(reader_, song("amp.mp3", test::Song({}, 500, test::Id3v1Tag("T", ampersands))));
+    popup_.ShowID3(reader_, song("amp.mp3", test::song({}, 500, test::Id3v1Tag("T", ampersands))));
     ASSERT_EQ(artist(), ampersands);
 
     // How wide the artist line's ink is, against the text's own width: with
@@ -114,16 +114,16 @@ TEST_F(SongTagPopupTest, LinesAreDrawnLiterallyInTheThemesColour) {
 }
 
 TEST_F(SongTagPopupTest, ASongThatCannotBeOpenedRaisesAndLeavesThePopupStill) {
-    popup_.ShowID3(reader_, song("first.mp3", test::Song(test::Id3v2Tag("First", "Artist"), 100)));
-    ASSERT_TRUE(PumpUntil([&] { return WindowAlpha(popup()) >= 165; }));
+    popup_.ShowID3(reader_, song("first.mp3", test::song(test::id3v2Tag("First", "Artist"), 100)));
+    ASSERT_TRUE(pumpUntil([&] { return windowAlpha(popup()) >= 165; }));
 
-    const std::string held = song("held.mp3", test::Song({}, 500));
+    const std::string held = song("held.mp3", test::song({}, 500));
     const KernelHandle holder(CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
     EXPECT_THROW(popup_.ShowID3(reader_, held), FileError);
-    const int alpha = WindowAlpha(popup());
-    test::PumpFor(200);
-    EXPECT_EQ(WindowAlpha(popup()), alpha) << "its timers are stopped";
+    const int alpha = windowAlpha(popup());
+    test::pumpFor(200);
+    EXPECT_EQ(windowAlpha(popup()), alpha) << "its timers are stopped";
     EXPECT_TRUE(IsWindowVisible(popup()));
     EXPECT_EQ(title(), "First");
 }

@@ -17,7 +17,7 @@ namespace plk {
 namespace {
 
 // A version 3 tag holding TIT2 "Title" and TPE1 "Artist", then some audio.
-std::vector<unsigned char> SmallTag() {
+std::vector<unsigned char> smallTag() {
     std::vector<unsigned char> tag = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 0};
     for (const auto& [id, text] : {std::pair<std::string, std::string>{"TIT2", "Title"}, {"TPE1", "Artist"}}) {
         tag.insert(tag.end(), id.begin(), id.end());
@@ -35,8 +35,8 @@ protected:
     void SetUp() override {
         path_ = test::tempPath("plk-tag-reader-test.mp3");
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-        const std::vector<unsigned char> bytes = SmallTag();
-        KernelHandle file = Open(GENERIC_WRITE, 0, CREATE_ALWAYS);
+        const std::vector<unsigned char> bytes = smallTag();
+        KernelHandle file = open(GENERIC_WRITE, 0, CREATE_ALWAYS);
         ASSERT_TRUE(file);
         DWORD written = 0;
         WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -47,7 +47,7 @@ protected:
         DeleteFileA(path_.c_str());
     }
 
-    KernelHandle Open(DWORD access, DWORD share, DWORD disposition = OPEN_EXISTING) {
+    KernelHandle open(DWORD access, DWORD share, DWORD disposition = OPEN_EXISTING) {
         const HANDLE file = CreateFileA(path_.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
         return KernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
     }
@@ -76,14 +76,14 @@ TEST_F(TagReaderWin32, ReadOnlyHiddenOrSystemAttribute) {
 }
 
 TEST_F(TagReaderWin32, ReadsWhileAPlayerHoldsTheFileOpen) {
-    const KernelHandle player = Open(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    const KernelHandle player = open(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(player);
     EXPECT_EQ(tag_.LoadFromFile(path_, 0), 0x0000);
 }
 
 TEST_F(TagReaderWin32, ExclusivelyHeldFileIsAnOpenFailure) {
     {
-        const KernelHandle holder = Open(GENERIC_READ, 0);
+        const KernelHandle holder = open(GENERIC_READ, 0);
         ASSERT_TRUE(holder);
         EXPECT_EQ(tag_.LoadFromFile(path_, 0), 0x0100);
     }
