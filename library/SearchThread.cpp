@@ -101,7 +101,7 @@ void TSearchThread::Synchronize(SearchStep step) {
     if (pauseRequested_) running_.wait();
     if (abandoned_) return;
     // abandoned_ is set on the GUI thread, so checking it again there, where
-    // the step runs, cannot miss an Abandon that came while this call waited.
+    // the step runs, cannot miss an abandon() that came while this call waited.
     gui_.run([this, step] {
         if (!abandoned_) runStep(step);
     });

@@ -4,7 +4,7 @@
 
 namespace plk {
 
-// The timer's id is the object's address: the system hands it back to Tick,
+// The timer's id is the object's address: the system hands it back to tick(),
 // which needs no table to find the object.
 WindowTimer::WindowTimer(HWND window, UINT intervalMs, std::function<void()> onTimer)
     : window_(window), interval_(intervalMs), onTimer_(std::move(onTimer)) {}
