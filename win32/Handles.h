@@ -58,12 +58,16 @@ struct CloseIcon { void operator()(HICON h) const { DestroyIcon(h); } };
 
 // Thread, event, file and other kernel handles (nullptr when absent).
 using KernelHandle = UniqueHandle<handle_traits::Basic<HANDLE, nullptr, handle_traits::CloseKernel>>;
-// FindFirstFile's search handle (INVALID_HANDLE_VALUE when absent).
-struct FindHandleTraits : handle_traits::Basic<HANDLE, nullptr, handle_traits::CloseFind> {
+// Handles whose absence is INVALID_HANDLE_VALUE rather than nullptr.
+template <typename Closer>
+struct InvalidValueTraits : handle_traits::Basic<HANDLE, nullptr, Closer> {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
     static bool valid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
 };
-using FindHandle = UniqueHandle<FindHandleTraits>;
+// FindFirstFile's search handle.
+using FindHandle = UniqueHandle<InvalidValueTraits<handle_traits::CloseFind>>;
+// CreateFile's file handle.
+using FileHandle = UniqueHandle<InvalidValueTraits<handle_traits::CloseKernel>>;
 using RegistryKey = UniqueHandle<handle_traits::Basic<HKEY, nullptr, handle_traits::CloseKey>>;
 using MenuHandle = UniqueHandle<handle_traits::Basic<HMENU, nullptr, handle_traits::CloseMenu>>;
 using ImageListHandle = UniqueHandle<handle_traits::Basic<HIMAGELIST, nullptr, handle_traits::CloseImageList>>;

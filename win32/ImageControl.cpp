@@ -6,6 +6,12 @@
 #include "win32/MouseTracking.h"
 
 namespace plk {
+namespace {
+
+// A mouse message's point, in the client coordinates the message gives.
+POINT pointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
 
 ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : width_(width), height_(height) {
     {
@@ -104,10 +110,10 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-        buttonUp(message == WM_LBUTTONUP, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        buttonUp(message == WM_LBUTTONUP, pointOf(lParam));
         return 0;
     case WM_RBUTTONUP:
-        buttonUp(false, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        buttonUp(false, pointOf(lParam));
         // DefWindowProc turns the right button's release into WM_CONTEXTMENU.
         return defaultHandling(message, wParam, lParam);
     case WM_CAPTURECHANGED:
@@ -127,7 +133,7 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         paintOn(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_CONTEXTMENU:
-        if (onContextMenu) onContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        if (onContextMenu) onContextMenu(pointOf(lParam));
         return 0;
     default:
         return defaultHandling(message, wParam, lParam);

@@ -43,11 +43,11 @@ std::string TempTree::file(const std::string& relative, const std::vector<std::u
     const std::size_t cut = relative.find_last_of('\\');
     if (cut != std::string::npos) folder(relative.substr(0, cut));
     const std::string path = root_ + relative;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    const FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_TRUE(file) << path;
     DWORD written = 0;
-    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
     return path;
 }
 
@@ -56,9 +56,9 @@ void TempTree::wideFile(const std::wstring& relative) {
     for (std::size_t cut = relative.find(L'\\'); cut != std::wstring::npos; cut = relative.find(L'\\', cut + 1))
         CreateDirectoryW((root + relative.substr(0, cut)).c_str(), nullptr);
     const std::wstring path = root + relative;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+    const FileHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_TRUE(file);
 }
 
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {

@@ -10,6 +10,7 @@
 
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
+#include "win32/Handles.h"
 
 namespace plk {
 namespace {
@@ -36,16 +37,15 @@ protected:
 TEST_F(ReadOnlyIndexTest, LoadsWhileAnotherProgramAllowsOnlyReading) {
     // A reader that shares the file for reading only: any open that asks
     // for write access is refused, whatever the user's rights.
-    const HANDLE reader = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    const FileHandle reader(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(reader);
     EXPECT_THROW(File(path_, File::Access::kReadWrite), FileError);
     TLibrary library;
     bool noLibrary = true;
     EXPECT_NO_THROW(reloadIndex(path_, library, noLibrary));
     EXPECT_FALSE(noLibrary);
     EXPECT_EQ(library.size(), 1u);
-    CloseHandle(reader);
 }
 
 TEST_F(ReadOnlyIndexTest, LoadsAndSetsNoLibraryFalse) {

@@ -100,12 +100,12 @@ protected:
 TEST_F(PlayButtonTest, StartupGoesOnAfterTheIndexCannotBeRead) {
     writeIndex({"C:\\Music\\one.mp3"});
     // Another program holds the index and lets nobody else open it.
-    const HANDLE holder = CreateFileA((folder_ + "plkindex.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    FileHandle holder(CreateFileA((folder_ + "plkindex.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
     test::MessageBoxRecorder boxes;
     TForm1 form;
-    CloseHandle(holder);
+    holder.reset();
 
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Plinkety");

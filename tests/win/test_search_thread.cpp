@@ -173,10 +173,7 @@ TEST_F(SearchThreadTest, AnEmptyPatternListGivesAnEmptyIndexAndCompletes) {
 }
 
 bool opensForReading(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
+    return bool(FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)));
 }
 
 TEST_F(SearchThreadTest, APathOverTwoHundredFiftyFiveCharactersIsStoredByItsShortForm) {
