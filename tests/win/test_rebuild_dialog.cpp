@@ -196,6 +196,8 @@ struct PickerAnswer {
     RECT placed{};
     bool found = false;
     bool comBeforePicker = false;
+    int selectTries = 0;
+    bool selected = false;
 };
 PickerAnswer* g_answer = nullptr;
 
@@ -209,8 +211,9 @@ BOOL CALLBACK findPicker(HWND window, LPARAM result) {
     return TRUE;
 }
 
-// Selects the item named name among the desktop's children in the picker's tree.
-void selectDesktopItem(HWND picker, const std::string& name) {
+// Selects the item named name among the desktop's children in the picker's
+// tree; false while the tree does not list it yet.
+bool selectDesktopItem(HWND picker, const std::string& name) {
     const HWND tree = FindWindowExA(picker, nullptr, "SysTreeView32", nullptr);
     const auto next = [tree](HTREEITEM from, WPARAM relation) {
         return reinterpret_cast<HTREEITEM>(
@@ -227,10 +230,10 @@ void selectDesktopItem(HWND picker, const std::string& name) {
         item.cchTextMax = sizeof text;
         SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         if (name == text) {
-            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
-            return;
+            return SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child)) != 0;
         }
     }
+    return false;
 }
 
 void CALLBACK answerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -246,10 +249,14 @@ void CALLBACK answerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
         // the count back as it was either way.
         CoUninitialize();
         g_answer->comBeforePicker = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE;
-        if (!g_answer->select.empty()) {
-            selectDesktopItem(picker, g_answer->select);
-            return;  // confirmed on the next tick
-        }
+    }
+    // The picker fills its tree as it goes, so the folder is looked for tick
+    // after tick (for five seconds at most); the choice is confirmed on the
+    // tick after it is selected.
+    const int kMaxSelectTries = 50;
+    if (!g_answer->select.empty() && !g_answer->selected && g_answer->selectTries++ < kMaxSelectTries) {
+        g_answer->selected = selectDesktopItem(picker, g_answer->select);
+        return;
     }
     KillTimer(nullptr, timer);
     PostMessageA(picker, WM_COMMAND, g_answer->select.empty() ? IDCANCEL : IDOK, 0);
