@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "win32/Application.h"
-#include "win32/MouseTracking.h"
 
 namespace plk {
 namespace {
@@ -70,11 +69,7 @@ void ImageControl::paintOn(HDC target) const {
 }
 
 void ImageControl::mouseMove(WPARAM keys) {
-    if (!pointerInside_) {
-        pointerInside_ = true;
-        trackMouseLeave(hwnd());
-        if (onMouseEnter) onMouseEnter();
-    }
+    if (pointer_.moved(hwnd()) && onMouseEnter) onMouseEnter();
     if (onMouseMove) onMouseMove(keys);
 }
 
@@ -120,13 +115,13 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         leftPressed_ = false;  // a drag move took the mouse: no click follows
         // The pointer's leave may have gone unreported meanwhile (a drag
         // moves the window under it): its next move counts as coming on.
-        pointerInside_ = false;
+        pointer_.left();
         return 0;
     case WM_MOUSEMOVE:
         mouseMove(wParam);
         return 0;
     case WM_MOUSELEAVE:
-        pointerInside_ = false;
+        pointer_.left();
         if (onMouseLeave) onMouseLeave();
         return 0;
     case WM_PRINTCLIENT:

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "win32/Handles.h"
+#include "win32/MouseTracking.h"
 #include "win32/Window.h"
 
 namespace plk {
@@ -48,7 +49,7 @@ private:
     int width_, height_;
     BitmapHandle picture_;
     bool leftPressed_ = false;
-    bool pointerInside_ = false;
+    PointerPresence pointer_;
 };
 
 }  // namespace plk

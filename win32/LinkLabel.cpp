@@ -1,7 +1,6 @@
 #include "win32/LinkLabel.h"
 
 #include "win32/Controls.h"
-#include "win32/MouseTracking.h"
 
 namespace plk {
 namespace {
@@ -47,13 +46,6 @@ void LinkLabel::paint() {
     DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-void LinkLabel::mouseMove() {
-    if (hovered_) return;
-    hovered_ = true;
-    trackMouseLeave(hwnd());
-    if (onMouseEnter) onMouseEnter();
-}
-
 LRESULT LinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
@@ -62,10 +54,10 @@ LRESULT LinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:
-        mouseMove();
+        if (pointer_.moved(hwnd()) && onMouseEnter) onMouseEnter();
         return 0;
     case WM_MOUSELEAVE:
-        hovered_ = false;
+        pointer_.left();
         pressed_ = false;
         if (onMouseLeave) onMouseLeave();
         return 0;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "win32/Handles.h"
+#include "win32/MouseTracking.h"
 #include "win32/Window.h"
 
 namespace plk {
@@ -30,12 +31,11 @@ protected:
 
 private:
     void paint();
-    void mouseMove();
 
     std::string text_;
     COLORREF colour_;
     FontHandle font_;
-    bool hovered_ = false;
+    PointerPresence pointer_;
     bool pressed_ = false;
 };
 

@@ -12,6 +12,25 @@ namespace plk {
 // which includes moving onto one of its child windows.
 void trackMouseLeave(HWND window);
 
+// Whether the pointer is on a window, as its WM_MOUSEMOVE and WM_MOUSELEAVE
+// tell: the first move after a leave is the pointer coming on, and asks for
+// the next leave.
+class PointerPresence {
+public:
+    // True when this move brought the pointer onto window.
+    bool moved(HWND window) {
+        if (inside_) return false;
+        inside_ = true;
+        trackMouseLeave(window);
+        return true;
+    }
+    // The leave came, or went unreported: the next move counts as coming on.
+    void left() { inside_ = false; }
+
+private:
+    bool inside_ = false;
+};
+
 // The pointer's place on the screen.
 POINT pointerPosition();
 
