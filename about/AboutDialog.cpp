@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "resources/ProductInfo.h"
 #include "resources/resource.h"
 #include "win32/Controls.h"
 
@@ -16,10 +17,19 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const int kImage1Left = -20;
 const int kImage1Top = -8;
 
+// The web site's link shows the address as people say it: without its
+// scheme and without a lone trailing slash.
+std::string shownAddress(std::string address) {
+    for (const char* scheme : {"https://", "http://"})
+        if (address.rfind(scheme, 0) == 0) address.erase(0, std::char_traits<char>::length(scheme));
+    if (!address.empty() && address.back() == '/' && address.find('/') == address.size() - 1) address.pop_back();
+    return address;
+}
+
 }  // namespace
 
-const char TForm2::kWebSite[] = "https://plinkety.example.org/";
-const char TForm2::kSupportMail[] = "plinkety@example.org";
+const char TForm2::kWebSite[] = PLINKETY_WEBSITE;
+const char TForm2::kSupportMail[] = PLINKETY_EMAIL;
 
 TForm2::TForm2() {
     createDialog("TForm2", "About", 449, 258, Button1);
@@ -36,11 +46,10 @@ void TForm2::createControls() {
     // A group's controls are children of the dialog at the group's offset.
     const int g1x = 8, g1y = 152, g2x = 192, g2y = 152;
     makeGroupBox(self, GroupBox1, " Contact ", {g1x, g1y, 177, 65});
-    // The web site's link shows the address without its scheme.
-    Label4 = std::make_unique<LinkLabel>(self, "plinkety.example.org", g1x + 12, g1y + 19, 133, 13, kNavy);
+    Label4 = std::make_unique<LinkLabel>(self, shownAddress(kWebSite), g1x + 12, g1y + 19, 133, 13, kNavy);
     Label5 = std::make_unique<LinkLabel>(self, kSupportMail, g1x + 12, g1y + 39, 152, 13, kNavy);
     makeGroupBox(self, GroupBox2, " Version Summary ", {g2x, g2y, 249, 65});
-    makeLabel(self, Label1, "Version: 1.0", g2x + 12, g2y + 20);
+    makeLabel(self, Label1, "Version: " PLINKETY_VERSION_TEXT, g2x + 12, g2y + 20);
     makeLabel(self, Label2, "Plinkety is free software under the MIT licence.", 7, 231);
     makeDefaultButton(self, Button1, "&OK", {368, 224, 75, 25});
 

@@ -87,7 +87,7 @@ void TForm1::createControls() {
 }
 
 void TForm1::FormCreate() {
-    IndexFileName = Application::exeFolder() + "plkindex.dat";
+    IndexFileName = Application::exeFolder() + kIndexFileName;
     const ScreenPoint home = defaultButtonPosition();
     readSettings(home.x, home.y);
     // A place saved on a monitor that has since gone, or beyond a lowered

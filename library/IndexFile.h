@@ -14,6 +14,9 @@ namespace plk {
 
 using TLibrary = std::vector<TLibraryRecord>;
 
+// The index's name, in the program's own folder.
+const char kIndexFileName[] = "plkindex.dat";
+
 // The most records a load takes: a million songs, 260 MB in memory. The
 // largest collections people keep run to a few hundred thousand songs; an
 // index far beyond that comes from a rebuild of a whole drive with "*.*",

@@ -59,7 +59,7 @@ TForm3::~TForm3() {
     Application::removeDialog(hwnd());
 }
 
-void TForm3::FormCreate() { IndexFileName = Application::exeFolder() + "plkindex.dat"; }
+void TForm3::FormCreate() { IndexFileName = Application::exeFolder() + kIndexFileName; }
 
 void TForm3::FormClose() {
     if (readIndex_) readIndex_();
