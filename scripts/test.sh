@@ -6,6 +6,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export PLINKETY_BUILD=${PLINKETY_BUILD:-$root/build}
+started=$SECONDS
+report_time() { echo "test: $((SECONDS - started)) s in all (set-up, build and tests)"; }
 
 bash "$root/scripts/build.sh"
 
@@ -20,7 +22,7 @@ stop_displays() {
     wait "$pid" 2>/dev/null || true
   done
 }
-trap stop_displays EXIT
+trap 'stop_displays; report_time' EXIT
 for arch in x86 x64; do
   reason=$(plk_arch_skip_reason "$arch")
   if [ -n "$reason" ]; then
