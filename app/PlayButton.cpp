@@ -19,13 +19,13 @@
 #include "win32/LayeredWindow.h"
 #include "win32/MouseTracking.h"
 #include "win32/Placement.h"
+#include "win32/StartupTrace.h"
 
 namespace plk {
 namespace {
 
 const int kButtonSize = 37;
 const int kImageSize = 35;
-const UINT kFadeStep = 10;  // ms
 const char kHint[] = "To move Play button, hold control key and left mouse button";
 
 // The shell's record is 36 bytes in a 32-bit program and 48 in a 64-bit one
@@ -61,9 +61,11 @@ void startupStep(Step&& step) {
 
 }  // namespace
 
-TForm1::TForm1() : timers_({{ButtonBrightness::Timer1, kFadeStep}, {ButtonBrightness::Timer2, kFadeStep}}) {
+TForm1::TForm1() : timers_(WindowTimers::of<ButtonBrightness>()) {
     create(layeredWindowParams("TForm1", Application::title(), kButtonSize, kButtonSize));
+    traceStartup("Play button window");
     createControls();
+    traceStartup("Play button controls");
     FormCreate();
 }
 
@@ -90,6 +92,7 @@ void TForm1::FormCreate() {
     IndexFileName = Application::exeFolder() + kIndexFileName;
     const ScreenPoint home = defaultButtonPosition();
     readSettings(home.x, home.y);
+    traceStartup("settings read");
     // A place saved on a monitor that has since gone, or beyond a lowered
     // resolution, would leave the button where no one can reach it. The
     // default place stands in; as the start position it is what a move at
@@ -104,10 +107,13 @@ void TForm1::FormCreate() {
     Image1->drawImage(ImageList1.get(), Theme);
     moveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
     applyBrightness();  // at rest
+    traceStartup("button placed");
     startupStep([this] { ReadIndex(); });
+    traceStartup("index read");
     startupStep([this] { TagReader = std::make_unique<Tid3v2tag>(); });
     startupStep([this] { registerStoredHotkeys(); });
     show();
+    traceStartup("button shown");
 }
 
 void TForm1::readSettings(int defaultLeft, int defaultTop) {
@@ -175,6 +181,7 @@ void TForm1::paint() {
     // Shape1: a one-pixel black frame with a white fill, under Image1.
     const PaintDc dc(hwnd());
     drawFrame(dc.get(), kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    traceStartup("button painted");
 }
 
 void TForm1::FormMouseMove(WPARAM keys) {

@@ -13,6 +13,7 @@
 #include "win32/Application.h"
 #include "win32/DllSearch.h"
 #include "win32/ErrorBox.h"
+#include "win32/StartupTrace.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ int runProgram() {
     // The Play button: the main window, owner of the program state.
     plk::TForm1 form1;
     application.setMainWindow(form1.hwnd());
+    plk::traceStartup("Play button created");
 
     plk::TForm2 form2;
     form1.setAboutDialog(form2);
@@ -37,6 +39,7 @@ int runProgram() {
 
     plk::TForm6 form6({form1.hwnd(), form1.Theme, [&form1] { form1.playAgain(); }});
     form1.setPlayAgain(form6);
+    plk::traceStartup("every window created");
 
     return application.run();
 }
@@ -44,9 +47,11 @@ int runProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    plk::traceStartup("WinMain");
     plk::loadDllsFromSystemFolderOnly();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
+    plk::traceStartup("common controls");
 
     // A window the system refuses to create ends the program, with the
     // system's reason in the error box rather than a silent abort.

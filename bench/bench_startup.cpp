@@ -10,6 +10,10 @@
 // closed and the process awaited. The two take turns, after one unmeasured
 // start each (the first start of a program pays for the disk cache).
 //
+// Then plinkety_traced.exe, the program with a recorder of its start-up
+// marks linked in, starts a few times more, and the median time of each mark
+// after CreateProcess shows where the time before the button goes.
+//
 //   bench_startup [starts] [records] [plinkety.exe] [minimal_window.exe]
 // The programs default to the build's, found from this benchmark's folder.
 #include <windows.h>
@@ -18,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -65,13 +70,15 @@ HWND visibleButtonOf(DWORD processId) {
     return search.found;
 }
 
-// Seconds from the start of the program to its visible button.
-double timeOneStart(const Program& program, const std::string& folder) {
+// Seconds from the start of the program to its visible button; startedAt,
+// when given, receives the clock's reading just before CreateProcess.
+double timeOneStart(const Program& program, const std::string& folder, double* startedAt = nullptr) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + program.exe + "\"";
     const double start = now();
+    if (startedAt) *startedAt = start;
     if (!CreateProcessA(program.exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &info))
         throw std::runtime_error("cannot start " + program.exe);
@@ -120,12 +127,43 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+double counterSeconds(long long counter) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(counter) / double(frequency.QuadPart);
+}
+
+// Where the time before the button goes: each start-up mark of the traced
+// program as the median of its times after CreateProcess, in the order of
+// those times, beside the moment the benchmark saw the button.
+void printStartupTrace(const std::string& traced, const std::string& folder, int runs) {
+    const Program program{"plinkety_traced.exe", folder + "plinkety_traced.exe", {}};
+    copyInto(traced, program.exe);
+    const std::string seen = "(the benchmark sees the button)";
+    std::map<std::string, std::vector<double>> milliseconds;
+    for (int run = 0; run < runs; ++run) {
+        double started = 0;
+        milliseconds[seen].push_back(timeOneStart(program, folder, &started) * 1000);
+        std::ifstream trace(folder + "startup-trace.txt");
+        long long counter = 0;
+        std::string step;
+        while (trace >> counter && std::getline(trace >> std::ws, step))
+            milliseconds[step].push_back((counterSeconds(counter) - started) * 1000);
+    }
+    std::vector<std::pair<double, std::string>> steps;
+    for (const auto& [step, times] : milliseconds) steps.emplace_back(median(times), step);
+    std::sort(steps.begin(), steps.end());
+    std::printf("Start-up trace of plinkety_traced.exe, median of %d starts, ms after CreateProcess:\n", runs);
+    for (const auto& [time, step] : steps) std::printf("  %8.1f  %s\n", time, step.c_str());
+}
+
 int runBenchmark(int argc, char** argv) {
     const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const int records = argc > 2 ? std::max(0, std::atoi(argv[2])) : 10000;
     const std::string here = Application::exeFolder();
     const std::string plinkety = argc > 3 ? argv[3] : here + "..\\plinkety.exe";
     const std::string minimal = argc > 4 ? argv[4] : here + "minimal_window.exe";
+    const std::string traced = here + "plinkety_traced.exe";
 
     const std::string folder = test::tempPath("plk-startup-bench\\");
     test::removeFolderTree(folder);
@@ -141,6 +179,7 @@ int runBenchmark(int argc, char** argv) {
     for (int round = 0; round < starts; ++round) {
         for (Program& program : programs) program.milliseconds.push_back(timeOneStart(program, folder) * 1000);
     }
+    printStartupTrace(traced, folder, std::max(5, starts / 2));
     test::removeFolderTree(folder);
 
     std::printf("Start to a visible 37 x 37 window, %d starts each, taking turns (index of %d records):\n", starts,
