@@ -8,8 +8,13 @@ namespace plk {
 
 class ButtonBrightness {
 public:
-    // The window's timers, by their ids; both tick every 10 ms.
+    // The window's timers, by their ids, and how often each ticks.
     enum Timer { Timer1 = 1, Timer2 = 2 };  // fade-in to 205, fade-out to 125
+    struct TimerInterval {
+        Timer id;
+        unsigned ms;
+    };
+    static constexpr TimerInterval kTimers[] = {{Timer1, 10}, {Timer2, 10}};
 
     static constexpr int kRest = 125;
     static constexpr int kHover = 205;

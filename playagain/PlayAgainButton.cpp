@@ -21,12 +21,7 @@ const int kAboveButton = 14;
 }  // namespace
 
 TForm6::TForm6(Links links)
-    : FadingWindow({{PlayAgainFade::Timer1, 20},
-                    {PlayAgainFade::Timer2, 10},
-                    {PlayAgainFade::Timer3, 10},
-                    {PlayAgainFade::Timer5, 20},
-                    {PlayAgainFade::Timer6, 10},
-                    {PlayAgainFade::Timer7, 10}}),
+    : FadingWindow(),
       links_(std::move(links)) {
     createLayered("TForm6", "Play Again", kWidth, kHeight);
     ImageList1 = loadImageStrip(IDB_PLAYAGAIN, kImageWidth, kImageHeight);

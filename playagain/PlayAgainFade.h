@@ -10,16 +10,22 @@ namespace plk {
 
 class PlayAgainFade {
 public:
-    // The window's timers, by their ids (there is no Timer4).
+    // The window's timers, by their ids (there is no Timer4), and how often
+    // each ticks.
     enum Timer {
-        Timer1 = 1,  // 20 ms: appear, up to 125
-        Timer2 = 2,  // 10 ms: pointer on the picture, up to 205
-        Timer3 = 3,  // 10 ms: pointer off the picture, down to 125
-        Timer5 = 5,  // 20 ms: fade away and hide
-        Timer6 = 6,  // 10 ms: flash up
-        Timer7 = 7,  // 10 ms: flash down and hide
+        Timer1 = 1,  // appear, up to 125
+        Timer2 = 2,  // pointer on the picture, up to 205
+        Timer3 = 3,  // pointer off the picture, down to 125
+        Timer5 = 5,  // fade away and hide
+        Timer6 = 6,  // flash up
+        Timer7 = 7,  // flash down and hide
     };
-    static constexpr Timer kTimers[] = {Timer1, Timer2, Timer3, Timer5, Timer6, Timer7};
+    struct TimerInterval {
+        Timer id;
+        unsigned ms;
+    };
+    static constexpr TimerInterval kTimers[] = {{Timer1, 20}, {Timer2, 10}, {Timer3, 10},
+                                                {Timer5, 20}, {Timer6, 10}, {Timer7, 10}};
 
     static constexpr int kRest = 125;
     static constexpr int kHover = 205;

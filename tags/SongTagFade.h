@@ -9,13 +9,17 @@ namespace plk {
 
 class SongTagFade {
 public:
-    // The popup's timers, by their ids.
+    // The popup's timers, by their ids, and how often each ticks.
     enum Timer {
-        Timer1 = 1,  // 10 ms: fade in to 235
-        Timer2 = 2,  // 2,200 ms: end of the hold
-        Timer3 = 3,  // 10 ms: fade out to 125, then hide
+        Timer1 = 1,  // fade in to 235
+        Timer2 = 2,  // end of the hold
+        Timer3 = 3,  // fade out to 125, then hide
     };
-    static constexpr Timer kTimers[] = {Timer1, Timer2, Timer3};
+    struct TimerInterval {
+        Timer id;
+        unsigned ms;
+    };
+    static constexpr TimerInterval kTimers[] = {{Timer1, 10}, {Timer2, 2200}, {Timer3, 10}};
 
     static constexpr int kHiddenAlpha = 125;
     static constexpr int kFullAlpha = 235;

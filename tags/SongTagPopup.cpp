@@ -17,8 +17,6 @@ const int kImageHeight = 35;
 // The popup's right edge lies one pixel left of the Play button.
 const int kLeftOfButton = 153;
 
-const UINT kFadeStep = 10;  // ms
-const UINT kHold = 2200;    // ms
 
 RECT bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
@@ -27,7 +25,7 @@ COLORREF labelColour(bool invertLabels) { return invertLabels ? RGB(0, 0, 0) : R
 }  // namespace
 
 TForm4::TForm4(Links links)
-    : FadingWindow({{SongTagFade::Timer1, kFadeStep}, {SongTagFade::Timer2, kHold}, {SongTagFade::Timer3, kFadeStep}}),
+    : FadingWindow(),
       links_(std::move(links)),
       Label1(bounds(8, 20, 137, 14)),
       Label2(bounds(8, 4, 137, 13)) {

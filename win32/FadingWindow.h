@@ -29,7 +29,7 @@ public:
     }
 
 protected:
-    explicit FadingWindow(std::vector<WindowTimers::Timer> timers) : timers_(std::move(timers)) {}
+    FadingWindow() : timers_(WindowTimers::of<Fade>()) {}
 
     const Fade& fade() const { return fade_; }
 

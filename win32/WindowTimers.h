@@ -19,6 +19,14 @@ public:
 
     explicit WindowTimers(std::vector<Timer> timers);
 
+    // The timers a fade state declares, with their intervals, in its kTimers.
+    template <typename Fade>
+    static std::vector<Timer> of() {
+        std::vector<Timer> timers;
+        for (const auto& timer : Fade::kTimers) timers.push_back({static_cast<UINT>(timer.id), timer.ms});
+        return timers;
+    }
+
     // Starts each timer that running(id) wants and that is stopped, and
     // stops each that runs and is not wanted. The ticks arrive at window as
     // WM_TIMER with the id in wParam.
