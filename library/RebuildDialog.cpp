@@ -13,7 +13,6 @@
 #include "win32/ErrorBox.h"
 #include "win32/FolderPicker.h"
 #include "win32/Notice.h"
-#include "win32/Placement.h"
 
 namespace plk {
 namespace {
@@ -32,19 +31,10 @@ std::string indexedFiles(std::int32_t count) { return "Indexed Files: " + std::t
 
 TForm3::TForm3(std::function<void()> readIndex, std::size_t maxRecords)
     : readIndex_(std::move(readIndex)), maxRecords_(maxRecords) {
-    WindowParams params;
-    params.className = "TForm3";
-    params.text = "Rebuild Music Library";
-    params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    params.width = 345;
-    params.height = 276;
-    params.clientSize = true;
-    create(params);
+    // Enter presses Start/Stop.
+    createDialog("TForm3", "Rebuild Music Library", 345, 276, Button5);
     progress_ = std::make_unique<CoalescedPaint>(hwnd(), kProgressPaintMs);
     createControls();
-    trimWindowMenu();
-    Application::addDialog(hwnd());
     FormCreate();
 }
 
@@ -56,7 +46,6 @@ TForm3::~TForm3() {
     // abandons its run when it is destroyed; retired ones already have.)
     SearchThread.reset();
     retired_.takeAll();
-    Application::removeDialog(hwnd());
 }
 
 void TForm3::FormCreate() { IndexFileName = Application::exeFolder() + kIndexFileName; }
@@ -92,22 +81,6 @@ void TForm3::createControls() {
     setRunState(RunState::kIdle);
 }
 
-void TForm3::trimWindowMenu() {
-    // A fixed dialog: the window menu keeps Move and Close only.
-    const HMENU menu = GetSystemMenu(hwnd(), FALSE);
-    for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_TASKLIST})
-        DeleteMenu(menu, command, MF_BYCOMMAND);
-}
-
-void TForm3::showDialog() {
-    if (!shownBefore_) {
-        centerOnScreen(hwnd());
-        shownBefore_ = true;
-    }
-    show(SW_SHOW);
-    SetForegroundWindow(hwnd());
-}
-
 LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -116,9 +89,6 @@ LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         focus_.activate(hwnd(), wParam);
         return 0;
-    case DM_GETDEFID:
-        // Enter presses Start/Stop (the keyboard goes through IsDialogMessage).
-        return MAKELRESULT(Button5, DC_HASDEFID);
     case WM_CLOSE:
         // Close is greyed during a run; the title bar cannot close the dialog then.
         if (running()) return 0;
@@ -126,7 +96,7 @@ LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FormClose();
         return 0;
     default:
-        return defaultHandling(message, wParam, lParam);
+        return ModelessDialog::handleMessage(message, wParam, lParam);
     }
 }
 

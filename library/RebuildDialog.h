@@ -13,11 +13,11 @@
 #include "win32/CoalescedPaint.h"
 #include "win32/DialogFocus.h"
 #include "win32/GuiThreadCall.h"
-#include "win32/Window.h"
+#include "win32/ModelessDialog.h"
 
 namespace plk {
 
-class TForm3 : public Window, private SearchObserver {
+class TForm3 : public ModelessDialog, private SearchObserver {
 public:
     // Child control ids, for GetDlgItem.
     enum ControlId {
@@ -30,10 +30,6 @@ public:
     // maxRecords records (lowered by tests).
     explicit TForm3(std::function<void()> readIndex = {}, std::size_t maxRecords = kMaxIndexRecords);
     ~TForm3() override;
-
-    // Shows the dialog without waiting for it: centred the first time, where
-    // the user left it afterwards.
-    void showDialog();
 
     // Handlers, named after control and event.
     void Button1Click();  // Browse
@@ -59,7 +55,6 @@ private:
     void FormClose();
     void FormDestroy();
     void createControls();
-    void trimWindowMenu();
     void command(int id, int notification);
     // Where the dialog's run stands. The captions and states of Start/Stop,
     // Pause/Resume, Close and the window menu's Close follow from it alone.
@@ -72,7 +67,6 @@ private:
     void enterIdle(const char* outcome);
     void setRunState(RunState state);
     void setStatus(const std::string& text);
-    HWND item(ControlId id) const { return GetDlgItem(hwnd(), id); }
 
     // SearchObserver: the worker's steps, on the GUI thread.
     void showFolder(const std::string& folder) override;
@@ -90,7 +84,6 @@ private:
     std::function<void()> readIndex_;
     const std::size_t maxRecords_;
     RunState runState_ = RunState::kIdle;
-    bool shownBefore_ = false;
     DialogFocus focus_;
     // Label3's folder and the status bar's count change with every step of a
     // run; they are drawn a few times a second.
