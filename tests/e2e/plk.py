@@ -284,11 +284,11 @@ class Plinkety:
                         timeout, what="a message box")
 
     def answer_box(self, title, key):
-        """Presses key ("Return" for OK, "Escape" for Cancel) in the box titled title."""
+        """Presses key ("Return" for OK, "Escape" for Cancel) in the box titled
+        title, and waits until the box has closed."""
         box = self.wait_window(title)
-        time.sleep(0.3)
         run("xdotool", "key", "--window", box, key)
-        time.sleep(0.5)
+        wait_for(lambda: box not in self.find_windows(title), what="the box %r to close" % title)
 
     def answer_error_box(self, key):
         """Presses key in the error box, which shares the program's title with
@@ -300,12 +300,18 @@ class Plinkety:
 
     # --- the popup menu ---------------------------------------------------
     def menu(self, *access_keys):
-        """Opens the popup menu with a right click and types the access keys."""
+        """Opens the popup menu with a right click and types the access keys,
+        each once the menu it is meant for is on the screen."""
+        others = set(self.find_windows(""))
+        # Wine maps each open menu as a visible window without a name.
+        menus = lambda: [w for w in self.find_windows("") if w not in others]
         self.click_button(3)
-        time.sleep(0.7)
+        wait_for(menus, what="the popup menu")
         for key in access_keys:
+            open_menus = len(menus())
             run("xdotool", "key", "--window", self.window, key)
-            time.sleep(0.4)
+            # A key opens a submenu or chooses an item, which closes them all.
+            wait_for(lambda: len(menus()) != open_menus, what="the menu's answer to %r" % key)
 
     def exit(self, timeout=20):
         """Ends the program with the menu's Exit item."""
@@ -324,7 +330,8 @@ class Plinkety:
         run("xdotool", "mousemove", str(cx - 2 + dx), str(cy - 2 + dy))
         time.sleep(0.3)
         run("xdotool", "mouseup", "1", "keyup", "ctrl")
-        time.sleep(0.3)
+        if (dx, dy) != (0, 0):
+            wait_for(lambda: self.geometry()[:2] != (x, y), what="the button to move")
 
     def wait_window(self, title, visible_only=True, timeout=30):
         def find():

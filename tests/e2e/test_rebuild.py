@@ -4,7 +4,6 @@ the new index."""
 
 import os
 import struct
-import time
 import unittest
 
 import plk
@@ -37,13 +36,12 @@ class Rebuild(plk.PlinketyTestCase):
         """Opens the dialog from the menu, types folder and presses Enter."""
         program.menu("o", "b")  # Options, Rebuild music library...
         dialog = program.wait_window(TITLE)
-        time.sleep(0.5)
+        plk.wait_for(lambda: program.focused_window() == dialog, what="the dialog to take the keyboard")
         # The Search in box has the focus and reads C:\ ; the folder is typed
         # without a trailing backslash.
         program.key("End", "BackSpace", "BackSpace", "BackSpace")
         program.type_text(folder)
-        time.sleep(0.3)
-        program.key("Return")  # Start is the default button
+        program.key("Return")  # after the typed keys, in the same queue  # Start is the default button
         return dialog
 
     def test_rebuild_from_the_menu_then_play_a_song_of_the_new_index(self):
@@ -55,10 +53,7 @@ class Rebuild(plk.PlinketyTestCase):
 
         text = program.wait_message_box(seen, timeout=60)
         self.assertEqual(text, "Your new music library has been built.\r\n\r\n3 music files found.")
-        program.wait_window("Information")
-        time.sleep(0.3)
-        program.key("Return")
-        plk.wait_for(lambda: not program.find_windows("Information"), what="the box to close")
+        program.answer_box("Information", "Return")
         found = read_index(program.index_path)
         self.assertEqual(found, [(1, music + "\\top.flac"), (2, music + "\\Album\\one.mp3"),
                                  (3, music + "\\Album\\two.ogg")])
