@@ -37,5 +37,12 @@ TEST(DefaultPosition, WorkAreaGivesTheSamePlace) {
     expectAt(defaultPositionFromWorkArea(ScreenRect{0, 30, kWidth, kHeight}), kWidth - 50, kHeight - 50);
 }
 
+TEST(DefaultPosition, ScaledMarginKeepsTheButtonAsFarFromTheCorner) {
+    // 150 %: the margin of 50 pixels at 96 DPI is 75.
+    const ScreenRect bottom{0, 994, kWidth, kHeight};
+    expectAt(defaultPosition(kWidth, kHeight, bottom, 75), kWidth - 75, 994 - 75);
+    expectAt(defaultPositionFromWorkArea(ScreenRect{0, 0, kWidth, 994}, 75), kWidth - 75, 994 - 75);
+}
+
 }  // namespace
 }  // namespace plk
