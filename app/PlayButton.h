@@ -94,6 +94,9 @@ private:
     void FormCreate();
     void readSettings(int defaultLeft, int defaultTop);
     void hideTaskbarButton();
+    // The picture and its strip at scale; the window keeps its size.
+    void layOut(const DisplayScale& scale);
+    void WMDpiChanged(WPARAM wParam, LPARAM lParam);
     void FormClose();
     // Closing the main window ends the program; so does the end of the
     // session, which saves the position at once.

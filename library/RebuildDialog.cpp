@@ -12,6 +12,7 @@
 #include "win32/Controls.h"
 #include "win32/ErrorBox.h"
 #include "win32/FolderPicker.h"
+#include "win32/MonitorDpi.h"
 #include "win32/Notice.h"
 #include "win32/Placement.h"
 
@@ -40,6 +41,7 @@ TForm3::TForm3(std::function<void()> readIndex, std::size_t maxRecords)
     params.width = 345;
     params.height = 276;
     params.clientSize = true;
+    params.dpi = primaryMonitorDpi();
     create(params);
     progress_ = std::make_unique<CoalescedPaint>(hwnd(), kProgressPaintMs);
     createControls();
@@ -124,6 +126,9 @@ LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (running()) return 0;
         hide();
         FormClose();
+        return 0;
+    case WM_DPICHANGED:
+        rescaleClientWindow(wParam, lParam);
         return 0;
     default:
         return defaultHandling(message, wParam, lParam);

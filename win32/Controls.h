@@ -7,10 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "display/DisplayScale.h"
+#include "win32/ControlLayout.h"
+
 namespace plk {
 
-// MS Sans Serif, 8 point: the font of every dialog. Lives for the whole run.
-HFONT dialogFont();
+// MS Sans Serif, 8 point, at a DPI: the font of every dialog. Each lives for
+// the whole run.
+HFONT dialogFont(int dpi = kBaseDpi);
+
+// The size text takes in font.
+SIZE textSize(const std::string& text, HFONT font);
 
 struct ControlParams {
     const char* className;  // "BUTTON", "EDIT", WC_LISTBOXA, STATUSCLASSNAMEA, ...
@@ -22,13 +29,9 @@ struct ControlParams {
 };
 
 // Creates the control on parent with the dialog font. A width or height of 0
-// sizes a label to its text.
+// sizes a label to its text. On one of the program's windows the place is
+// scaled to the window's DPI, and kept in its layout for a change of DPI.
 HWND createControl(HWND parent, const ControlParams& params);
-
-// Where a control goes in its parent's client area, in pixels.
-struct ControlRect {
-    int x, y, width, height;
-};
 
 // The controls of the program's dialogs, each made visible on parent with the
 // dialog font. Controls are made in tab order: the z-order of a dialog's

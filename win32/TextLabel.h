@@ -20,6 +20,7 @@ public:
     void setColour(COLORREF colour) { colour_ = colour; }
     COLORREF colour() const { return colour_; }
     const RECT& bounds() const { return bounds_; }
+    void setBounds(const RECT& bounds) { bounds_ = bounds; }
 
     // Draws the text onto dc in font, shifted by (dx, dy).
     void paint(HDC dc, HFONT font, int dx, int dy) const;
