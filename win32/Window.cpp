@@ -75,6 +75,16 @@ void Window::rescaleClientWindow(WPARAM wParam, LPARAM lParam) {
                                           static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
                                           static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)), scale_.dpi());
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame keeps another DPI's thickness (a message sent by hand,
+    // or a system that draws every frame at one DPI), the client area comes
+    // out short or long: the difference goes onto the outer size.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int wrongWidth = scale_.px(baseClient_.cx) - client.right;
+    const int wrongHeight = scale_.px(baseClient_.cy) - client.bottom;
+    if (wrongWidth != 0 || wrongHeight != 0)
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx + wrongWidth, outer.cy + wrongHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     controls_.apply(scale_);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

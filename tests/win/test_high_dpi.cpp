@@ -108,6 +108,12 @@ TEST_F(FaceTest, TheWindowsAreHalfAsLargeAgainAndStillMeet) {
     EXPECT_TRUE(playAgain_->pointerInColumn(POINT{600, 400 - 21}));
 }
 
+TEST_F(FaceTest, TheHotkeyDialogScalesToo) {
+    TForm5 hotkeys(*button_);
+    EXPECT_EQ(clientSize(hotkeys.hwnd()).cx, 326);
+    EXPECT_EQ(clientSize(hotkeys.hwnd()).cy, 266);
+}
+
 TEST_F(FaceTest, TheButtonShowsThe150PercentArtwork) {
     // The picture as the control paints it, beside the 150 % strip's first
     // (Black) picture: drawn for this scale, not stretched from 100 %.
@@ -158,9 +164,6 @@ TEST(HighDpiDialogs, ClientAreasControlsAndFontsScale) {
     TForm3 rebuild;
     EXPECT_EQ(clientSize(rebuild.hwnd()).cx, 518);
     EXPECT_EQ(clientSize(rebuild.hwnd()).cy, 414);
-    TForm5 hotkeys;
-    EXPECT_EQ(clientSize(hotkeys.hwnd()).cx, 326);
-    EXPECT_EQ(clientSize(hotkeys.hwnd()).cy, 266);
 }
 
 TEST(HighDpiDialogs, AChangeOfDpiLaysADialogOutAgain) {
