@@ -11,6 +11,8 @@ const int kBytesPerPixel = 3;
 
 int rowStride(int width) { return (width * kBytesPerPixel + 3) & ~3; }
 
+}  // namespace
+
 BITMAPINFO topDownRgb(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -21,8 +23,6 @@ BITMAPINFO topDownRgb(int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
-
-}  // namespace
 
 Pixels pixelsOfBitmap(HBITMAP bitmap) {
     BITMAP shape{};

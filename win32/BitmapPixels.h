@@ -9,6 +9,9 @@
 
 namespace plk {
 
+// The header of a top-down 24-bit DIB (rows padded to four bytes).
+BITMAPINFO topDownRgb(int width, int height);
+
 // The bitmap's pixels (blue, green, red), or an empty picture when GDI
 // cannot read it.
 Pixels pixelsOfBitmap(HBITMAP bitmap);
