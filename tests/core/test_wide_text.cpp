@@ -85,24 +85,6 @@ TEST(WideText, TableOfEncodingsAndBytes) {
     }
 }
 
-TEST(WideText, CodesBeforeAnyTextAreTheOldOnes) {
-    Tid3v2tag tag;
-    ASSERT_EQ(loadBytes(tag, TagBuilder(4)
-                                 .text("TXXX", "d")
-                                 .frame("TPE1", {3})
-                                 .frame("TALB", textBody(0, "secret"), 0, 0x04, {0x80})
-                                 .frame("TCON", textBody(7, "x"))
-                                 .frame("TIT2", toBytes("\x01\x41\x00"))  // no byte order mark
-                                 .build()),
-              0);
-    for (const char* id : {"TXXX", "TPE1", "TALB", "TCON", "TIT2", "TIT3", "tit2"}) {
-        std::u16string wide = u"stale";
-        std::string old;
-        EXPECT_EQ(tag.getWideTextFrame(id, wide), tag.GetTextFrame(id, old)) << id;
-        EXPECT_EQ(wide, u"") << id;
-    }
-}
-
 // Whatever the 8-bit accessor decodes whole, the wide one decodes to the same
 // characters and code; where the 8-bit text stops at a character beyond
 // U+00FF, the wide text begins with it (or is emptied by a control character
