@@ -6,6 +6,7 @@
 #include "tags/SongTagText.h"
 #include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
+#include "win32/WideText.h"
 
 namespace plk {
 namespace {
@@ -23,6 +24,10 @@ RECT scaled(const RECT& box, const DisplayScale& scale) {
 }
 
 COLORREF labelColour(bool invertLabels) { return invertLabels ? RGB(0, 0, 0) : RGB(255, 255, 255); }
+
+std::wstring shownText(const SongTagLine& line) {
+    return line.isUnicode ? wideFromUtf16(line.unicodeText) : wideFromCodePage(line.codePageText);
+}
 
 }  // namespace
 
@@ -74,8 +79,8 @@ void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
     const SongTagText lines = readSongTagText(reader, path);
-    Label1.setText(lines.artist);
-    Label2.setText(lines.title);
+    Label1.setText(shownText(lines.artist));
+    Label2.setText(shownText(lines.title));
     Image1->invalidate();
     update(&SongTagFade::showSong);
 }
@@ -107,8 +112,8 @@ void TForm4::FormShow() {
 
 void TForm4::FormHide() {
     // The alpha and the timers are back at rest already (SongTagFade::hide).
-    Label1.setText(std::string());
-    Label2.setText(std::string());
+    Label1.setText(std::wstring());
+    Label2.setText(std::wstring());
     // This also ends a topmost state the button may have been given by a hotkey.
     if (links_.stayOnTop && !links_.stayOnTop()) placeAtBottom(links_.playButton);
 }

@@ -319,8 +319,8 @@ TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
     replaceShellOpenForTesting([&](const std::string& path) {
         asked.push_back(path);
         EXPECT_TRUE(IsWindowVisible(face.popup.hwnd()));
-        EXPECT_EQ(face.popup.titleLabel().text(), "Title");
-        EXPECT_EQ(face.popup.artistLabel().text(), "Artist");
+        EXPECT_EQ(face.popup.titleLabel().text(), L"Title");
+        EXPECT_EQ(face.popup.artistLabel().text(), L"Artist");
     });
     struct Restore {
         ~Restore() { replaceShellOpenForTesting(nullptr); }
