@@ -125,7 +125,8 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
         // A value the user set up by other means (another path) is kept.
         startupStep([] {
             if (!runValueExists(RunHive::CurrentUser, Application::title()))
-                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(), Application::exePath());
+                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(),
+                              runCommand(Application::exePath()));
         });
     }
 
