@@ -42,7 +42,7 @@ protected:
     void create(const WindowParams& params);
     void destroy();
 
-    // Messages not handled here go to DefWindowProc.
+    // Messages not handled here go to DefWindowProc; a close is ignored.
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
