@@ -146,7 +146,7 @@ void TForm1::hideTaskbarButton() {
     ShowWindow(owner, SW_SHOW);
 }
 
-void TForm1::FormClose() { UnregisterHotKey(hwnd(), kPlayHotkeyId); }
+void TForm1::FormClose() { withdrawHotkeys(); }
 
 void TForm1::closeProgram() {
     FormClose();
@@ -158,6 +158,17 @@ void TForm1::endSession() {
     // before the windows are destroyed: the position cannot wait for that.
     closeProgram();
     savePosition();
+}
+
+void TForm1::endRun() {
+    FormClose();
+    runHandler([this] { savePosition(); });
+    aboutDialog_ = nullptr;
+    rebuildDialog_ = nullptr;
+    songTag_ = nullptr;
+    hotkeyDialog_ = nullptr;
+    playAgainButton_ = nullptr;
+    Application::hideWindows();
 }
 
 void TForm1::FormDestroy() { savePosition(); }

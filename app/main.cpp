@@ -1,6 +1,7 @@
 // Program entry: the application title, the windows created once and hidden
 // in their fixed order, each handed what it needs of the windows before it,
-// the message loop, and the windows destroyed in reverse order at the end.
+// the message loop, the program's end made safe while every window still
+// lives, and the windows destroyed in reverse order.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,6 +12,7 @@
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
 #include "win32/Application.h"
+#include "win32/ComApartment.h"
 #include "win32/DllSearch.h"
 #include "win32/ErrorBox.h"
 
@@ -38,13 +40,22 @@ int runProgram() {
     plk::TForm6 form6({form1.hwnd(), form1.Theme, [&form1] { form1.playAgain(); }});
     form1.setPlayAgain(form6);
 
-    return application.run();
+    const int exitCode = application.run();
+    form1.endRun();
+    return exitCode;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // A library on a card reader or DVD drive without its medium must not
+    // raise Windows' "There is no disk in the drive" box at each of a click's
+    // existence checks: the checks fail quietly instead.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     plk::loadDllsFromSystemFolderOnly();
+    // The shell asks its callers for a single-threaded apartment: a player
+    // registered through a COM verb may not open otherwise.
+    const plk::ComApartment apartment;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 

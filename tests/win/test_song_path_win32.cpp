@@ -1,0 +1,39 @@
+// The path judged as Windows opens it: a short name by its long name, and the
+// system's own list of dangerous types.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/SongPath.h"
+#include "app/SongPathWin32.h"
+#include "tests/win/TestSupport.h"
+
+namespace plk {
+namespace {
+
+std::string shortPathOf(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+    return length && length < MAX_PATH ? std::string(buffer, length) : std::string();
+}
+
+TEST(SongPathWin32, AShortNameIsJudgedByItsLongName) {
+    test::TempTree tree;
+    const std::string settings = shortPathOf(tree.file("Display settings.settingcontent-ms"));
+    ASSERT_NE(settings.find('~'), std::string::npos) << settings;
+    EXPECT_TRUE(isPlayablePath(settings)) << "the short name alone hides the type: " << settings;
+    EXPECT_FALSE(isPlayableFile(settings)) << settings;
+
+    const std::string song = shortPathOf(tree.file("A long song title.mp3"));
+    ASSERT_NE(song.find('~'), std::string::npos) << song;
+    EXPECT_TRUE(isPlayableFile(song)) << song;
+    EXPECT_TRUE(isPlayableFile(tree.root() + "A long song title.mp3"));
+    // Gone: its long name cannot be had, nor judged.
+    EXPECT_FALSE(isPlayableFile(tree.root() + "GONE~1.SET"));
+    EXPECT_FALSE(isPlayableFile(tree.root() + "setup.exe\\."));
+}
+
+}  // namespace
+}  // namespace plk
