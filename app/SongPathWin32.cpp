@@ -5,6 +5,12 @@
 
 #include "app/SongPath.h"
 
+// In shlwapi since Windows XP SP1; the headers declare it only for builds
+// that ask for Internet Explorer 6.01, which this one does not.
+#if !defined(_WIN32_IE) || _WIN32_IE < 0x0601
+LWSTDAPI_(BOOL) AssocIsDangerous(LPCWSTR pszAssoc);
+#endif
+
 namespace plk {
 namespace {
 

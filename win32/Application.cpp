@@ -93,8 +93,8 @@ bool Application::routeToDialog(MSG& message) {
 bool Application::boxOrDialogShown() {
     bool shown = false;
     forEachThreadWindow([&](HWND window) {
-        if (window != g_owner && IsWindowVisible(window) && (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
-            shown = true;
+        const bool captioned = (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        if (window != g_owner && captioned && IsWindowVisible(window)) shown = true;
     });
     return shown;
 }
