@@ -12,9 +12,8 @@
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
 #include "win32/Application.h"
-#include "win32/ComApartment.h"
-#include "win32/DllSearch.h"
 #include "win32/ErrorBox.h"
+#include "win32/ProgramProcess.h"
 
 namespace {
 
@@ -48,14 +47,7 @@ int runProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // A library on a card reader or DVD drive without its medium must not
-    // raise Windows' "There is no disk in the drive" box at each of a click's
-    // existence checks: the checks fail quietly instead.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    plk::loadDllsFromSystemFolderOnly();
-    // The shell asks its callers for a single-threaded apartment: a player
-    // registered through a COM verb may not open otherwise.
-    const plk::ComApartment apartment;
+    const plk::ProgramProcess process;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
