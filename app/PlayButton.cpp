@@ -132,7 +132,8 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
         // A value the user set up by other means (another path) is kept.
         startupStep([] {
             if (!runValueExists(RunHive::CurrentUser, Application::title()))
-                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(), Application::exePath());
+                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(),
+                              runCommand(Application::exePath()));
         });
     }
 
@@ -152,7 +153,7 @@ void TForm1::hideTaskbarButton() {
     ShowWindow(owner, SW_SHOW);
 }
 
-void TForm1::FormClose() { UnregisterHotKey(hwnd(), kPlayHotkeyId); }
+void TForm1::FormClose() { withdrawHotkeys(); }
 
 void TForm1::closeProgram() {
     FormClose();
@@ -164,6 +165,17 @@ void TForm1::endSession() {
     // before the windows are destroyed: the position cannot wait for that.
     closeProgram();
     savePosition();
+}
+
+void TForm1::endRun() {
+    FormClose();
+    runHandler([this] { savePosition(); });
+    aboutDialog_ = nullptr;
+    rebuildDialog_ = nullptr;
+    songTag_ = nullptr;
+    hotkeyDialog_ = nullptr;
+    playAgainButton_ = nullptr;
+    Application::hideWindows();
 }
 
 void TForm1::FormDestroy() { savePosition(); }

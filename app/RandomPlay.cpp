@@ -3,6 +3,7 @@
 
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
+#include "app/SongPathWin32.h"
 #include "library/RebuildDialog.h"
 #include "platform/FileAttributes.h"
 #include "tags/SongTagPopup.h"
@@ -26,6 +27,11 @@ std::string noneFoundText() {
            "Rebuild your music library to bring it up to date.\r\n\r\nWould you like to rebuild it now?";
 }
 
+// A record the shell would open as a song, and whose file is there. The
+// name's long form and the system's list of dangerous types are asked before
+// the file's existence.
+bool playableFileExists(const std::string& path) { return isPlayableFile(path) && fileExists(path); }
+
 // The low 32 bits of the performance counter, or the milliseconds since
 // the system started where there is no such counter.
 std::uint32_t clockSeed() {
@@ -43,14 +49,14 @@ void TForm1::Image1Click() { runRandomizedFile(); }
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = pickExistingSong(Library, clockSeed, fileExists);
+    const SongPick pick = pickExistingSong(Library, clockSeed, playableFileExists);
     if (!pick.found) return offerRebuild(noneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
 }
 
 void TForm1::playAgain() {
-    if (LastSong.empty() || !isPlayablePath(LastSong) || !fileExists(LastSong)) return;
+    if (LastSong.empty() || !playableFileExists(LastSong)) return;
     openSong(LastSong);
 }
 

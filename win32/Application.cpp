@@ -15,6 +15,16 @@ HWND g_owner = nullptr;
 HWND g_mainWindow = nullptr;
 std::vector<HWND> g_dialogs;
 
+BOOL CALLBACK visitWindow(HWND window, LPARAM visit) {
+    (*reinterpret_cast<const std::function<void(HWND)>*>(visit))(window);
+    return TRUE;
+}
+
+// The top-level windows of this thread, message boxes included.
+void forEachThreadWindow(const std::function<void(HWND)>& visit) {
+    EnumThreadWindows(GetCurrentThreadId(), visitWindow, reinterpret_cast<LPARAM>(&visit));
+}
+
 }  // namespace
 
 Application::Application(const std::string& title) {
@@ -78,6 +88,21 @@ bool Application::routeToDialog(MSG& message) {
             return IsDialogMessageA(dialog, &message) != FALSE;
     }
     return false;
+}
+
+bool Application::boxOrDialogShown() {
+    bool shown = false;
+    forEachThreadWindow([&](HWND window) {
+        const bool captioned = (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        if (window != g_owner && captioned && IsWindowVisible(window)) shown = true;
+    });
+    return shown;
+}
+
+void Application::hideWindows() {
+    forEachThreadWindow([](HWND window) {
+        if (IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
+    });
 }
 
 int Application::run() {

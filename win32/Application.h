@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ public:
     // Dialogs get keyboard navigation (Tab, Enter, Esc) in the message loop.
     static void addDialog(HWND dialog);
     static void removeDialog(HWND dialog);
+
+    // Whether a box or a dialog of this program is shown: a visible window
+    // of this thread with a caption, other than the owner window.
+    static bool boxOrDialogShown();
+    // Hides every window of this thread, for the program's end.
+    static void hideWindows();
 
     // Runs until Terminate; returns the exit code.
     int run();

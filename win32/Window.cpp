@@ -94,6 +94,10 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A window goes with its object, never on a close sent from outside (a
+    // window-closing tool): the system would destroy it under an object that
+    // lives on and goes on using it. A window that can be closed says how.
+    if (message == WM_CLOSE) return 0;
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 

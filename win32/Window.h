@@ -59,7 +59,7 @@ protected:
     // controls at the new DPI, the window at the place Windows suggests.
     void rescaleClientWindow(WPARAM wParam, LPARAM lParam);
 
-    // Messages not handled here go to DefWindowProc.
+    // Messages not handled here go to DefWindowProc; a close is ignored.
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -35,6 +35,7 @@ TEST(DefaultPosition, WorkAreaGivesTheSamePlace) {
     const ScreenPoint c = defaultPosition(kWidth, kHeight, right);
     expectAt(defaultPositionFromWorkArea(ScreenRect{0, 0, 1200, kHeight}), c.x, c.y);
     expectAt(defaultPositionFromWorkArea(ScreenRect{0, 30, kWidth, kHeight}), kWidth - 50, kHeight - 50);
+    expectAt(defaultPositionFromWorkArea(ScreenRect{60, 0, kWidth, kHeight}), 1230, 974);  // taskbar at the left
 }
 
 TEST(DefaultPosition, ScaledMarginKeepsTheButtonAsFarFromTheCorner) {

@@ -198,13 +198,15 @@ TEST_F(FolderWalkTest, APathTooLongForARecordGoesByItsShortForm) {
     tree.shortPaths[start] = "M:\\FFFFFF~1\\";
     tree.add(start, part, kDirectory, "FFFFFF~1");
     tree.add(sub, "a.mp3");  // 250 characters: kept as it is
+    tree.add(sub, "track1.mp3", 0, "TRACK1~1.MP3");  // 255 characters, the most a record holds: kept
     tree.add(sub, "song-with-a-long-name.mp3", 0, "SONG-W~1.MP3");
     tree.add(sub, std::string(240, 'n') + ".mp3");  // too long even by a short form: cut
     tree.add(sub, part, kDirectory, "FFFFFF~1");
     // A folder beyond a record's length is listed by its short form.
     tree.add(shortSub + "FFFFFF~1\\", "b.mp3");
     EXPECT_EQ(walk(start, {"*.mp3"}),
-              (std::vector<std::string>{"enter " + start, "enter " + sub, sub + "a.mp3", shortSub + "SONG-W~1.MP3",
+              (std::vector<std::string>{"enter " + start, "enter " + sub, sub + "a.mp3", sub + "track1.mp3",
+                                        shortSub + "SONG-W~1.MP3",
                                         sub + std::string(240, 'n') + ".mp3", "enter " + sub + part + "\\",
                                         shortSub + "FFFFFF~1\\b.mp3"}));
 }

@@ -43,6 +43,11 @@ TEST(SongTagText, Id3v2TextsWinAndAMissingLineKeepsItsDefault) {
     EXPECT_EQ(lines.title.codePageText, "R&B Mix");
     EXPECT_EQ(lines.artist.codePageText, "Unknown Artist") << "the ID3v1 tag is not consulted";
 
+    // The artist is the lead performer (TPE1), not the band (TPE2).
+    const SongTagText both =
+        textOf(concat({TagBuilder(3).text("TPE2", "The Band").text("TPE1", "The Singer").build(), kAudio}));
+    EXPECT_EQ(both.artist, "The Singer");
+
     // A title of only the terminating NUL is not empty: the line is blank.
     const SongTagText nul = textOf(concat({TagBuilder(3).text("TIT2", std::string(1, '\0')).build(), kAudio}));
     EXPECT_EQ(nul.title.codePageText, std::string(1, '\0'));
