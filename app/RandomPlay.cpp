@@ -43,7 +43,7 @@ void TForm1::Image1Click() { runRandomizedFile(); }
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = pickExistingSong(Library, clockSeed, fileExists);
+    const SongPick pick = pickExistingSong(Library, clockSeed, checkFile);
     if (!pick.found) return offerRebuild(noneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
