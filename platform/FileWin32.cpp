@@ -43,10 +43,18 @@ FileCheck checkFile(const std::string& path) {
 
 File::File(const std::string& path, Access access) {
     const DWORD wanted = access == Access::kRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const DWORD disposition = access == Access::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
+    // Not CREATE_ALWAYS: for a file that is hidden or system it fails with
+    // "Access is denied." unless the same attributes are asked for. Opened
+    // or created, the file is then cut to nothing, keeping its attributes.
+    const DWORD disposition = access == Access::kCreate ? OPEN_ALWAYS : OPEN_EXISTING;
     const HANDLE opened = CreateFileA(path.c_str(), wanted, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) fail(FileError::Kind::kOpen);
+    if (access == Access::kCreate && !SetEndOfFile(opened)) {
+        const DWORD error = GetLastError();
+        CloseHandle(opened);
+        throw FileError(FileError::Kind::kOpen, systemMessage(error));
+    }
     handle_ = reinterpret_cast<std::intptr_t>(opened);
 }
 
