@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "app/Settings.h"
+#include "library/FindFileLister.h"
 #include "library/IndexFile.h"
 #include "platform/FileAttributes.h"
 #include "tests/win/TestSupport.h"
@@ -79,6 +80,23 @@ TEST(CheckFile, TellsAGoneFileFromARootThatDoesNotAnswer) {
         {"\\\\plk-no-such-server\\music\\song.mp3", FileCheck::kUnreachable},
     };
     for (const auto& c : cases) EXPECT_EQ(checkFile(c.path), c.expected) << c.path << " error " << GetLastError();
+}
+
+TEST(FolderIdentity, TwoSpellingsOfOneFolderAreOneFolder) {
+    test::TempTree tree;
+    tree.wideFile(std::wstring(kUserFolder) + L"\\Sub\\song.mp3");
+    tree.file("Other\\song.mp3");
+    const std::string longPath = *ansiPath(wideText(tree.root()) + kUserFolder + L"\\Sub\\");
+    FindFileLister lister;
+    const std::optional<FolderIdentity> sub = lister.identity(longPath);
+    ASSERT_TRUE(sub);
+    const std::optional<FolderIdentity> again = lister.identity(longPath + "..\\Sub\\");
+    ASSERT_TRUE(again);
+    EXPECT_FALSE(*sub < *again || *again < *sub);
+    const std::optional<FolderIdentity> other = lister.identity(tree.root() + "Other\\");
+    ASSERT_TRUE(other);
+    EXPECT_TRUE(*sub < *other || *other < *sub);
+    EXPECT_FALSE(lister.identity(tree.root() + "Gone\\"));
 }
 
 TEST(HiddenIndex, AHiddenOrSystemIndexIsEmptiedKeepingItsAttributes) {
