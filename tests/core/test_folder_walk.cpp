@@ -57,12 +57,10 @@ public:
         return known == shortPaths.end() ? folder : known->second;
     }
     std::optional<FolderIdentity> identity(const std::string& folder) override {
-        if (!knowsIdentities) return std::nullopt;
         return FolderIdentity{7, std::hash<std::string>()(resolved(folder))};
     }
     std::map<std::string, std::string> shortPaths;
     std::vector<std::string> listed;
-    bool knowsIdentities = true;
 
 private:
     // The folder a path leads to through the links on its way.
@@ -269,15 +267,6 @@ TEST_F(FolderWalkTest, LinksToOtherPlacesAreWalkedAsTheirOwnFolders) {
     EXPECT_EQ(walk("M\\", {"*.mp3"}),
               (std::vector<std::string>{"enter M\\", "M\\local.mp3", "enter M\\Disc1\\", "M\\Disc1\\d.mp3",
                                         "enter M\\Disc2\\", "M\\Disc2\\e.mp3"}));
-}
-
-TEST_F(FolderWalkTest, FoldersWhoseIdentityIsUnknownAreWalkedAsBefore) {
-    tree.knowsIdentities = false;
-    tree.add("M\\", "a.mp3");
-    tree.add("M\\", "Sub", kDirectory);
-    tree.add("M\\Sub\\", "b.mp3");
-    EXPECT_EQ(walk("M\\", {"*.mp3"}),
-              (std::vector<std::string>{"enter M\\", "M\\a.mp3", "enter M\\Sub\\", "M\\Sub\\b.mp3"}));
 }
 
 TEST(StartFolder, GetsOneTrailingBackslash) {

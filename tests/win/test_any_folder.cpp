@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include "app/Settings.h"
-#include "library/FindFileLister.h"
 #include "library/IndexFile.h"
 #include "platform/FileAttributes.h"
 #include "tests/win/TestSupport.h"
@@ -20,13 +19,6 @@ namespace {
 const wchar_t kUserFolder[] = L"\u0141ukasz \u041f\u043b\u0438\u043d\u043a\u0435\u0442\u0438";
 
 bool codePageSpells(const std::wstring& text) { return exactAnsiText(text).has_value(); }
-
-TEST(AnsiPath, APathTheCodePageSpellsIsKeptAsItIs) {
-    const std::wstring plain = L"C:\\Users\\Anna\\Plinkety\\";
-    ASSERT_TRUE(ansiPath(plain));
-    EXPECT_EQ(*ansiPath(plain), "C:\\Users\\Anna\\Plinkety\\");
-    EXPECT_EQ(wideText("C:\\Music"), L"C:\\Music");
-}
 
 TEST(AnsiPath, AFolderInAnotherScriptGoesByItsShortForm) {
     if (codePageSpells(kUserFolder)) GTEST_SKIP() << "this system's code page spells the name";
@@ -43,17 +35,6 @@ TEST(AnsiPath, AFolderInAnotherScriptGoesByItsShortForm) {
     // A folder that is not there has no short form either.
     EXPECT_FALSE(ansiPath(wideText(tree.root()) + L"\u0414\u043c\u0438\u0442\u0440\u0438\u0439\\"));
     EXPECT_NE(lossyAnsiText(kUserFolder).find('?'), std::string::npos);
-}
-
-TEST(AnsiPath, SettingsAreKeptInAFolderNamedInAnotherScript) {
-    if (codePageSpells(kUserFolder)) GTEST_SKIP() << "this system's code page spells the name";
-    test::TempTree tree;
-    tree.wideFile(std::wstring(kUserFolder) + L"\\plinkety.exe");
-    const std::wstring folder = wideText(tree.root()) + kUserFolder + L"\\";
-    const TSettings settings(*ansiPath(folder) + "settings.ini");
-    EXPECT_NO_THROW(settings.writeInteger("schema", 3));
-    EXPECT_EQ(settings.readInteger("schema", 0), 3);
-    EXPECT_NE(GetFileAttributesW((folder + L"settings.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(AnsiPath, SettingsWithoutAFileGiveDefaultsAndDropWrites) {
@@ -80,23 +61,6 @@ TEST(CheckFile, TellsAGoneFileFromARootThatDoesNotAnswer) {
         {"\\\\plk-no-such-server\\music\\song.mp3", FileCheck::kUnreachable},
     };
     for (const auto& c : cases) EXPECT_EQ(checkFile(c.path), c.expected) << c.path << " error " << GetLastError();
-}
-
-TEST(FolderIdentity, TwoSpellingsOfOneFolderAreOneFolder) {
-    test::TempTree tree;
-    tree.wideFile(std::wstring(kUserFolder) + L"\\Sub\\song.mp3");
-    tree.file("Other\\song.mp3");
-    const std::string longPath = *ansiPath(wideText(tree.root()) + kUserFolder + L"\\Sub\\");
-    FindFileLister lister;
-    const std::optional<FolderIdentity> sub = lister.identity(longPath);
-    ASSERT_TRUE(sub);
-    const std::optional<FolderIdentity> again = lister.identity(longPath + "..\\Sub\\");
-    ASSERT_TRUE(again);
-    EXPECT_FALSE(*sub < *again || *again < *sub);
-    const std::optional<FolderIdentity> other = lister.identity(tree.root() + "Other\\");
-    ASSERT_TRUE(other);
-    EXPECT_TRUE(*sub < *other || *other < *sub);
-    EXPECT_FALSE(lister.identity(tree.root() + "Gone\\"));
 }
 
 TEST(HiddenIndex, AHiddenOrSystemIndexIsEmptiedKeepingItsAttributes) {
