@@ -16,6 +16,20 @@ HWND g_owner = nullptr;
 HWND g_mainWindow = nullptr;
 std::vector<HWND> g_dialogs;
 
+std::wstring moduleFileName() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\') + 1); }
+
 }  // namespace
 
 Application::Application(const std::string& title) {
@@ -49,24 +63,6 @@ HWND Application::ownerWindow() { return g_owner; }
 void Application::setMainWindow(HWND window) { g_mainWindow = window; }
 
 HINSTANCE Application::instance() { return GetModuleHandleA(nullptr); }
-
-namespace {
-
-std::wstring moduleFileName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\') + 1); }
-
-}  // namespace
 
 std::string Application::exePath() {
     const std::wstring path = moduleFileName();
