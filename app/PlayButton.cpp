@@ -19,6 +19,7 @@
 #include "win32/LayeredWindow.h"
 #include "win32/MonitorDpi.h"
 #include "win32/MouseTracking.h"
+#include "win32/Notice.h"
 #include "win32/Placement.h"
 
 namespace plk {
@@ -52,6 +53,17 @@ ScreenPoint defaultButtonPosition() {
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
         return defaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom}, margin);
     return defaultPositionFromWorkArea(ScreenRect{0, 0, width, height}, margin);
+}
+
+// Said once at start, instead of "Unable to write to ..." at every change.
+void warnUnreachableFolder() {
+    showNotice(NoticeKind::Warning,
+               L"Plinkety cannot keep its settings and music library in its folder\r\n\r\n" +
+                   Application::exeFolderName() +
+                   L"\r\n\r\nThis system's code page cannot spell the folder's name, and the folder has no "
+                   L"short name. Plinkety goes on with its default settings and does not save changes."
+                   L"\r\n\r\nMove plinkety.exe to a folder whose name uses only letters of your system's "
+                   L"language, for instance C:\\Plinkety\\.");
 }
 
 // Start-up goes on after a failing step: each step is run on its own, its
@@ -91,6 +103,7 @@ void TForm1::createControls() {
 }
 
 void TForm1::FormCreate() {
+    if (!Application::exeFolderReachable()) startupStep([] { warnUnreachableFolder(); });
     IndexFileName = Application::exeFolder() + "plkindex.dat";
     const ScreenPoint home = defaultButtonPosition();
     readSettings(home.x, home.y);
@@ -128,7 +141,8 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
 
     const int autostart = settings_.readInteger("autostart", 2);
     if (const UINT item = autostartItem(autostart)) PopupMenu1.checkRadio(item);
-    if (autostart == 2) {
+    // A path that names no file is not written.
+    if (autostart == 2 && Application::exeFolderReachable()) {
         // A value the user set up by other means (another path) is kept.
         startupStep([] {
             if (!runValueExists(RunHive::CurrentUser, Application::title()))

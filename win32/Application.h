@@ -22,9 +22,19 @@ public:
     // The program's main window: a close sent to the owner window closes it.
     static void setMainWindow(HWND window);
     static HINSTANCE instance();
-    // Full path of the executable, and its folder with a trailing backslash.
+    // Full path of the executable, and its folder with a trailing backslash,
+    // for the 8-bit calls: as the system names it, or by its short form when
+    // the code page cannot spell the name (a user folder named in another
+    // script). When neither reaches it (see exeFolderReachable), the name
+    // with '?' for what the code page cannot spell.
     static std::string exePath();
     static std::string exeFolder();
+    // False when no 8-bit path reaches the executable's folder: settings.ini
+    // and the index cannot be kept there.
+    static bool exeFolderReachable();
+    // The folder as the system names it, with a trailing backslash: what the
+    // user is shown.
+    static std::wstring exeFolderName();
 
     // Dialogs get keyboard navigation (Tab, Enter, Esc) in the message loop.
     static void addDialog(HWND dialog);

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "win32/AnsiPath.h"
 #include "win32/Application.h"
 #include "win32/Handles.h"
 #include "win32/LastError.h"
@@ -45,10 +46,15 @@ HWND createControl(HWND parent, const ControlParams& params) {
     const DisplayScale scale = owner ? owner->scale() : DisplayScale();
     const ControlRect base{params.x, params.y, params.width, params.height};
     const ControlRect rect = placeControl(base, params.text, scale);
-    HWND control = CreateWindowExA(params.exStyle, params.className, params.text.c_str(),
-                                   WS_CHILD | WS_VISIBLE | params.style, rect.x, rect.y, rect.width, rect.height,
-                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                                   Application::instance(), nullptr);
+    const DWORD style = WS_CHILD | WS_VISIBLE | params.style;
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id));
+    HWND control = params.unicode
+                       ? CreateWindowExW(params.exStyle, wideText(params.className).c_str(),
+                                         wideText(params.text).c_str(), style, rect.x, rect.y, rect.width,
+                                         rect.height, parent, id, Application::instance(), nullptr)
+                       : CreateWindowExA(params.exStyle, params.className, params.text.c_str(), style, rect.x,
+                                         rect.y, rect.width, rect.height, parent, id, Application::instance(),
+                                         nullptr);
     if (!control) throwLastError();
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont(scale.dpi())), FALSE);
     if (owner) owner->controls().add(control, base);
@@ -76,7 +82,10 @@ HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlR
 }
 
 HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect) {
-    return makeControl(parent, id, "EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, rect, WS_EX_CLIENTEDGE);
+    ControlParams params{"EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, rect.x, rect.y, rect.width, rect.height, id,
+                         WS_EX_CLIENTEDGE};
+    params.unicode = true;
+    return createControl(parent, params);
 }
 
 HWND makeListBox(HWND parent, int id, ControlRect rect) {
@@ -103,6 +112,14 @@ std::string controlText(HWND control) {
 }
 
 void setControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+std::wstring wideControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void setControlText(HWND control, const std::wstring& text) { SetWindowTextW(control, text.c_str()); }
 
 void setStatusBarText(HWND statusBar, const std::string& text) {
     SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));

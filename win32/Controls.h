@@ -26,6 +26,8 @@ struct ControlParams {
     int x, y, width, height;
     int id;
     DWORD exStyle = 0;
+    // A control of UTF-16 text: it keeps what the code page cannot spell.
+    bool unicode = false;
 };
 
 // Creates the control on parent with the dialog font. A width or height of 0
@@ -44,6 +46,8 @@ HWND makeFixedLabel(HWND parent, int id, const std::string& text, ControlRect re
 HWND makeButton(HWND parent, int id, const std::string& caption, ControlRect rect);
 // The button that Enter presses, drawn with the heavier border.
 HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlRect rect);
+// An edit of UTF-16 text, so that a name typed or pasted in any script is
+// kept as it is (read it with wideControlText).
 HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect);
 // A single-selection list that tells its parent when the selection changes.
 HWND makeListBox(HWND parent, int id, ControlRect rect);
@@ -54,6 +58,8 @@ HWND makeStatusBar(HWND parent, int id, ControlRect rect);
 
 std::string controlText(HWND control);
 void setControlText(HWND control, const std::string& text);
+std::wstring wideControlText(HWND control);
+void setControlText(HWND control, const std::wstring& text);
 // The text of a one-panel status bar.
 void setStatusBarText(HWND statusBar, const std::string& text);
 void enableControl(HWND control, bool enable);
