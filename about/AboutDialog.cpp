@@ -4,7 +4,9 @@
 
 #include "resources/ProductInfo.h"
 #include "resources/resource.h"
+#include "win32/BitmapPixels.h"
 #include "win32/Controls.h"
+#include "win32/MonitorDpi.h"
 
 namespace plk {
 namespace {
@@ -38,7 +40,16 @@ TForm2::TForm2() {
     } catch (const std::exception&) {
         // A banner that does not decode leaves the dialog without a picture.
     }
+    scaleBanner();
     createControls();
+}
+
+void TForm2::scaleBanner() {
+    // The banner is drawn for 96 DPI; at another it is resized with the area
+    // filter, which keeps the lettering smooth.
+    scaledBanner_.reset();
+    if (Image1.bitmap && scale().dpi() != kBaseDpi)
+        scaledBanner_ = resizedBitmap(Image1.bitmap.get(), scale().px(Image1.width), scale().px(Image1.height));
 }
 
 void TForm2::createControls() {
@@ -79,10 +90,12 @@ void TForm2::openAddress(const std::string& address) {
 
 void TForm2::paint() {
     const PaintDc paint(hwnd());
-    if (!Image1.bitmap) return;
+    const HBITMAP banner = scaledBanner_ ? scaledBanner_.get() : Image1.bitmap.get();
+    if (!banner) return;
     const MemoryDc source(CreateCompatibleDC(paint.get()));
-    const SelectObjectScope select(source.get(), Image1.bitmap.get());
-    BitBlt(paint.get(), kImage1Left, kImage1Top, Image1.width, Image1.height, source.get(), 0, 0, SRCCOPY);
+    const SelectObjectScope select(source.get(), banner);
+    BitBlt(paint.get(), scale().px(kImage1Left), scale().px(kImage1Top), scale().px(Image1.width),
+           scale().px(Image1.height), source.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,6 +107,11 @@ LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == Button1 && HIWORD(wParam) == BN_CLICKED) Button1Click();
         if (LOWORD(wParam) == IDCANCEL) Button1Click();  // Esc
         return 0;
+    case WM_DPICHANGED: {
+        const LRESULT result = ModelessDialog::handleMessage(message, wParam, lParam);
+        scaleBanner();
+        return result;
+    }
     default:
         return ModelessDialog::handleMessage(message, wParam, lParam);
     }

@@ -38,10 +38,13 @@ protected:
 
 private:
     void createControls();
+    // The banner as shown at the dialog's scale.
+    void scaleBanner();
     void paint();
     void openAddress(const std::string& address);
 
     JpegBitmap Image1;  // the banner, drawn by the dialog itself
+    BitmapHandle scaledBanner_;  // Image1 at the dialog's scale, unless 96 DPI
     std::unique_ptr<LinkLabel> Label4;
     std::unique_ptr<LinkLabel> Label5;
 };

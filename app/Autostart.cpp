@@ -15,9 +15,15 @@ namespace {
 
 HKEY hiveRoot(RunHive hive) { return hive == RunHive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
+// On 64-bit Windows a 32-bit program's view of the machine's software keys
+// is a separate copy; both builds use the 64-bit view, so that each sees and
+// removes what the other wrote. 32-bit Windows ignores the flag.
+REGSAM hiveView(RunHive hive) { return hive == RunHive::LocalMachine ? KEY_WOW64_64KEY : 0; }
+
 RegistryKey openRunKey(RunHive hive, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(hiveRoot(hive), kRunKeyPath, 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
+    if (RegOpenKeyExA(hiveRoot(hive), kRunKeyPath, 0, access | hiveView(hive), &key) != ERROR_SUCCESS)
+        return RegistryKey();
     return RegistryKey(key);
 }
 
@@ -33,7 +39,7 @@ void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& 
     // The registry functions return their error instead of setting the
     // thread's last error, so the returned code is the one to report.
     const LONG status = RegCreateKeyExA(hiveRoot(hive), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                        KEY_WRITE, nullptr, &opened, nullptr);
+                                        KEY_WRITE | hiveView(hive), nullptr, &opened, nullptr);
     if (status != ERROR_SUCCESS) throw std::runtime_error(systemMessage(static_cast<unsigned long>(status)));
     const RegistryKey key(opened);
     const LONG written = RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
@@ -51,7 +57,7 @@ void placeRunValue(int mode, const std::string& name, const std::string& exePath
     for (const RunHive hive : {RunHive::LocalMachine, RunHive::CurrentUser})
         if (static_cast<int>(hive) != mode) DeleteRunValue(name, hive);
     if (mode == static_cast<int>(RunHive::LocalMachine) || mode == static_cast<int>(RunHive::CurrentUser))
-        WriteRunValue(static_cast<RunHive>(mode), kRunKeyPath, name, exePath);
+        WriteRunValue(static_cast<RunHive>(mode), kRunKeyPath, name, runCommand(exePath));
 }
 
 }  // namespace plk

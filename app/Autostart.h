@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/RunCommand.h"
+
 namespace plk {
 
 extern const char kRunKeyPath[];  // Software\Microsoft\Windows\CurrentVersion\Run
@@ -24,8 +26,8 @@ bool runValueExists(RunHive hive, const std::string& name);
 
 // Autostart mode 0 (none), 1 (the machine's Run key) or 2 (the current
 // user's): the value named name is deleted from the hive the mode does not
-// use (both for mode 0, the machine's first), then written with exePath
-// into the hive it uses. A mode's number is its hive's.
+// use (both for mode 0, the machine's first), then written with exePath as
+// a command (runCommand) into the hive it uses. A mode's number is its hive's.
 void placeRunValue(int mode, const std::string& name, const std::string& exePath);
 
 }  // namespace plk

@@ -1,20 +1,15 @@
 #include "app/DefaultPosition.h"
 
 namespace plk {
-namespace {
 
-const int kMargin = 50;
-
-}  // namespace
-
-ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar) {
+ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar, int margin) {
     const int rightOffset = taskbar.left > 0 ? screenWidth - taskbar.left : 0;
     const int bottomOffset = taskbar.top > 0 ? screenHeight - taskbar.top : 0;
-    return ScreenPoint{screenWidth - kMargin - rightOffset, screenHeight - kMargin - bottomOffset};
+    return ScreenPoint{screenWidth - margin - rightOffset, screenHeight - margin - bottomOffset};
 }
 
-ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea) {
-    return ScreenPoint{workArea.right - kMargin, workArea.bottom - kMargin};
+ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea, int margin) {
+    return ScreenPoint{workArea.right - margin, workArea.bottom - margin};
 }
 
 }  // namespace plk

@@ -1,9 +1,12 @@
 // Where the Play button sits when no position is saved: 50 pixels in from
 // the right and the bottom of the screen, and clear of a taskbar docked at
-// the right or the bottom.
+// the right or the bottom. On a scaled display the margin is 50 pixels at
+// that scale.
 #pragma once
 
 namespace plk {
+
+const int kDefaultMargin = 50;
 
 struct ScreenPoint {
     int x = 0;
@@ -17,11 +20,12 @@ struct ScreenRect {
 // From the primary screen's size and the taskbar's rectangle. Only the
 // taskbar's left and top edges matter: an edge at 0 or less means the
 // taskbar does not cut into that side.
-ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar);
+ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect& taskbar,
+                            int margin = kDefaultMargin);
 
 // When the taskbar cannot be asked for: the same place, measured from the
 // work area (the screen less the taskbar), which gives the same result for
 // a taskbar at any edge.
-ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea);
+ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea, int margin = kDefaultMargin);
 
 }  // namespace plk

@@ -75,7 +75,10 @@ void TForm5::Button1Click() {
     hide();
 }
 
-void TForm5::Button2Click() { hide(); }
+void TForm5::Button2Click() {
+    hide();
+    form1_.registerStoredHotkeys();
+}
 
 void TForm5::registerHotkey(ShortCut value, int id) {
     const std::string text = shortCutToText(value, platformKeyNames());
@@ -125,9 +128,17 @@ LRESULT TForm5::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         activate(wParam, reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_SHOWWINDOW:
-        // A dialog being shown is always activated afresh.
-        if (wParam) leftProgram_ = false;
+        // A dialog being shown is always activated afresh. While it is open
+        // the hotkeys are off: typing the current combination into a field
+        // must show it there, not play a song and take the focus away.
+        if (wParam) {
+            leftProgram_ = false;
+            form1_.withdrawHotkeys();
+        }
         return defaultHandling(message, wParam, lParam);
+    case WM_CLOSE:
+        Button2Click();  // the close box
+        return 0;
     default:
         return ModelessDialog::handleMessage(message, wParam, lParam);
     }

@@ -1,6 +1,7 @@
 // The Set Global Hotkeys dialog: a key-combination field for each of the two
-// hotkeys. OK registers, stores and remembers both; Cancel and the close box
-// change nothing. Modeless; closing only hides it.
+// hotkeys. Both hotkeys are off while it is open. OK registers, stores and
+// remembers both; Cancel, Esc and the close box register the stored ones
+// again. Modeless; closing only hides it.
 #pragma once
 
 #include "app/HotkeyText.h"

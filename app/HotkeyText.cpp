@@ -120,6 +120,8 @@ ShortCut textToShortCut(const std::string& text, const KeyNames& names) {
 
 HotkeyKey hotkeyFromShortCut(ShortCut value) {
     HotkeyKey key;
+    // A held hotkey sends one message, not one at each keyboard repeat.
+    key.modifiers = kModNoRepeat;
     key.virtualKey = value & ~(kShiftFlag | kCtrlFlag | kAltFlag) & 0xFFFF;
     if (value & kShiftFlag) key.modifiers |= kModShift;
     if (value & kAltFlag) key.modifiers |= kModAlt;

@@ -22,6 +22,7 @@ constexpr ShortCut kAltFlag = 0x8000;
 constexpr unsigned kModAlt = 0x0001;
 constexpr unsigned kModControl = 0x0002;
 constexpr unsigned kModShift = 0x0004;
+constexpr unsigned kModNoRepeat = 0x4000;  // from Windows 7 on
 
 // The platform's name of a virtual-key code; empty for a key without one.
 using PlatformKeyName = std::function<std::string(unsigned virtualKey)>;
@@ -59,11 +60,11 @@ ShortCut textToShortCut(const std::string& text, const KeyNames& names);
 
 struct HotkeyKey {
     unsigned virtualKey = 0;
-    unsigned modifiers = 0;  // kModAlt, kModControl, kModShift
+    unsigned modifiers = 0;  // kModAlt, kModControl, kModShift, kModNoRepeat
 };
 
 // The key to register: the value without its three modifier flags, and the
-// registration flags of those modifiers.
+// registration flags of those modifiers, always with kModNoRepeat.
 HotkeyKey hotkeyFromShortCut(ShortCut value);
 
 }  // namespace plk

@@ -17,15 +17,16 @@
 #include "win32/ErrorBox.h"
 #include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
+#include "win32/MonitorDpi.h"
 #include "win32/MouseTracking.h"
+#include "win32/Notice.h"
 #include "win32/Placement.h"
 #include "win32/StartupTrace.h"
 
 namespace plk {
 namespace {
 
-const int kButtonSize = 37;
-const int kImageSize = 35;
+const int kButtonSize = 37;  // at 96 DPI
 const char kHint[] = "To move Play button, hold control key and left mouse button";
 
 // The shell's record is 36 bytes in a 32-bit program and 48 in a 64-bit one
@@ -36,19 +37,33 @@ static_assert(sizeof(void*) != 8 || sizeof(APPBARDATA) == 48, "APPBARDATA of a 6
 
 // The button's place when none is saved, clear of the taskbar. When the
 // shell cannot say where the taskbar is, the work area (the screen less the
-// taskbar) gives the same place; failing that, the whole screen.
+// taskbar) gives the same place; failing that, the whole screen. The margin
+// is the primary screen's 50 pixels at 96 DPI.
 ScreenPoint defaultButtonPosition() {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
+    const int margin = DisplayScale(primaryMonitorDpi()).px(kDefaultMargin);
     APPBARDATA taskbar{};
     taskbar.cbSize = sizeof taskbar;
     if (SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar))
         return defaultPosition(width, height,
-                               ScreenRect{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom});
+                               ScreenRect{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom},
+                               margin);
     RECT work{};
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-        return defaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom});
-    return defaultPositionFromWorkArea(ScreenRect{0, 0, width, height});
+        return defaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom}, margin);
+    return defaultPositionFromWorkArea(ScreenRect{0, 0, width, height}, margin);
+}
+
+// Said once at start, instead of "Unable to write to ..." at every change.
+void warnUnreachableFolder() {
+    showNotice(NoticeKind::Warning,
+               L"Plinkety cannot keep its settings and music library in its folder\r\n\r\n" +
+                   Application::exeFolderName() +
+                   L"\r\n\r\nThis system's code page cannot spell the folder's name, and the folder has no "
+                   L"short name. Plinkety goes on with its default settings and does not save changes."
+                   L"\r\n\r\nMove plinkety.exe to a folder whose name uses only letters of your system's "
+                   L"language, for instance C:\\Plinkety\\.");
 }
 
 // Start-up goes on after a failing step: each step is run on its own, its
@@ -74,8 +89,9 @@ TForm1::~TForm1() {
 }
 
 void TForm1::createControls() {
-    ImageList1 = loadImageStrip(IDB_PLAYBUTTON, kImageSize, kImageSize);
-    Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageSize, kImageSize);
+    const FaceLayout face = faceLayout(scale());
+    Image1 = std::make_unique<ImageControl>(hwnd(), face.frame, face.frame, face.buttonPicture().width,
+                                            face.buttonPicture().height);
     Image1->onClick = [this] { Image1Click(); };
     Image1->onContextMenu = [this](POINT at) { PopupMenu1.showAt(hwnd(), at); };
     Image1->onMouseMove = [this](WPARAM keys) { FormMouseMove(keys); };
@@ -89,6 +105,7 @@ void TForm1::createControls() {
 }
 
 void TForm1::FormCreate() {
+    if (!Application::exeFolderReachable()) startupStep([] { warnUnreachableFolder(); });
     IndexFileName = Application::exeFolder() + kIndexFileName;
     const ScreenPoint home = defaultButtonPosition();
     readSettings(home.x, home.y);
@@ -104,8 +121,11 @@ void TForm1::FormCreate() {
     }
     hideTaskbarButton();
     if (StayOnTop) placeTopmost(hwnd());
+    // Sized for the monitor it starts on; posX and posY stay screen pixels.
+    layOut(DisplayScale(dpiAtPoint(POINT{StartPosX, StartPosY})));
     Image1->drawImage(ImageList1.get(), Theme);
-    moveWindowTo(hwnd(), StartPosX, StartPosY, kButtonSize, kButtonSize);
+    const FaceLayout face = faceLayout(scale());
+    moveWindowTo(hwnd(), StartPosX, StartPosY, face.button.width, face.button.height);
     applyBrightness();  // at rest
     traceStartup("button placed");
     startupStep([this] { ReadIndex(); });
@@ -127,11 +147,13 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
 
     const int autostart = settings_.readInteger("autostart", 2);
     if (const UINT item = autostartItem(autostart)) PopupMenu1.checkRadio(item);
-    if (autostart == 2) {
+    // A path that names no file is not written.
+    if (autostart == 2 && Application::exeFolderReachable()) {
         // A value the user set up by other means (another path) is kept.
         startupStep([] {
             if (!runValueExists(RunHive::CurrentUser, Application::title()))
-                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(), Application::exePath());
+                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(),
+                              runCommand(Application::exePath()));
         });
     }
 
@@ -151,7 +173,7 @@ void TForm1::hideTaskbarButton() {
     ShowWindow(owner, SW_SHOW);
 }
 
-void TForm1::FormClose() { UnregisterHotKey(hwnd(), kPlayHotkeyId); }
+void TForm1::FormClose() { withdrawHotkeys(); }
 
 void TForm1::closeProgram() {
     FormClose();
@@ -163,6 +185,17 @@ void TForm1::endSession() {
     // before the windows are destroyed: the position cannot wait for that.
     closeProgram();
     savePosition();
+}
+
+void TForm1::endRun() {
+    FormClose();
+    runHandler([this] { savePosition(); });
+    aboutDialog_ = nullptr;
+    rebuildDialog_ = nullptr;
+    songTag_ = nullptr;
+    hotkeyDialog_ = nullptr;
+    playAgainButton_ = nullptr;
+    Application::hideWindows();
 }
 
 void TForm1::FormDestroy() { savePosition(); }
@@ -177,10 +210,33 @@ void TForm1::savePosition() {
     settings_.writeInteger("posY", now.top);
 }
 
+void TForm1::layOut(const DisplayScale& scale) {
+    setScale(scale);
+    const FaceLayout face = faceLayout(scale);
+    ImageList1 = loadScaledImageStrip(IDB_PLAYBUTTON, scale, face.buttonPicture());
+    Image1->place(face.frame, face.frame, face.buttonPicture().width, face.buttonPicture().height);
+}
+
+void TForm1::WMDpiChanged(WPARAM wParam, LPARAM lParam) {
+    // Moved to a monitor of another DPI, or the user changed the scale: the
+    // button takes the new size where Windows suggests, and its companions
+    // are laid out for it at once.
+    layOut(DisplayScale(dpiOfMessage(wParam)));
+    Image1->drawImage(ImageList1.get(), Theme);
+    const FaceLayout face = faceLayout(scale());
+    const RECT suggested = suggestedRectOfMessage(lParam);
+    moveWindowTo(hwnd(), suggested.left, suggested.top, face.button.width, face.button.height);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    if (songTag_) songTag_->setDpi(scale().dpi());
+    if (playAgainButton_) playAgainButton_->setDpi(scale().dpi());
+}
+
 void TForm1::paint() {
-    // Shape1: a one-pixel black frame with a white fill, under Image1.
+    // Shape1: a black frame with a white fill, under Image1.
     const PaintDc dc(hwnd());
-    drawFrame(dc.get(), kButtonSize, kButtonSize, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const FaceLayout face = faceLayout(scale());
+    drawFrame(dc.get(), face.button.width, face.button.height, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+              face.frame);
     traceStartup("button painted");
 }
 
@@ -333,6 +389,9 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOTKEY:
         WMHotKey(wParam);
+        return 0;
+    case WM_DPICHANGED:
+        WMDpiChanged(wParam, lParam);
         return 0;
     case WM_CLOSE:
         closeProgram();

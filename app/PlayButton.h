@@ -75,6 +75,17 @@ public:
     void Timer4Timer();  // remembers the window the user is working in
     HWND previousForeground = nullptr;
     bool focusHandBack = false;
+    // Both hotkeys let go, and registered again from the stored texts (the
+    // Set Global Hotkeys dialog holds them off while it is open).
+    void withdrawHotkeys();
+    void registerStoredHotkeys();
+
+    // After the message loop, before any window is destroyed: the hotkeys
+    // are withdrawn, the position is saved (its error box may still come up
+    // over live windows), this window lets go of the windows it drives, and
+    // every window is hidden (a worker stuck in a network listing may hold
+    // up the rebuild dialog's end).
+    void endRun();
 
     // The windows created after this one, wired by the program's entry.
     void setAboutDialog(TForm2& dialog) { aboutDialog_ = &dialog; }
@@ -94,6 +105,9 @@ private:
     void FormCreate();
     void readSettings(int defaultLeft, int defaultTop);
     void hideTaskbarButton();
+    // The picture and its strip at scale; the window keeps its size.
+    void layOut(const DisplayScale& scale);
+    void WMDpiChanged(WPARAM wParam, LPARAM lParam);
     void FormClose();
     // Closing the main window ends the program; so does the end of the
     // session, which saves the position at once.
@@ -124,7 +138,6 @@ private:
     void openSong(const std::string& path);
 
     void createHotkeyTimers();
-    void registerStoredHotkeys();
 
     TSettings settings_;
     ImageListHandle ImageList1;

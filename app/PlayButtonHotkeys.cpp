@@ -29,9 +29,14 @@ void TForm1::createHotkeyTimers() {
     Timer3 = std::make_unique<WindowTimer>(hwnd(), kHandBackDelayMs, [this] { Timer3Timer(); });
     Timer4 = std::make_unique<WindowTimer>(hwnd(), kForegroundWatchMs, [this] { Timer4Timer(); });
     // Both run from the start; Timer3's first tick finds no hotkey to serve
-    // and only fades a button that is at rest already.
+    // and does nothing.
     Timer3->start();
     Timer4->start();
+}
+
+void TForm1::withdrawHotkeys() {
+    UnregisterHotKey(hwnd(), kPlayHotkeyId);
+    UnregisterHotKey(hwnd(), kPlayAgainHotkeyId);
 }
 
 void TForm1::registerStoredHotkeys() {
@@ -60,9 +65,14 @@ void TForm1::WMHotKey(WPARAM id) {
 }
 
 void TForm1::Timer3Timer() {
-    startFadeOut();
     Timer3->stop();
-    if (focusHandBack && previousForeground) SetForegroundWindow(previousForeground);
+    // The tick at start-up serves no hotkey and leaves the button as it is:
+    // a pointer resting where the button appeared has begun its fade-in.
+    if (!focusHandBack) return;
+    startFadeOut();
+    // A box or dialog the hotkey brought up (no library, a song that cannot
+    // be read) is the user's to answer: the hand-back would bury it.
+    if (previousForeground && !Application::boxOrDialogShown()) SetForegroundWindow(previousForeground);
 }
 
 void TForm1::Timer4Timer() {

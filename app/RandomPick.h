@@ -7,6 +7,7 @@
 #include <string>
 
 #include "library/IndexFile.h"
+#include "platform/FileAttributes.h"
 
 namespace plk {
 
@@ -14,6 +15,8 @@ namespace plk {
 // ever. A thousand draws find a file with near certainty while even one
 // percent of the library still exists, and take well under a second.
 const int kMaxSongDraws = 1000;
+
+using SongCheck = std::function<FileCheck(const std::string&)>;
 
 struct SongPick {
     bool found = false;
@@ -25,9 +28,11 @@ struct SongPick {
 // existing file, reseeding from seedSource before every draw as the clock
 // does in the program. A path the shell would run rather than play (a
 // program, a script, a shortcut: see isPlayablePath) counts as a vanished
-// file, without asking exists. Gives up after maxDraws draws with found false.
+// file, without asking check. Once check finds a root unreachable, later
+// draws on that root (see pathRoot) count as vanished files unchecked: on a
+// share that went offline each look can wait for the network's time-out.
+// Gives up after maxDraws draws with found false.
 SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
-                          const std::function<bool(const std::string&)>& exists,
-                          int maxDraws = kMaxSongDraws);
+                          const SongCheck& check, int maxDraws = kMaxSongDraws);
 
 }  // namespace plk

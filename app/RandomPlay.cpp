@@ -3,6 +3,7 @@
 
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
+#include "app/SongPathWin32.h"
 #include "library/RebuildDialog.h"
 #include "platform/FileAttributes.h"
 #include "tags/SongTagPopup.h"
@@ -26,6 +27,16 @@ std::string noneFoundText() {
            "Rebuild your music library to bring it up to date.\r\n\r\nWould you like to rebuild it now?";
 }
 
+// Whether a record's file is there and the shell would open it as a song.
+// The file is looked for first, so that a drive or share that does not
+// answer is found out at once; the name's long form and the system's list of
+// dangerous types are asked only of a file that is there.
+FileCheck checkPlayableFile(const std::string& path) {
+    const FileCheck found = checkFile(path);
+    if (found != FileCheck::kExists) return found;
+    return isPlayableFile(path) ? FileCheck::kExists : FileCheck::kMissing;
+}
+
 // The low 32 bits of the performance counter, or the milliseconds since
 // the system started where there is no such counter.
 std::uint32_t clockSeed() {
@@ -43,14 +54,14 @@ void TForm1::Image1Click() { runRandomizedFile(); }
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = pickExistingSong(Library, clockSeed, fileExists);
+    const SongPick pick = pickExistingSong(Library, clockSeed, checkPlayableFile);
     if (!pick.found) return offerRebuild(noneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
 }
 
 void TForm1::playAgain() {
-    if (LastSong.empty() || !isPlayablePath(LastSong) || !fileExists(LastSong)) return;
+    if (LastSong.empty() || !isPlayablePath(LastSong) || checkPlayableFile(LastSong) != FileCheck::kExists) return;
     openSong(LastSong);
 }
 

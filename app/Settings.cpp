@@ -16,11 +16,14 @@ const DWORD kMaxValue = 2047;
 
 }  // namespace
 
-TSettings::TSettings() : path_(Application::exeFolder() + "settings.ini") {}
+TSettings::TSettings()
+    : path_(Application::exeFolderReachable() ? Application::exeFolder() + "settings.ini" : std::string()) {}
 
 TSettings::TSettings(std::string path) : path_(std::move(path)) {}
 
 std::string TSettings::readString(const char* key, const std::string& fallback) const {
+    // The profile calls would take an empty file name for win.ini.
+    if (path_.empty()) return fallback;
     char value[kMaxValue + 1] = {};
     const DWORD length =
         GetPrivateProfileStringA(kSection, key, fallback.c_str(), value, sizeof value, path_.c_str());
@@ -36,6 +39,7 @@ bool TSettings::readBool(const char* key, bool fallback) const {
 }
 
 void TSettings::writeString(const char* key, const std::string& value) const {
+    if (path_.empty()) return;
     if (!WritePrivateProfileStringA(kSection, key, value.c_str(), path_.c_str()))
         throw std::runtime_error("Unable to write to " + path_);
 }

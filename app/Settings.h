@@ -8,8 +8,11 @@ namespace plk {
 
 class TSettings {
 public:
-    // The file beside the executable.
+    // The file beside the executable; none when no 8-bit path reaches the
+    // executable's folder.
     TSettings();
+    // An empty path stands for no file: every read gives its fallback and
+    // writes are dropped (the user has been told once, at start).
     explicit TSettings(std::string path);
 
     const std::string& path() const { return path_; }

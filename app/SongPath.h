@@ -19,13 +19,22 @@ std::string asciiUpper(std::string text);
 // True when the upper-cased extension is ".MP3".
 bool isMp3Path(const std::string& path);
 
-// False for what the shell would run instead of opening in a player: an
-// extension of .exe .bat .cmd .vbs .js .msi .scr .pif .ps1 .lnk or .url, in
-// any letter case, also behind the dots and spaces at the end of a name that
-// Windows drops. False too for a path the system would read as another one:
-// one with a NUL byte (the system stops there) or with a stream name after
-// the file name ("setup.exe::$DATA"). A rebuild writes neither; an index
-// edited by hand or with "*.*" in its patterns may hold anything.
+// The extension Windows goes by: that of the path without the dots and
+// spaces at the end of its last name, which Windows drops ("setup.exe. ").
+std::string openedExtension(const std::string& path);
+
+// True for an extension (any letter case) of what the shell would run, or
+// hand to a host that runs it, instead of opening in a player.
+bool isProgramExtension(const std::string& extension);
+
+// False for what the shell would run instead of opening in a player (see
+// isProgramExtension), and for a path that Windows would read as another one
+// before opening it, so that its text hides the name really opened: one with
+// a NUL byte (the system stops there), a "/", a colon other than a drive's
+// (a stream: "setup.exe::$DATA"), or a name of only dots and spaces or none
+// ("setup.exe\.", "setup.exe\sub\..", "a\\b", a closing "\"). A rebuild
+// writes none of these; an index edited by hand or with "*.*" in its
+// patterns may hold anything.
 bool isPlayablePath(const std::string& path);
 
 }  // namespace plk

@@ -1,6 +1,7 @@
 // Program entry: the application title, the windows created once and hidden
 // in their fixed order, each handed what it needs of the windows before it,
-// the message loop, and the windows destroyed in reverse order at the end.
+// the message loop, the program's end made safe while every window still
+// lives, and the windows destroyed in reverse order.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,8 +12,8 @@
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
 #include "win32/Application.h"
-#include "win32/DllSearch.h"
 #include "win32/ErrorBox.h"
+#include "win32/ProgramProcess.h"
 #include "win32/StartupTrace.h"
 
 namespace {
@@ -41,14 +42,16 @@ int runProgram() {
     form1.setPlayAgain(form6);
     plk::traceStartup("every window created");
 
-    return application.run();
+    const int exitCode = application.run();
+    form1.endRun();
+    return exitCode;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     plk::traceStartup("WinMain");
-    plk::loadDllsFromSystemFolderOnly();
+    const plk::ProgramProcess process;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
     plk::traceStartup("common controls");

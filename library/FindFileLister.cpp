@@ -24,4 +24,19 @@ std::string FindFileLister::shortPath(const std::string& folder) {
     return std::string(shortened, length);
 }
 
+std::optional<FolderIdentity> FindFileLister::identity(const std::string& folder) {
+    // Backup semantics open a folder rather than a file; the handle follows
+    // links and junctions to the folder they point at. Reading attributes is
+    // all it asks, which the right to list the parent grants.
+    const FileHandle opened(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!opened || !GetFileInformationByHandle(opened.get(), &info)) return std::nullopt;
+    const std::uint64_t index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    // A file system that keeps no file indexes reports 0 for every folder:
+    // taken as one folder, all would be passed over but the first.
+    if (index == 0) return std::nullopt;
+    return FolderIdentity{info.dwVolumeSerialNumber, index};
+}
+
 }  // namespace plk

@@ -13,6 +13,9 @@ class FindFileLister : public FolderLister {
 public:
     void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) override;
     std::string shortPath(const std::string& folder) override;
+    // The volume's serial number and the folder's file index, read from the
+    // folder itself.
+    std::optional<FolderIdentity> identity(const std::string& folder) override;
 };
 
 }  // namespace plk

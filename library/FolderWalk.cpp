@@ -58,11 +58,20 @@ std::string FolderWalk::Place::listed(const std::string& pattern) const {
 }
 
 void FolderWalk::searchFolder(const std::string& folder, const std::vector<std::string>& patterns) {
+    walked_.clear();
     walk(Place{folder, lister_.shortPath(folder)}, patterns);
+}
+
+bool FolderWalk::firstVisit(const Place& folder) {
+    const std::optional<FolderIdentity> id = lister_.identity(folder.listed(""));
+    return !id || walked_.insert(*id).second;
 }
 
 void FolderWalk::walk(const Place& folder, const std::vector<std::string>& patterns) {
     if (events_.stopRequested() || events_.abandoned()) return;
+    // Without this a link back to a folder above it would take the walk
+    // round and round until Stop or a full index.
+    if (!firstVisit(folder)) return;
     events_.folderEntered(folder.path);
     for (const std::string& pattern : patterns) {
         if (events_.abandoned()) return;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,17 @@ struct FolderEntry {
     std::uint32_t attributes = 0;  // FileAttribute bits
 };
 
+// Which folder a path leads to, whatever the road: a junction or a symbolic
+// link to a folder names the folder it points at. Two paths of one folder
+// give equal identities.
+struct FolderIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator<(const FolderIdentity& other) const {
+        return volume != other.volume ? volume < other.volume : index < other.index;
+    }
+};
+
 class FolderLister {
 public:
     virtual ~FolderLister() = default;
@@ -29,6 +42,9 @@ public:
     // folder (ending in a backslash) with every part that has an 8.3 name
     // spelled by it; folder itself when the system cannot say.
     virtual std::string shortPath(const std::string& folder) = 0;
+    // The identity of folder (ending in a backslash); nothing when the system
+    // cannot say, and such a folder is walked as any other.
+    virtual std::optional<FolderIdentity> identity(const std::string& folder) = 0;
 };
 
 // The name under which the walk indexes or enters a listed entry. Paths are
@@ -68,7 +84,9 @@ public:
     FolderWalk(FolderLister& lister, Events& events) : lister_(lister), events_(events) {}
 
     // folder ends in a backslash. Each pattern is appended to it unchanged, so
-    // a file that matches two patterns is found twice.
+    // a file that matches two patterns is found twice. Each folder is walked
+    // once a search: one reached again (a link back to a folder above it,
+    // two links to each other, two links to one place) is passed over.
     void searchFolder(const std::string& folder, const std::vector<std::string>& patterns);
 
 private:
@@ -87,11 +105,14 @@ private:
     };
 
     void walk(const Place& folder, const std::vector<std::string>& patterns);
+    // False for a folder this search has walked already.
+    bool firstVisit(const Place& folder);
     void findFiles(const Place& folder, const std::string& pattern);
     std::vector<FolderEntry> subFolders(const Place& folder);
 
     FolderLister& lister_;
     Events& events_;
+    std::set<FolderIdentity> walked_;
 };
 
 }  // namespace plk

@@ -43,10 +43,11 @@ bool loadIndex(const std::string& path, TLibrary& library, std::size_t maxRecord
 }
 
 void readRecords(File& file, std::size_t count, TLibrary& library) {
-    library.clear();
-    library.shrink_to_fit();  // an index that got smaller gives its memory back
-    library.resize(count);
-    auto* bytes = reinterpret_cast<unsigned char*>(library.data());
+    // Read into a buffer of its own and swapped in at the end: when the
+    // memory cannot be had (a large index in the fragmented address space of
+    // a 32-bit program), the library stays as it was instead of empty.
+    TLibrary loaded(count);
+    auto* bytes = reinterpret_cast<unsigned char*>(loaded.data());
     const std::size_t total = count * sizeof(TLibraryRecord);
     // Counted for every request, so that a failure keeps all that arrived
     // before it, part of a multi-record read or not.
@@ -59,10 +60,12 @@ void readRecords(File& file, std::size_t count, TLibrary& library) {
             done += got;
         }
     } catch (...) {
-        library.resize(done / sizeof(TLibraryRecord));
+        loaded.resize(done / sizeof(TLibraryRecord));
+        library.swap(loaded);
         throw;
     }
-    library.resize(done / sizeof(TLibraryRecord));
+    loaded.resize(done / sizeof(TLibraryRecord));
+    library.swap(loaded);
 }
 
 void reloadIndex(const std::string& path, TLibrary& library, bool& noLibrary) {

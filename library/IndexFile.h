@@ -47,7 +47,8 @@ bool loadIndex(const std::string& path, TLibrary& library, std::size_t maxRecord
 // Replaces library with up to count whole records read from file's current
 // position: fewer when the file ends first (a rebuild truncated it under us).
 // A failed read throws FileError; library then holds the whole records read
-// before it.
+// before it. When the memory for count records cannot be had, library is
+// left as it was.
 void readRecords(File& file, std::size_t count, TLibrary& library);
 
 // The main window's reload: noLibrary says whether the file was missing.

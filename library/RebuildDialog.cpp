@@ -4,10 +4,12 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "platform/FileAttributes.h"
 #include "platform/File.h"
+#include "win32/AnsiPath.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/ErrorBox.h"
@@ -26,6 +28,19 @@ const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, 
 const UINT kProgressPaintMs = 50;
 
 std::string indexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
+
+// The folder a run starts in, as the index and the 8-bit calls reach it: the
+// text as typed with a backslash appended, by its short form when the code
+// page cannot spell it. Nothing for an empty box (it would mean "\", the
+// root of the current drive: not what anyone asks for by leaving the box
+// empty) or a folder that does not exist.
+std::optional<std::string> startFolderFromTyped(const std::wstring& typed) {
+    if (typed.empty()) return std::nullopt;
+    const std::wstring folder = typed.back() == L'\\' ? typed : typed + L'\\';
+    std::optional<std::string> reached = ansiPath(folder);
+    if (!reached || !folderExists(*reached)) return std::nullopt;
+    return startFolderOf(*reached);
+}
 
 }  // namespace
 
@@ -115,7 +130,9 @@ void TForm3::command(int id, int notification) {
 }
 
 void TForm3::Button1Click() {
-    const std::string path = BrowseForFolder("Select a folder", BIF_RETURNONLYFSDIRS);
+    // The box shows the folder as it is named; Start makes the path the
+    // index can hold of it.
+    const std::wstring path = BrowseForFolder("Select a folder", BIF_RETURNONLYFSDIRS);
     if (!path.empty()) setControlText(item(Edit1), path);
 }
 
@@ -160,15 +177,12 @@ void TForm3::Button6Click() { SendMessageA(hwnd(), WM_CLOSE, 0, 0); }
 bool TForm3::running() const { return runState_ != RunState::kIdle; }
 
 void TForm3::Start() {
-    const std::string typed = controlText(item(Edit1));
-    const std::string folder = startFolderOf(typed);
-    // An empty box would mean "\", the root of the current drive: not what
-    // anyone asks for by leaving the box empty.
-    if (typed.empty() || !folderExists(folder)) {
+    const std::optional<std::string> folder = startFolderFromTyped(wideControlText(item(Edit1)));
+    if (!folder) {
         showNotice(NoticeKind::Warning, kNoSuchFolder);
         return;
     }
-    StartFolder = folder;
+    StartFolder = *folder;
     SearchPatterns = listBoxItems(item(ListBox1));
     // Emptied before anything changes on screen: when it fails, the error box
     // shows, the dialog stays idle, and a stopped run still finishing its

@@ -23,6 +23,14 @@ long fileAttributes(const std::string& path);
 // True when a file (not a folder) exists at path.
 bool fileExists(const std::string& path);
 
+// What a look for a file at a path found.
+enum class FileCheck {
+    kExists,       // a file (not a folder) is there
+    kMissing,      // no file there: gone, a folder, a name the system refuses
+    kUnreachable,  // its drive or share did not answer: offline, not ready
+};
+FileCheck checkFile(const std::string& path);
+
 // True when a folder exists at path.
 bool folderExists(const std::string& path);
 

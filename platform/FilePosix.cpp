@@ -28,6 +28,15 @@ long fileAttributes(const std::string& path) {
     return bits == 0 ? FileAttribute::kNormal : bits;  // as Windows reports a plain file
 }
 
+FileCheck checkFile(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? FileCheck::kMissing : FileCheck::kExists;
+    switch (errno) {
+    case ENOENT: case ENOTDIR: case ENAMETOOLONG: case EACCES: case ELOOP: return FileCheck::kMissing;
+    default: return FileCheck::kUnreachable;  // EIO, ETIMEDOUT, EHOSTDOWN, ...
+    }
+}
+
 File::File(const std::string& path, Access access) {
     int flags = O_RDONLY;
     if (access == Access::kReadWrite) flags = O_RDWR;

@@ -19,12 +19,42 @@ long fileAttributes(const std::string& path) {
     return attributes == INVALID_FILE_ATTRIBUTES ? -1 : static_cast<long>(attributes);
 }
 
+FileCheck checkFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? FileCheck::kMissing : FileCheck::kExists;
+    switch (GetLastError()) {
+    // About this one file: the drive or share itself answered.
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        return FileCheck::kMissing;
+    // Anything else is about the way there: an unreachable network path or
+    // share, a drive not ready, no such drive, a time-out.
+    default:
+        return FileCheck::kUnreachable;
+    }
+}
+
 File::File(const std::string& path, Access access) {
     const DWORD wanted = access == Access::kRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const DWORD disposition = access == Access::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
+    // Not CREATE_ALWAYS: for a file that is hidden or system it fails with
+    // "Access is denied." unless the same attributes are asked for. Opened
+    // or created, the file is then cut to nothing, keeping its attributes.
+    const DWORD disposition = access == Access::kCreate ? OPEN_ALWAYS : OPEN_EXISTING;
     const HANDLE opened = CreateFileA(path.c_str(), wanted, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) fail(FileError::Kind::kOpen);
+    if (access == Access::kCreate && !SetEndOfFile(opened)) {
+        const DWORD error = GetLastError();
+        CloseHandle(opened);
+        throw FileError(FileError::Kind::kOpen, systemMessage(error));
+    }
     handle_ = reinterpret_cast<std::intptr_t>(opened);
 }
 

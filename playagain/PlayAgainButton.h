@@ -41,7 +41,8 @@ public:
     // The theme commands: picture number theme of the strip, and the repaint.
     void drawTheme(int theme);
     void repaintImage() const { Image1->repaint(); }
-
+    // Lays the button out for dpi, the Play button's; placed anew if shown.
+    void setDpi(int dpi);
 
     // The pointer and the mouse buttons on the picture.
     void CMMouseEnter();
@@ -60,6 +61,7 @@ private:
     void FormShow() override;
 
     Links links_;
+    int theme_;  // the picture shown, drawn again at a new DPI
     ImageListHandle ImageList1;
     std::unique_ptr<ImageControl> Image1;
 };

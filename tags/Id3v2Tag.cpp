@@ -16,6 +16,22 @@ std::uint16_t Tid3v2tag::LoadFromFile(const std::string& fileName, std::uint64_t
 
 std::uint8_t Tid3v2tag::GetTextFrame(const std::string& frameId, std::string& text) {
     text.clear();
+    const std::vector<std::uint8_t>* data = nullptr;
+    const std::uint8_t code = prepareTextFrame(frameId, data);
+    if (code != TextCode::kOk) return code;
+    return DecodeText(data->data() + 1, data->size() - 1, data->front(), text);
+}
+
+std::uint8_t Tid3v2tag::getWideTextFrame(const std::string& frameId, std::u16string& text, std::uint8_t* encoding) {
+    text.clear();
+    const std::vector<std::uint8_t>* data = nullptr;
+    const std::uint8_t code = prepareTextFrame(frameId, data);
+    if (code != TextCode::kOk) return code;
+    if (encoding) *encoding = data->front();
+    return decodeWideText(data->data() + 1, data->size() - 1, data->front(), text);
+}
+
+std::uint8_t Tid3v2tag::prepareTextFrame(const std::string& frameId, const std::vector<std::uint8_t>*& data) {
     // Only plain text frames: TXXX carries a description before its value
     // (id3v2.3.0 §4.2.2, id3v2.4.0-frames §4.2.6).
     if (frameId.size() != 4 || frameId[0] != 'T' || frameId == "TXXX") return TextCode::kNotServed;
@@ -29,9 +45,8 @@ std::uint8_t Tid3v2tag::GetTextFrame(const std::string& frameId, std::string& te
     // will usually say what became of it.
     if (asRead & FormatFlag::kCompression) frameIndex_.Decompress(number);
 
-    const std::vector<std::uint8_t>& data = frameIndex_.data(number);
-    if (data.empty()) return TextCode::kEmpty;
-    return DecodeText(data.data() + 1, data.size() - 1, data[0], text);
+    data = &frameIndex_.data(number);
+    return data->empty() ? TextCode::kEmpty : TextCode::kOk;
 }
 
 void Tid3v2tag::setFlag(std::uint8_t& flags, std::uint8_t bit, bool on) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tags/FrameIndex.h"
 
@@ -26,6 +27,13 @@ public:
     // characters; returns a TextCode. Undoes the frame's unsynchronisation
     // and compression in place on first use. Valid after a usable load.
     std::uint8_t GetTextFrame(const std::string& frameId, std::string& text);
+
+    // The same text as UTF-16, characters beyond U+00FF kept; the codes are
+    // GetTextFrame's but for 4, which never comes. encoding, when given,
+    // receives the frame's encoding byte (TextDecoder.h) once one was read:
+    // a caller may treat Latin-1 text as the bytes it really is.
+    std::uint8_t getWideTextFrame(const std::string& frameId, std::u16string& text,
+                                  std::uint8_t* encoding = nullptr);
 
     std::uint8_t majorVersion() const { return majorVersion_; }
     std::uint8_t revision() const { return revision_; }
@@ -70,6 +78,9 @@ private:
     friend class TagLoader;
 
     void setFlag(std::uint8_t& flags, std::uint8_t bit, bool on);
+    // Finds a text frame and readies its data for decoding: kOk with data
+    // set, or the code that comes instead of a text.
+    std::uint8_t prepareTextFrame(const std::string& frameId, const std::vector<std::uint8_t>*& data);
 
     std::uint8_t majorVersion_ = 3;
     std::uint8_t revision_ = 0;

@@ -6,36 +6,42 @@
 #include "tags/SongTagText.h"
 #include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
+#include "win32/WideText.h"
 
 namespace plk {
 namespace {
 
-const int kWidth = 152;
-const int kHeight = 37;
-const int kImageWidth = 150;
-const int kImageHeight = 35;
-// The popup's right edge lies one pixel left of the Play button.
-const int kLeftOfButton = 153;
+// The labels' boxes at 96 DPI, in the popup's coordinates.
+const RECT kArtistBox{8, 20, 8 + 137, 20 + 14};
+const RECT kTitleBox{8, 4, 8 + 137, 4 + 13};
+const int kLabelFontHeight = 10;  // pixels at 96 DPI
 
-
-RECT bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+RECT scaled(const RECT& box, const DisplayScale& scale) {
+    return RECT{scale.px(box.left), scale.px(box.top), scale.px(box.right), scale.px(box.bottom)};
+}
 
 COLORREF labelColour(bool invertLabels) { return invertLabels ? RGB(0, 0, 0) : RGB(255, 255, 255); }
+
+std::wstring shownText(const SongTagLine& line) {
+    return line.isUnicode ? wideFromUtf16(line.unicodeText) : wideFromCodePage(line.codePageText);
+}
 
 }  // namespace
 
 TForm4::TForm4(Links links)
     : FadingWindow(),
       links_(std::move(links)),
-      Label1(bounds(8, 20, 137, 14)),
-      Label2(bounds(8, 4, 137, 13)) {
-    createLayered("TForm4", "Song Tag", kWidth, kHeight);
-    ImageList1 = loadImageStrip(IDB_SONGTAG, kImageWidth, kImageHeight);
-    Image1 = std::make_unique<ImageControl>(hwnd(), 1, 1, kImageWidth, kImageHeight);
+      Label1(kArtistBox),
+      Label2(kTitleBox),
+      theme_(links_.theme) {
+    // Laid out for the Play button's monitor, beside which it shows.
+    const DisplayScale scale = links_.playButton ? Window::scaleOf(links_.playButton) : DisplayScale();
+    const FaceLayout face = faceLayout(scale);
+    createLayered("TForm4", "Song Tag", face.songTag.width, face.songTag.height, scale.dpi());
+    Image1 = std::make_unique<ImageControl>(hwnd(), face.frame, face.frame, face.songTagPicture().width,
+                                            face.songTagPicture().height);
     Image1->onPaintOver = [this](HDC dc) { paintLabels(dc); };
-    // Tahoma with a character height of 10 pixels.
-    labelFont_.reset(CreateFontA(-10, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma"));
+    layOut();
     FormCreate();
 }
 
@@ -44,17 +50,42 @@ void TForm4::FormCreate() {
     setLabelColour(links_.invertLabels);
 }
 
+void TForm4::layOut() {
+    const FaceLayout face = faceLayout(scale());
+    ImageList1 = loadScaledImageStrip(IDB_SONGTAG, scale(), face.songTagPicture());
+    Image1->place(face.frame, face.frame, face.songTagPicture().width, face.songTagPicture().height);
+    Label1.setBounds(scaled(kArtistBox, scale()));
+    Label2.setBounds(scaled(kTitleBox, scale()));
+    // Tahoma with a character height of 10 pixels at 96 DPI, made for the
+    // scale rather than stretched.
+    labelFont_.reset(CreateFontA(-scale().px(kLabelFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, "Tahoma"));
+}
+
+void TForm4::setDpi(int dpi) {
+    const DisplayScale scale(dpi);
+    if (scale == this->scale()) return;
+    setScale(scale);
+    layOut();
+    drawTheme(theme_);
+    if (visible()) FormShow();
+}
+
 void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
     const SongTagText lines = readSongTagText(reader, path);
-    Label1.setText(lines.artist);
-    Label2.setText(lines.title);
+    Label1.setText(shownText(lines.artist));
+    Label2.setText(shownText(lines.title));
     Image1->invalidate();
     update(&SongTagFade::showSong);
 }
 
-void TForm4::drawTheme(int theme) { Image1->drawImage(ImageList1.get(), theme); }
+void TForm4::drawTheme(int theme) {
+    theme_ = theme;
+    Image1->drawImage(ImageList1.get(), theme);
+}
 
 void TForm4::setLabelColour(bool invertLabels) {
     Label1.setColour(labelColour(invertLabels));
@@ -64,25 +95,31 @@ void TForm4::setLabelColour(bool invertLabels) {
 
 void TForm4::FormShow() {
     placeTopmost(hwnd());
+    // The Play button may have gone to a monitor of another DPI meanwhile.
+    setDpi(Window::scaleOf(links_.playButton).dpi());
+    const FaceLayout face = faceLayout(scale());
     RECT button{};
     GetWindowRect(links_.playButton, &button);
-    // No adjustment for the screen's edges: with the button at the left edge
-    // the popup lies partly or wholly off the screen.
-    moveWindowTo(hwnd(), button.left - kLeftOfButton, button.top, kWidth, kHeight);
+    // The popup's right edge lies one pixel left of the button. No adjustment
+    // for the screen's edges: with the button at the left edge the popup lies
+    // partly or wholly off the screen.
+    moveWindowTo(hwnd(), button.left - face.songTagLeftOfButton, button.top, face.songTag.width,
+                 face.songTag.height);
 }
 
 void TForm4::FormHide() {
     // The alpha and the timers are back at rest already (SongTagFade::hide).
-    Label1.setText(std::string());
-    Label2.setText(std::string());
+    Label1.setText(std::wstring());
+    Label2.setText(std::wstring());
     // This also ends a topmost state the button may have been given by a hotkey.
     if (links_.stayOnTop && !links_.stayOnTop()) placeAtBottom(links_.playButton);
 }
 
 void TForm4::paintLabels(HDC imageDc) const {
-    // The labels' places are the popup's; the picture starts at (1, 1).
-    Label1.paint(imageDc, labelFont_.get(), -1, -1);
-    Label2.paint(imageDc, labelFont_.get(), -1, -1);
+    // The labels' places are the popup's; the picture starts inside the frame.
+    const int frame = faceLayout(scale()).frame;
+    Label1.paint(imageDc, labelFont_.get(), -frame, -frame);
+    Label2.paint(imageDc, labelFont_.get(), -frame, -frame);
 }
 
 }  // namespace plk

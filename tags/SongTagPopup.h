@@ -42,6 +42,8 @@ public:
     void drawTheme(int theme);
     void repaintImage() const { Image1->repaint(); }
     void setLabelColour(bool invertLabels);
+    // Lays the popup out for dpi, the Play button's; placed anew if shown.
+    void setDpi(int dpi);
 
 
     // What is shown, for the tests: the artist and title lines, the picture.
@@ -51,6 +53,8 @@ public:
 
 private:
     void FormCreate();
+    // The picture, the labels' boxes and their font at the popup's scale.
+    void layOut();
     void FormShow() override;
     void FormHide() override;
     void paintLabels(HDC imageDc) const;
@@ -60,6 +64,7 @@ private:
     std::unique_ptr<ImageControl> Image1;
     TextLabel Label1;  // artist
     TextLabel Label2;  // title
+    int theme_;        // the picture shown, drawn again at a new DPI
     FontHandle labelFont_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
+#include "tags/TextDecoder.h"
 
 namespace plk {
 namespace {
@@ -9,8 +10,23 @@ namespace {
 // Load codes above this have no usable tag (failures sit in the high byte).
 const std::uint16_t kLastUsableLoad = 0x00FF;
 
-void keepIfNotEmpty(const std::string& text, std::string& line) {
-    if (!text.empty()) line = text;
+void keepIfNotEmpty(const std::string& text, SongTagLine& line) {
+    if (!text.empty()) line = SongTagLine(text);
+}
+
+// The text codes are not looked at: a partly decoded text is shown.
+void keepFrameText(Tid3v2tag& reader, const std::string& frameId, SongTagLine& line) {
+    std::u16string text;
+    std::uint8_t encoding = 0;
+    reader.getWideTextFrame(frameId, text, &encoding);
+    if (text.empty()) return;
+    if (encoding != TextEncoding::kLatin1) {
+        line = SongTagLine(text);
+        return;
+    }
+    std::string bytes;
+    reader.GetTextFrame(frameId, bytes);
+    line = SongTagLine(bytes);
 }
 
 }  // namespace
@@ -18,12 +34,8 @@ void keepIfNotEmpty(const std::string& text, std::string& line) {
 SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
     SongTagText lines;
     if (reader.LoadFromFile(path, 0) <= kLastUsableLoad) {
-        // The text codes are not looked at: a partly decoded text is shown.
-        std::string text;
-        reader.GetTextFrame("TPE1", text);
-        keepIfNotEmpty(text, lines.artist);
-        reader.GetTextFrame("TIT2", text);
-        keepIfNotEmpty(text, lines.title);
+        keepFrameText(reader, "TPE1", lines.artist);
+        keepFrameText(reader, "TIT2", lines.title);
         return lines;
     }
     Id3v1Tag v1;
@@ -31,8 +43,8 @@ SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
         keepIfNotEmpty(v1.artist, lines.artist);
         keepIfNotEmpty(v1.title, lines.title);
     } else {
-        lines.title = "Unknown song:";
-        lines.artist = songNameOfPath(path);
+        lines.title = SongTagLine(std::string("Unknown song:"));
+        lines.artist = SongTagLine(songNameOfPath(path));
     }
     return lines;
 }

@@ -4,14 +4,28 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace plk {
 
 class Tid3v2tag;
 
+// One line of the popup. The text of a Unicode frame is Unicode. An ID3v1
+// field, the text of a Latin-1 frame and the file's name (from the index)
+// are bytes that the system's code page reads: many collections are tagged
+// in their local code page and read right on their own systems.
+struct SongTagLine {
+    explicit SongTagLine(std::string text) : codePageText(std::move(text)) {}
+    explicit SongTagLine(std::u16string text) : unicodeText(std::move(text)), isUnicode(true) {}
+
+    std::string codePageText;    // when not isUnicode
+    std::u16string unicodeText;  // when isUnicode
+    bool isUnicode = false;
+};
+
 struct SongTagText {
-    std::string artist = "Unknown Artist";
-    std::string title = "Unknown Title";
+    SongTagLine artist{std::string("Unknown Artist")};
+    SongTagLine title{std::string("Unknown Title")};
 };
 
 // Loads the file's tag with reader. A line the tags do not fill keeps its

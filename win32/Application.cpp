@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "resources/resource.h"
+#include "win32/AnsiPath.h"
 #include "win32/LastError.h"
 
 namespace plk {
@@ -14,6 +15,30 @@ std::string g_title;
 HWND g_owner = nullptr;
 HWND g_mainWindow = nullptr;
 std::vector<HWND> g_dialogs;
+
+BOOL CALLBACK visitWindow(HWND window, LPARAM visit) {
+    (*reinterpret_cast<const std::function<void(HWND)>*>(visit))(window);
+    return TRUE;
+}
+
+// The top-level windows of this thread, message boxes included.
+void forEachThreadWindow(const std::function<void(HWND)>& visit) {
+    EnumThreadWindows(GetCurrentThreadId(), visitWindow, reinterpret_cast<LPARAM>(&visit));
+}
+
+std::wstring moduleFileName() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\') + 1); }
 
 }  // namespace
 
@@ -50,21 +75,19 @@ void Application::setMainWindow(HWND window) { g_mainWindow = window; }
 HINSTANCE Application::instance() { return GetModuleHandleA(nullptr); }
 
 std::string Application::exePath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::wstring path = moduleFileName();
+    if (std::optional<std::string> reached = ansiPath(path)) return *reached;
+    return lossyAnsiText(path);
 }
 
 std::string Application::exeFolder() {
     const std::string path = exePath();
     return path.substr(0, path.find_last_of('\\') + 1);
 }
+
+bool Application::exeFolderReachable() { return ansiPath(folderOf(moduleFileName())).has_value(); }
+
+std::wstring Application::exeFolderName() { return folderOf(moduleFileName()); }
 
 void Application::addDialog(HWND dialog) { g_dialogs.push_back(dialog); }
 
@@ -75,17 +98,35 @@ void Application::removeDialog(HWND dialog) {
 bool Application::routeToDialog(MSG& message) {
     for (HWND dialog : g_dialogs) {
         if (IsWindowVisible(dialog) && (message.hwnd == dialog || IsChild(dialog, message.hwnd)))
-            return IsDialogMessageA(dialog, &message) != FALSE;
+            return IsDialogMessageW(dialog, &message) != FALSE;
     }
     return false;
 }
 
+bool Application::boxOrDialogShown() {
+    bool shown = false;
+    forEachThreadWindow([&](HWND window) {
+        const bool captioned = (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        if (window != g_owner && captioned && IsWindowVisible(window)) shown = true;
+    });
+    return shown;
+}
+
+void Application::hideWindows() {
+    forEachThreadWindow([](HWND window) {
+        if (IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
+    });
+}
+
 int Application::run() {
+    // A UTF-16 loop: a character typed into a UTF-16 edit arrives as it was
+    // typed, where an 8-bit loop would hand it over in the code page, '?'
+    // for a letter it cannot spell. The 8-bit windows get it converted.
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (routeToDialog(message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }

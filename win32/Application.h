@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,29 @@ public:
     // The program's main window: a close sent to the owner window closes it.
     static void setMainWindow(HWND window);
     static HINSTANCE instance();
-    // Full path of the executable, and its folder with a trailing backslash.
+    // Full path of the executable, and its folder with a trailing backslash,
+    // for the 8-bit calls: as the system names it, or by its short form when
+    // the code page cannot spell the name (a user folder named in another
+    // script). When neither reaches it (see exeFolderReachable), the name
+    // with '?' for what the code page cannot spell.
     static std::string exePath();
     static std::string exeFolder();
+    // False when no 8-bit path reaches the executable's folder: settings.ini
+    // and the index cannot be kept there.
+    static bool exeFolderReachable();
+    // The folder as the system names it, with a trailing backslash: what the
+    // user is shown.
+    static std::wstring exeFolderName();
 
     // Dialogs get keyboard navigation (Tab, Enter, Esc) in the message loop.
     static void addDialog(HWND dialog);
     static void removeDialog(HWND dialog);
+
+    // Whether a box or a dialog of this program is shown: a visible window
+    // of this thread with a caption, other than the owner window.
+    static bool boxOrDialogShown();
+    // Hides every window of this thread, for the program's end.
+    static void hideWindows();
 
     // Runs until Terminate; returns the exit code.
     int run();

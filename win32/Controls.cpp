@@ -2,20 +2,16 @@
 
 #include <commctrl.h>
 
+#include <map>
+
+#include "win32/AnsiPath.h"
 #include "win32/Application.h"
 #include "win32/Handles.h"
 #include "win32/LastError.h"
+#include "win32/Window.h"
 
 namespace plk {
 namespace {
-
-SIZE textSize(const std::string& text) {
-    const WindowDc screen(nullptr);
-    const SelectObjectScope font(screen.get(), dialogFont());
-    SIZE size{};
-    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size;
-}
 
 HWND makeControl(HWND parent, int id, const char* className, const std::string& text, DWORD style, ControlRect rect,
                  DWORD exStyle = 0) {
@@ -24,28 +20,44 @@ HWND makeControl(HWND parent, int id, const char* className, const std::string& 
 
 }  // namespace
 
-HFONT dialogFont() {
-    static const FontHandle font([] {
-        const int height = -MulDiv(8, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 72);
-        return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    }());
+HFONT dialogFont(int dpi) {
+    // Made from the point size at each DPI asked for, never stretched: the
+    // GUI thread alone asks, and a run meets a handful of DPIs at most.
+    static std::map<int, FontHandle> fonts;
+    FontHandle& font = fonts[dpi];
+    if (!font) {
+        const int height = -MulDiv(8, dpi, 72);
+        font.reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+    }
     return font.get();
 }
 
+SIZE textSize(const std::string& text, HFONT font) {
+    const WindowDc screen(nullptr);
+    const SelectObjectScope selected(screen.get(), font);
+    SIZE size{};
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
 HWND createControl(HWND parent, const ControlParams& params) {
-    int width = params.width, height = params.height;
-    if (width == 0 || height == 0) {
-        const SIZE text = textSize(params.text);
-        if (width == 0) width = text.cx;
-        if (height == 0) height = text.cy;
-    }
-    HWND control = CreateWindowExA(params.exStyle, params.className, params.text.c_str(),
-                                   WS_CHILD | WS_VISIBLE | params.style, params.x, params.y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), Application::instance(),
-                                   nullptr);
+    Window* const owner = Window::fromHandle(parent);
+    const DisplayScale scale = owner ? owner->scale() : DisplayScale();
+    const ControlRect base{params.x, params.y, params.width, params.height};
+    const ControlRect rect = placeControl(base, params.text, scale);
+    const DWORD style = WS_CHILD | WS_VISIBLE | params.style;
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id));
+    HWND control = params.unicode
+                       ? CreateWindowExW(params.exStyle, wideText(params.className).c_str(),
+                                         wideText(params.text).c_str(), style, rect.x, rect.y, rect.width,
+                                         rect.height, parent, id, Application::instance(), nullptr)
+                       : CreateWindowExA(params.exStyle, params.className, params.text.c_str(), style, rect.x,
+                                         rect.y, rect.width, rect.height, parent, id, Application::instance(),
+                                         nullptr);
     if (!control) throwLastError();
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont()), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont(scale.dpi())), FALSE);
+    if (owner) owner->controls().add(control, base);
     return control;
 }
 
@@ -70,7 +82,10 @@ HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlR
 }
 
 HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect) {
-    return makeControl(parent, id, "EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, rect, WS_EX_CLIENTEDGE);
+    ControlParams params{"EDIT", text, ES_AUTOHSCROLL | WS_TABSTOP, rect.x, rect.y, rect.width, rect.height, id,
+                         WS_EX_CLIENTEDGE};
+    params.unicode = true;
+    return createControl(parent, params);
 }
 
 HWND makeListBox(HWND parent, int id, ControlRect rect) {
@@ -97,6 +112,14 @@ std::string controlText(HWND control) {
 }
 
 void setControlText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+std::wstring wideControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void setControlText(HWND control, const std::wstring& text) { SetWindowTextW(control, text.c_str()); }
 
 void setStatusBarText(HWND statusBar, const std::string& text) {
     SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));

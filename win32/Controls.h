@@ -7,10 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "display/DisplayScale.h"
+#include "win32/ControlLayout.h"
+
 namespace plk {
 
-// MS Sans Serif, 8 point: the font of every dialog. Lives for the whole run.
-HFONT dialogFont();
+// MS Sans Serif, 8 point, at a DPI: the font of every dialog. Each lives for
+// the whole run.
+HFONT dialogFont(int dpi = kBaseDpi);
+
+// The size text takes in font.
+SIZE textSize(const std::string& text, HFONT font);
 
 struct ControlParams {
     const char* className;  // "BUTTON", "EDIT", WC_LISTBOXA, STATUSCLASSNAMEA, ...
@@ -19,16 +26,14 @@ struct ControlParams {
     int x, y, width, height;
     int id;
     DWORD exStyle = 0;
+    // A control of UTF-16 text: it keeps what the code page cannot spell.
+    bool unicode = false;
 };
 
 // Creates the control on parent with the dialog font. A width or height of 0
-// sizes a label to its text.
+// sizes a label to its text. On one of the program's windows the place is
+// scaled to the window's DPI, and kept in its layout for a change of DPI.
 HWND createControl(HWND parent, const ControlParams& params);
-
-// Where a control goes in its parent's client area, in pixels.
-struct ControlRect {
-    int x, y, width, height;
-};
 
 // The controls of the program's dialogs, each made visible on parent with the
 // dialog font. Controls are made in tab order: the z-order of a dialog's
@@ -41,6 +46,8 @@ HWND makeFixedLabel(HWND parent, int id, const std::string& text, ControlRect re
 HWND makeButton(HWND parent, int id, const std::string& caption, ControlRect rect);
 // The button that Enter presses, drawn with the heavier border.
 HWND makeDefaultButton(HWND parent, int id, const std::string& caption, ControlRect rect);
+// An edit of UTF-16 text, so that a name typed or pasted in any script is
+// kept as it is (read it with wideControlText).
 HWND makeEdit(HWND parent, int id, const std::string& text, ControlRect rect);
 // A single-selection list that tells its parent when the selection changes.
 HWND makeListBox(HWND parent, int id, ControlRect rect);
@@ -51,6 +58,8 @@ HWND makeStatusBar(HWND parent, int id, ControlRect rect);
 
 std::string controlText(HWND control);
 void setControlText(HWND control, const std::string& text);
+std::wstring wideControlText(HWND control);
+void setControlText(HWND control, const std::wstring& text);
 // The text of a one-panel status bar.
 void setStatusBarText(HWND statusBar, const std::string& text);
 void enableControl(HWND control, bool enable);

@@ -1,8 +1,8 @@
 // A layered window whose alpha, visibility and timers follow a fade state:
 // plain state (no windows.h) that the window's requests and timer ticks step.
 // Every change of that state goes through update(), which then makes the
-// window match it. The window draws its one-pixel frame (Shape1) round its
-// children and never takes the keyboard from the user's window.
+// window match it. The window draws its frame (Shape1) round its children
+// and never takes the keyboard from the user's window.
 #pragma once
 
 #include <functional>
@@ -33,9 +33,12 @@ protected:
 
     const Fade& fade() const { return fade_; }
 
-    // Creates the window, borderless, layered and hidden, at its fade's alpha.
-    void createLayered(const char* className, const std::string& text, int width, int height) {
-        create(layeredWindowParams(className, text, width, height));
+    // Creates the window, borderless, layered and hidden, at its fade's
+    // alpha, laid out for dpi.
+    void createLayered(const char* className, const std::string& text, int width, int height, int dpi) {
+        WindowParams params = layeredWindowParams(className, text, width, height);
+        params.dpi = dpi;
+        create(params);
         setWindowAlpha(hwnd(), fade_.alpha());
     }
 
@@ -87,7 +90,8 @@ private:
         const PaintDc dc(hwnd());
         RECT client{};
         GetClientRect(hwnd(), &client);
-        drawFrame(dc.get(), client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+        drawFrame(dc.get(), client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)),
+                  faceLayout(scale()).frame);
     }
 
     Fade fade_;

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "win32/AnsiPath.h"
 #include "win32/Application.h"
 #include "win32/ComApartment.h"
 #include "win32/Placement.h"
@@ -17,21 +18,22 @@ struct CoTaskMemFreer {
 
 }  // namespace
 
-std::string BrowseForFolder(const std::string& Title, UINT Flags) {
+std::wstring BrowseForFolder(const std::string& Title, UINT Flags) {
     const ComApartment apartment;
-    char displayName[MAX_PATH] = {};
-    BROWSEINFOA info{};
+    const std::wstring title = wideText(Title);
+    wchar_t displayName[MAX_PATH] = {};
+    BROWSEINFOW info{};
     info.hwndOwner = Application::ownerWindow();
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
-    info.lpszTitle = Title.c_str();
+    info.lpszTitle = title.c_str();
     info.ulFlags = Flags;
     info.lpfn = BrowseCallback;
     info.lParam = 0;
-    std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(SHBrowseForFolderA(&info));
-    if (!chosen) return std::string();
-    char path[MAX_PATH + 1] = {};
-    if (!SHGetPathFromIDListA(chosen.get(), path)) return std::string();
+    std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(SHBrowseForFolderW(&info));
+    if (!chosen) return std::wstring();
+    wchar_t path[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListW(chosen.get(), path)) return std::wstring();
     return path;
 }
 

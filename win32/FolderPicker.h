@@ -11,8 +11,9 @@ namespace plk {
 // desktop with nothing preselected. Returns the chosen folder's file-system
 // path (a drive root ends in a backslash, other folders do not), or an empty
 // path when the user cancels. Flags are BROWSEINFO's ulFlags (1: file-system
-// folders only).
-std::string BrowseForFolder(const std::string& Title, UINT Flags);
+// folders only). The path is UTF-16, as the folder is named: the code page
+// may not spell it (see ansiPath).
+std::wstring BrowseForFolder(const std::string& Title, UINT Flags);
 
 // The picker's callback: once the picker is initialised, moves it to the
 // middle of the work area's size. The work area's left and top edges are not

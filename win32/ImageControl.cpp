@@ -13,16 +13,7 @@ POINT pointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(l
 }  // namespace
 
 ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : width_(width), height_(height) {
-    {
-        const WindowDc screen(nullptr);
-        picture_.reset(CreateCompatibleBitmap(screen.get(), width, height));
-        // An image with nothing drawn yet is blank white.
-        MemoryDc dc(CreateCompatibleDC(screen.get()));
-        SelectObjectScope select(dc.get(), picture_.get());
-        RECT all{0, 0, width, height};
-        FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-
+    clearPicture();
     WindowParams params;
     params.className = "PlinketyImage";
     params.style = WS_CHILD | WS_VISIBLE;
@@ -32,6 +23,24 @@ ImageControl::ImageControl(HWND parent, int x, int y, int width, int height) : w
     params.height = height;
     params.owner = parent;
     create(params);
+}
+
+void ImageControl::clearPicture() {
+    const WindowDc screen(nullptr);
+    picture_.reset(CreateCompatibleBitmap(screen.get(), width_, height_));
+    // An image with nothing drawn yet is blank white.
+    MemoryDc dc(CreateCompatibleDC(screen.get()));
+    SelectObjectScope select(dc.get(), picture_.get());
+    RECT all{0, 0, width_, height_};
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+void ImageControl::place(int x, int y, int width, int height) {
+    width_ = width;
+    height_ = height;
+    clearPicture();
+    SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    invalidate();
 }
 
 void ImageControl::drawImage(HIMAGELIST strip, int index) {

@@ -18,6 +18,9 @@ class ImageControl : public Window {
 public:
     ImageControl(HWND parent, int x, int y, int width, int height);
 
+    // Moves the control to (x, y) at width × height, with a new blank picture
+    // of that size: the window's scale changed, and it draws its picture anew.
+    void place(int x, int y, int width, int height);
     // Draws picture number index of the strip at (0, 0) and shows it. An
     // index the strip does not have draws nothing and keeps the picture.
     void drawImage(HIMAGELIST strip, int index);
@@ -40,6 +43,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void clearPicture();
     void paint();
     void paintOn(HDC target) const;
     void mouseMove(WPARAM keys);

@@ -8,6 +8,7 @@
 #include <jerror.h>
 
 #include "win32/Application.h"
+#include "win32/BitmapPixels.h"
 
 namespace plk {
 namespace {
@@ -28,13 +29,7 @@ void jumpOut(j_common_ptr info) {
 
 // A top-down 24-bit DIB section; rows are padded to four bytes.
 HBITMAP createRgbSection(int width, int height, unsigned char** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownRgb(width, height);
     void* pixels = nullptr;
     const HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     *bits = static_cast<unsigned char*>(pixels);

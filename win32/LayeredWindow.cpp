@@ -40,10 +40,10 @@ void moveWindowTo(HWND window, int left, int top, int width, int height) {
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void drawFrame(HDC dc, int width, int height, HBRUSH fill) {
+void drawFrame(HDC dc, int width, int height, HBRUSH fill, int thickness) {
     RECT frame{0, 0, width, height};
     FillRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&frame, -1, -1);
+    InflateRect(&frame, -thickness, -thickness);
     FillRect(dc, &frame, fill);
 }
 

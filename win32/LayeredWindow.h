@@ -1,7 +1,7 @@
 // The program's floating windows (the Play button, the Play Again button and
 // the Song Tag popup) are layered: pixels of the colour key are see-through
 // and the whole window is blended with one alpha value. Their frame is a
-// one-pixel black outline under the picture.
+// black outline under the picture, one pixel thick at 96 DPI.
 #pragma once
 
 #include <windows.h>
@@ -29,7 +29,8 @@ void placeAtBottom(HWND window);
 // Moves and sizes the window without touching its z-order or activating it.
 void moveWindowTo(HWND window, int left, int top, int width, int height);
 
-// Shape1: a one-pixel black outline round width × height, filled with fill.
-void drawFrame(HDC dc, int width, int height, HBRUSH fill);
+// Shape1: a black outline round width × height, filled with fill; one
+// pixel thick at 96 DPI, thickness pixels at the window's scale.
+void drawFrame(HDC dc, int width, int height, HBRUSH fill, int thickness = 1);
 
 }  // namespace plk

@@ -5,9 +5,9 @@
 namespace plk {
 namespace {
 
-FontHandle underlinedDialogFont() {
+FontHandle underlined(HFONT dialogFont) {
     LOGFONTA font{};
-    GetObjectA(dialogFont(), sizeof font, &font);
+    GetObjectA(dialogFont, sizeof font, &font);
     font.lfUnderline = TRUE;
     return FontHandle(CreateFontIndirectA(&font));
 }
@@ -15,18 +15,23 @@ FontHandle underlinedDialogFont() {
 }  // namespace
 
 LinkLabel::LinkLabel(HWND parent, const std::string& text, int x, int y, int width, int height, COLORREF colour)
-    : text_(text), colour_(colour), font_(underlinedDialogFont()) {
+    : text_(text), colour_(colour) {
+    // Placed and lettered at the dialog's DPI, and again when that changes.
+    Window* const dialog = Window::fromHandle(parent);
+    const DisplayScale scale = dialog ? dialog->scale() : DisplayScale();
+    font_ = underlined(dialogFont(scale.dpi()));
     WindowParams params;
     params.className = "PlinketyLink";
     params.text = text;
     params.style = WS_CHILD | WS_VISIBLE;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
+    params.x = scale.px(x);
+    params.y = scale.px(y);
+    params.width = scale.px(width);
+    params.height = scale.px(height);
     params.owner = parent;
     params.cursor = LoadCursor(nullptr, IDC_HAND);
     create(params);
+    if (dialog) dialog->controls().add(hwnd(), ControlRect{x, y, width, height});
 }
 
 void LinkLabel::setColour(COLORREF colour) {
@@ -53,6 +58,11 @@ LRESULT LinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_SETFONT:
+        // The dialog font of a new DPI: the link letters in it, underlined.
+        font_ = underlined(reinterpret_cast<HFONT>(wParam));
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
     case WM_MOUSEMOVE:
         if (pointer_.moved(hwnd()) && onMouseEnter) onMouseEnter();
         return 0;

@@ -1,6 +1,7 @@
 #include "win32/ModelessDialog.h"
 
 #include "win32/Application.h"
+#include "win32/MonitorDpi.h"
 #include "win32/Placement.h"
 
 namespace plk {
@@ -18,6 +19,8 @@ void ModelessDialog::createDialog(const char* className, const std::string& capt
     params.width = clientWidth;
     params.height = clientHeight;
     params.clientSize = true;
+    // Laid out for the monitor it first shows on, the primary one.
+    params.dpi = primaryMonitorDpi();
     create(params);
     const HMENU menu = GetSystemMenu(hwnd(), FALSE);
     for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_TASKLIST})
@@ -39,6 +42,9 @@ LRESULT ModelessDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return MAKELRESULT(defaultButton_, DC_HASDEFID);
     case WM_CLOSE:
         hide();
+        return 0;
+    case WM_DPICHANGED:
+        rescaleClientWindow(wParam, lParam);
         return 0;
     default:
         return defaultHandling(message, wParam, lParam);

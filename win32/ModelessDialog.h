@@ -21,12 +21,14 @@ public:
 protected:
     ModelessDialog() = default;
 
-    // Creates the hidden dialog with a client area of the given size; Enter
-    // presses the button defaultButton.
+    // Creates the hidden dialog with a client area of the given size (at 96
+    // DPI, scaled to the primary monitor's); Enter presses the button
+    // defaultButton.
     void createDialog(const char* className, const std::string& caption, int clientWidth, int clientHeight,
                       int defaultButton);
 
-    // DM_GETDEFID and the close box (hides); the rest goes to the window.
+    // DM_GETDEFID, the close box (hides) and a change of DPI; the rest goes
+    // to the window.
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HWND item(int id) const { return GetDlgItem(hwnd(), id); }

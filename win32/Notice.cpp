@@ -1,5 +1,7 @@
 #include "win32/Notice.h"
 
+#include "win32/AnsiPath.h"
+
 namespace plk {
 namespace {
 
@@ -13,6 +15,13 @@ MessageBoxFunction& testReplacement() {
 int showNotice(NoticeKind kind, const std::string& text, UINT buttons) {
     if (kind == NoticeKind::Warning) return showMessageBox(text, "Warning", buttons | MB_ICONWARNING);
     return showMessageBox(text, "Information", buttons | MB_ICONINFORMATION);
+}
+
+int showNotice(NoticeKind kind, const std::wstring& text, UINT buttons) {
+    const bool warning = kind == NoticeKind::Warning;
+    const UINT flags = buttons | (warning ? MB_ICONWARNING : MB_ICONINFORMATION);
+    if (testReplacement()) return testReplacement()(lossyAnsiText(text), warning ? "Warning" : "Information", flags);
+    return MessageBoxW(nullptr, text.c_str(), warning ? L"Warning" : L"Information", flags | MB_TASKMODAL);
 }
 
 int showMessageBox(const std::string& text, const std::string& caption, UINT flags) {

@@ -14,6 +14,10 @@ enum class NoticeKind { Information, Warning };
 // buttons: MB_OK or MB_OKCANCEL. Returns IDOK, IDCANCEL, ...
 int showNotice(NoticeKind kind, const std::string& text, UINT buttons = MB_OK);
 
+// The same for a text that names what the code page cannot spell (a folder
+// in another script). A test's replacement gets it with '?' for such letters.
+int showNotice(NoticeKind kind, const std::wstring& text, UINT buttons = MB_OK);
+
 // Every message box of the program goes through here (the error box too).
 int showMessageBox(const std::string& text, const std::string& caption, UINT flags);
 

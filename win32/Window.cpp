@@ -4,6 +4,7 @@
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
 #include "win32/LastError.h"
+#include "win32/MonitorDpi.h"
 
 namespace plk {
 namespace {
@@ -43,14 +44,21 @@ Window* Window::fromHandle(HWND hwnd) {
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
+DisplayScale Window::scaleOf(HWND hwnd) {
+    if (const Window* window = fromHandle(hwnd)) return window->scale();
+    return DisplayScale(dpiForWindow(hwnd));
+}
+
 void Window::create(const WindowParams& params) {
     registerOnce(params, &Window::dispatch);
+    scale_ = DisplayScale(params.dpi);
     int width = params.width, height = params.height;
     if (params.clientSize) {
-        RECT rect{0, 0, params.width, params.height};
-        AdjustWindowRectEx(&rect, params.style, FALSE, params.exStyle);
-        width = rect.right - rect.left;
-        height = rect.bottom - rect.top;
+        baseClient_ = SIZE{params.width, params.height};
+        const SIZE outer = outerSizeForClient(scale_.px(width), scale_.px(height), params.style, params.exStyle,
+                                              scale_.dpi());
+        width = outer.cx;
+        height = outer.cy;
     }
     HWND owner = params.owner ? params.owner : Application::ownerWindow();
     if (!CreateWindowExA(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y, width,
@@ -58,11 +66,38 @@ void Window::create(const WindowParams& params) {
         throwLastError();
 }
 
+void Window::rescaleClientWindow(WPARAM wParam, LPARAM lParam) {
+    scale_ = DisplayScale(dpiOfMessage(wParam));
+    const RECT suggested = suggestedRectOfMessage(lParam);
+    // Windows' suggestion keeps the outer size in proportion; the client area
+    // is worked out afresh so that it is exactly the layout's at this DPI.
+    const SIZE outer = outerSizeForClient(scale_.px(baseClient_.cx), scale_.px(baseClient_.cy),
+                                          static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
+                                          static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)), scale_.dpi());
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame keeps another DPI's thickness (a message sent by hand,
+    // or a system that draws every frame at one DPI), the client area comes
+    // out short or long: the difference goes onto the outer size.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int wrongWidth = scale_.px(baseClient_.cx) - client.right;
+    const int wrongHeight = scale_.px(baseClient_.cy) - client.bottom;
+    if (wrongWidth != 0 || wrongHeight != 0)
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx + wrongWidth, outer.cy + wrongHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.apply(scale_);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
 }
 
 LRESULT Window::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A window goes with its object, never on a close sent from outside (a
+    // window-closing tool): the system would destroy it under an object that
+    // lives on and goes on using it. A window that can be closed says how.
+    if (message == WM_CLOSE) return 0;
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 

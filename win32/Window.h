@@ -8,6 +8,9 @@
 
 #include <string>
 
+#include "display/DisplayScale.h"
+#include "win32/ControlLayout.h"
+
 namespace plk {
 
 struct WindowParams {
@@ -16,7 +19,9 @@ struct WindowParams {
     DWORD style = WS_POPUP;
     DWORD exStyle = 0;
     int x = 0, y = 0, width = 0, height = 0;  // outer size unless clientSize is set
-    bool clientSize = false;                  // width and height give the client area
+    // width and height give the client area at 96 DPI, made dpi's size
+    bool clientSize = false;
+    int dpi = kBaseDpi;                       // the DPI the window is laid out for
     HWND owner = nullptr;                     // default: the application's owner window
     HBRUSH background = nullptr;
     HCURSOR cursor = nullptr;                 // default: the arrow
@@ -38,11 +43,23 @@ public:
     // The window of this class that owns hwnd, or nullptr.
     static Window* fromHandle(HWND hwnd);
 
+    // The DPI the window is laid out for, and its controls' 96-DPI layout.
+    const DisplayScale& scale() const { return scale_; }
+    // The scale a window of the program is laid out for; for any other
+    // window, the DPI of its monitor.
+    static DisplayScale scaleOf(HWND hwnd);
+    ControlLayout& controls() { return controls_; }
+
 protected:
     void create(const WindowParams& params);
     void destroy();
+    void setScale(const DisplayScale& scale) { scale_ = scale; }
 
-    // Messages not handled here go to DefWindowProc.
+    // WM_DPICHANGED of a window made with clientSize: the client area and the
+    // controls at the new DPI, the window at the place Windows suggests.
+    void rescaleClientWindow(WPARAM wParam, LPARAM lParam);
+
+    // Messages not handled here go to DefWindowProc; a close is ignored.
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -50,6 +67,9 @@ private:
     static LRESULT CALLBACK dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    DisplayScale scale_;
+    ControlLayout controls_;
+    SIZE baseClient_{0, 0};  // the client area at 96 DPI, of a window made with clientSize
 };
 
 }  // namespace plk

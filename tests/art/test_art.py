@@ -17,8 +17,16 @@ import unittest
 ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 RESOURCES = os.path.join(ROOT, "resources")
 SCRIPT = os.path.join(ROOT, "tools", "art", "make_art.py")
-ARTWORK = ["playbutton.bmp", "playagain.bmp", "songtag.bmp", "plinkety.ico",
-           "banner.jpg"]
+SCALES = [100, 125, 150, 175, 200, 250, 300]
+
+
+def strip_name(stem, percent):
+    return stem + (".bmp" if percent == 100 else "_%d.bmp" % percent)
+
+
+STRIPS = [strip_name(stem, p) for p in SCALES
+          for stem in ("playbutton", "playagain", "songtag")]
+ARTWORK = STRIPS + ["plinkety.ico", "banner.jpg"]
 # Drawn with FreeType's text and encoded by libjpeg: another version of
 # either, on another machine, moves a few pixel values by a little. These are
 # compared as pictures, the rest byte for byte.
@@ -134,8 +142,38 @@ class Strips(unittest.TestCase):
             self.assertEqual((bmp.width, bmp.height), (5 * w, h), name)
             self.assertEqual((bmp.bits, bmp.compression), (24, 0), name)
 
+    # The windows' picture sizes at each scale (the frame grows with the
+    # scale: 2 pixels from 150 %, 3 from 250 %).
+    SCALED = {125: ((44, 44), (44, 17), (188, 44)),
+              150: ((52, 52), (52, 19), (224, 52)),
+              175: ((61, 61), (61, 22), (262, 61)),
+              200: ((70, 70), (70, 26), (300, 70)),
+              250: ((87, 87), (87, 32), (374, 87)),
+              300: ((105, 105), (105, 39), (450, 105))}
+
+    def test_each_scale_has_the_windows_picture_sizes(self):
+        for percent, sizes in self.SCALED.items():
+            for stem, (w, h) in zip(("playbutton", "playagain", "songtag"),
+                                    sizes):
+                name = strip_name(stem, percent)
+                bmp = self.strip(name)
+                self.assertEqual((bmp.width, bmp.height), (5 * w, h), name)
+                self.assertEqual((bmp.bits, bmp.compression), (24, 0), name)
+
+    def test_scaled_themes_look_like_the_drawn_ones(self):
+        # Each scale's picture has about the 100 % picture's mean colour.
+        base = self.strip("playbutton.bmp")
+        for percent, sizes in self.SCALED.items():
+            w, h = sizes[0]
+            bmp = self.strip(strip_name("playbutton", percent))
+            for t in range(5):
+                want = mean_luminance(self.theme(base, "playbutton.bmp", t))
+                got = mean_luminance(bmp.pixels(t * w, 0, w, h))
+                self.assertAlmostEqual(got, want, delta=0.05,
+                                       msg="%d %% theme %d" % (percent, t))
+
     def test_no_pixel_is_the_magenta_colour_key(self):
-        for name in self.SIZES:
+        for name in STRIPS:
             bmp = self.strip(name)
             keyed = [(x, y) for y, row in enumerate(bmp.rows)
                      for x, p in enumerate(row) if p == (255, 0, 255)]

@@ -35,6 +35,14 @@ TEST(DefaultPosition, WorkAreaGivesTheSamePlace) {
     const ScreenPoint c = defaultPosition(kWidth, kHeight, right);
     expectAt(defaultPositionFromWorkArea(ScreenRect{0, 0, 1200, kHeight}), c.x, c.y);
     expectAt(defaultPositionFromWorkArea(ScreenRect{0, 30, kWidth, kHeight}), kWidth - 50, kHeight - 50);
+    expectAt(defaultPositionFromWorkArea(ScreenRect{60, 0, kWidth, kHeight}), 1230, 974);  // taskbar at the left
+}
+
+TEST(DefaultPosition, ScaledMarginKeepsTheButtonAsFarFromTheCorner) {
+    // 150 %: the margin of 50 pixels at 96 DPI is 75.
+    const ScreenRect bottom{0, 994, kWidth, kHeight};
+    expectAt(defaultPosition(kWidth, kHeight, bottom, 75), kWidth - 75, 994 - 75);
+    expectAt(defaultPositionFromWorkArea(ScreenRect{0, 0, kWidth, 994}, 75), kWidth - 75, 994 - 75);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <map>
+#include <optional>
 
 #include "platform/FileAttributes.h"
 
@@ -36,11 +37,17 @@ public:
         }
         entries.push_back({name, shortName, attributes});
     }
+    // A folder link (a junction, a symbolic link): every path through link
+    // lists target instead. The link shows in its parent as a plain folder.
+    void link(const std::string& parent, const std::string& name, const std::string& target) {
+        add(parent, name, kDirectory);
+        links_[parent + name + "\\"] = target;
+    }
     void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) override {
         listed.push_back(pattern);
         const std::size_t cut = pattern.find_last_of('\\') + 1;
         const std::string wild = pattern.substr(cut);
-        const auto folder = folders_.find(pattern.substr(0, cut));
+        const auto folder = folders_.find(resolved(pattern.substr(0, cut)));
         if (folder == folders_.end()) return;
         for (const FolderEntry& entry : folder->second)
             if ((wild == "*.*" || matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) return;
@@ -49,11 +56,28 @@ public:
         const auto known = shortPaths.find(folder);
         return known == shortPaths.end() ? folder : known->second;
     }
+    std::optional<FolderIdentity> identity(const std::string& folder) override {
+        return FolderIdentity{7, std::hash<std::string>()(resolved(folder))};
+    }
     std::map<std::string, std::string> shortPaths;
     std::vector<std::string> listed;
 
 private:
+    // The folder a path leads to through the links on its way.
+    std::string resolved(std::string folder) const {
+        for (bool again = true; again;) {
+            again = false;
+            for (const auto& [from, to] : links_) {
+                if (folder.compare(0, from.size(), from) == 0) {
+                    folder = to + folder.substr(from.size());
+                    again = true;
+                }
+            }
+        }
+        return folder;
+    }
     std::map<std::string, std::vector<FolderEntry>> folders_;
+    std::map<std::string, std::string> links_;
 };
 
 class Recorder : public FolderWalk::Events {
@@ -198,15 +222,53 @@ TEST_F(FolderWalkTest, APathTooLongForARecordGoesByItsShortForm) {
     tree.shortPaths[start] = "M:\\FFFFFF~1\\";
     tree.add(start, part, kDirectory, "FFFFFF~1");
     tree.add(sub, "a.mp3");  // 250 characters: kept as it is
+    tree.add(sub, "track1.mp3", 0, "TRACK1~1.MP3");  // 255 characters, the most a record holds: kept
     tree.add(sub, "song-with-a-long-name.mp3", 0, "SONG-W~1.MP3");
     tree.add(sub, std::string(240, 'n') + ".mp3");  // too long even by a short form: cut
     tree.add(sub, part, kDirectory, "FFFFFF~1");
     // A folder beyond a record's length is listed by its short form.
     tree.add(shortSub + "FFFFFF~1\\", "b.mp3");
     EXPECT_EQ(walk(start, {"*.mp3"}),
-              (std::vector<std::string>{"enter " + start, "enter " + sub, sub + "a.mp3", shortSub + "SONG-W~1.MP3",
+              (std::vector<std::string>{"enter " + start, "enter " + sub, sub + "a.mp3", sub + "track1.mp3",
+                                        shortSub + "SONG-W~1.MP3",
                                         sub + std::string(240, 'n') + ".mp3", "enter " + sub + part + "\\",
                                         shortSub + "FFFFFF~1\\b.mp3"}));
+}
+
+TEST_F(FolderWalkTest, ALinkBackToAFolderAboveIsPassedOverSoEachFileComesOnce) {
+    tree.add("M\\", "a.mp3");
+    tree.add("M\\", "Sub", kDirectory);
+    tree.add("M\\Sub\\", "b.mp3");
+    tree.link("M\\Sub\\", "Up", "M\\");
+    EXPECT_EQ(walk("M\\", {"*.mp3"}),
+              (std::vector<std::string>{"enter M\\", "M\\a.mp3", "enter M\\Sub\\", "M\\Sub\\b.mp3"}));
+}
+
+TEST_F(FolderWalkTest, TwoLinksToEachOtherWalkEachFolderOnce) {
+    tree.add("M\\", "A", kDirectory);
+    tree.add("M\\", "B", kDirectory);
+    tree.add("M\\A\\", "a.mp3");
+    tree.add("M\\B\\", "b.mp3");
+    tree.link("M\\A\\", "ToB", "M\\B\\");
+    tree.link("M\\B\\", "ToA", "M\\A\\");
+    const std::vector<std::string> steps = walk("M\\", {"*.mp3"});
+    EXPECT_EQ(steps, (std::vector<std::string>{"enter M\\", "enter M\\A\\", "M\\A\\a.mp3",
+                                               "enter M\\A\\ToB\\", "M\\A\\ToB\\b.mp3"}));
+    // A second search walks them all again.
+    events.steps.clear();
+    EXPECT_EQ(walk("M\\", {"*.mp3"}), steps);
+}
+
+TEST_F(FolderWalkTest, LinksToOtherPlacesAreWalkedAsTheirOwnFolders) {
+    // A music folder made of links to other drives.
+    tree.add("M\\", "local.mp3");
+    tree.link("M\\", "Disc1", "D:\\Albums\\");
+    tree.link("M\\", "Disc2", "E:\\");
+    tree.add("D:\\Albums\\", "d.mp3");
+    tree.add("E:\\", "e.mp3");
+    EXPECT_EQ(walk("M\\", {"*.mp3"}),
+              (std::vector<std::string>{"enter M\\", "M\\local.mp3", "enter M\\Disc1\\", "M\\Disc1\\d.mp3",
+                                        "enter M\\Disc2\\", "M\\Disc2\\e.mp3"}));
 }
 
 TEST(StartFolder, GetsOneTrailingBackslash) {

@@ -213,6 +213,21 @@ TEST(IndexRead, AFailedReadKeepsTheWholeRecordsBeforeIt) {
     EXPECT_EQ(library[2].path(), "C:\\c.mp3");
 }
 
+TEST_F(IndexFileTest, ALoadThatCannotHaveTheMemoryLeavesTheLibraryAsItWas) {
+    write(recordBytes(1, "C:\\new.mp3"));
+    File file(path_, File::Access::kRead);
+    TLibrary library = oneRecord("C:\\old.mp3");
+    // More records than any address space holds: the allocation itself fails,
+    // as a large index does in a fragmented 32-bit address space.
+    EXPECT_ANY_THROW(readRecords(file, library.max_size() + 1, library));
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].path(), "C:\\old.mp3");
+    // The same file with the memory to be had loads in full.
+    readRecords(file, 1, library);
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].path(), "C:\\new.mp3");
+}
+
 TEST_F(IndexFileTest, ReloadAfterTheFileGoesKeepsTheOldRecords) {
     write(recordBytes(1, "C:\\one.mp3"));
     TLibrary library;

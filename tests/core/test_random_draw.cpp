@@ -6,6 +6,7 @@
 
 #include "app/RandomDraw.h"
 #include "app/RandomPick.h"
+#include "app/SongPath.h"
 
 namespace plk {
 namespace {
@@ -42,13 +43,18 @@ TLibrary makeLibrary(int count) {
     return library;
 }
 
+// A check from a plain yes or no: there is no root that fails.
+SongCheck existsWhen(std::function<bool(const std::string&)> exists) {
+    return [exists](const std::string& path) { return exists(path) ? FileCheck::kExists : FileCheck::kMissing; };
+}
+
 TEST(RandomPick, EveryRecordFirstAndLastIncludedCanBeDrawn) {
     const TLibrary library = makeLibrary(7);
     std::set<std::string> seen;
     std::uint32_t clock = 0;
     for (int k = 0; k < 2000; ++k) {
         const SongPick pick = pickExistingSong(library, [&] { return clock += 7919; },
-                                               [](const std::string&) { return true; });
+                                               existsWhen([](const std::string&) { return true; }));
         ASSERT_TRUE(pick.found);
         EXPECT_EQ(pick.draws, 1);
         seen.insert(pick.path);
@@ -63,7 +69,7 @@ TEST(RandomPick, DrawsAgainUntilAnExistingFileTurnsUp) {
     const std::string only = library[31].path();
     std::uint32_t clock = 1;
     const SongPick pick = pickExistingSong(library, [&] { return clock *= 69069; },
-                                           [&](const std::string& path) { return path == only; });
+                                           existsWhen([&](const std::string& path) { return path == only; }));
     ASSERT_TRUE(pick.found);
     EXPECT_EQ(pick.path, only);
     EXPECT_GE(pick.draws, 1);
@@ -74,7 +80,7 @@ TEST(RandomPick, AllFilesGoneStopsAtTheBound) {
     int checks = 0;
     std::uint32_t clock = 0;
     const SongPick pick = pickExistingSong(library, [&] { return ++clock; },
-                                           [&](const std::string&) { ++checks; return false; });
+                                           existsWhen([&](const std::string&) { ++checks; return false; }));
     EXPECT_FALSE(pick.found);
     EXPECT_TRUE(pick.path.empty());
     EXPECT_EQ(pick.draws, kMaxSongDraws);
@@ -89,22 +95,88 @@ TEST(RandomPick, ProgramsAreDrawnOverAsVanishedFilesNeverAskedAbout) {
     std::uint32_t clock = 0;
     for (int k = 0; k < 50; ++k) {
         const SongPick pick = pickExistingSong(library, [&] { return clock += 7919; },
-                                               [&](const std::string& path) { asked.push_back(path); return true; });
+                                               existsWhen([&](const std::string& path) { asked.push_back(path); return true; }));
         ASSERT_TRUE(pick.found);
         EXPECT_EQ(pick.path, library[1].path());
     }
     EXPECT_EQ(std::set<std::string>(asked.begin(), asked.end()), std::set<std::string>{library[1].path()});
 
     const TLibrary programs(1, library[0]);
-    EXPECT_FALSE(pickExistingSong(programs, [&] { return ++clock; }, [](const std::string&) { return true; }).found);
+    EXPECT_FALSE(pickExistingSong(programs, [&] { return ++clock; }, existsWhen([](const std::string&) { return true; })).found);
 }
 
 TEST(RandomPick, ReseedsBeforeEveryDraw) {
     const TLibrary library = makeLibrary(4);
     int seeds = 0;
     pickExistingSong(library, [&] { return std::uint32_t(++seeds); },
-                     [](const std::string&) { return false; }, 25);
+                     existsWhen([](const std::string&) { return false; }), 25);
     EXPECT_EQ(seeds, 25);
+}
+
+// A stand-in for a library spread over a local drive and a share that went
+// offline: every look at the share is answered only after the network's
+// time-out, counted here as looks.
+class OfflineShare {
+public:
+    explicit OfflineShare(std::string root) : root_(std::move(root)) {}
+    SongCheck check() {
+        return [this](const std::string& path) {
+            if (asciiUpper(path).rfind(root_, 0) == 0) {
+                ++slowLooks;
+                return FileCheck::kUnreachable;
+            }
+            return exists.count(path) ? FileCheck::kExists : FileCheck::kMissing;
+        };
+    }
+    std::set<std::string> exists;
+    int slowLooks = 0;
+
+private:
+    std::string root_;
+};
+
+TEST(RandomPick, AnUnreachableShareIsLookedAtOnceAClick) {
+    TLibrary library = makeLibrary(40);
+    // All but one record on the share, spelled as a rebuild or a hand might.
+    for (int k = 0; k < 39; ++k)
+        library[k].setPath((k % 2 ? "\\\\NAS\\Music\\" : "\\\\nas\\music\\") + std::to_string(k) + ".mp3");
+    OfflineShare share("\\\\NAS\\MUSIC\\");
+    share.exists.insert(library[39].path());
+    std::uint32_t clock = 0;
+    for (int click = 1; click <= 5; ++click) {
+        const SongPick pick =
+            pickExistingSong(library, [&] { return clock = clock * 1664525u + 1013904223u; }, share.check());
+        ASSERT_TRUE(pick.found);
+        EXPECT_EQ(pick.path, library[39].path());
+        EXPECT_LE(share.slowLooks, click);
+    }
+    // Remembered within a click, not beyond it: the share may be back.
+    EXPECT_GE(share.slowLooks, 2);
+}
+
+TEST(RandomPick, ALibraryWhollyOfflineGivesUpAfterOneLook) {
+    TLibrary library = makeLibrary(5);
+    for (int k = 0; k < 5; ++k) library[k].setPath("E:\\Music\\" + std::to_string(k) + ".mp3");
+    OfflineShare drive("E:");
+    std::uint32_t clock = 0;
+    const SongPick pick = pickExistingSong(library, [&] { return ++clock; }, drive.check());
+    EXPECT_FALSE(pick.found);
+    EXPECT_EQ(pick.draws, kMaxSongDraws);
+    EXPECT_EQ(drive.slowLooks, 1);
+}
+
+TEST(RandomPick, VanishedFilesDoNotCloseTheirDrive) {
+    TLibrary library = makeLibrary(20);
+    int looks = 0;
+    std::uint32_t clock = 1;
+    const std::string only = library[13].path();
+    const SongPick pick = pickExistingSong(library, [&] { return clock *= 69069; }, [&](const std::string& path) {
+        ++looks;
+        return path == only ? FileCheck::kExists : FileCheck::kMissing;
+    });
+    ASSERT_TRUE(pick.found);
+    EXPECT_EQ(pick.path, only);
+    EXPECT_EQ(looks, pick.draws);
 }
 
 }  // namespace

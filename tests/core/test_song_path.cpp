@@ -54,6 +54,26 @@ TEST(PlayablePath, PathsTheSystemWouldReadAsAnotherFileAreNot) {
     EXPECT_FALSE(isPlayablePath("C:\\Music\\song.mp3:hidden"));
 }
 
+// The path Windows opens is judged, not the text as it stands.
+TEST(PlayablePath, RecordsAndVerdicts) {
+    // Types the shell runs, or hands to a host that runs them.
+    for (const char* type : {"com", "CPL", "hta", "msc", "wsf", "wsh", "vbe", "jse", "ws", "scf", "jar", "reg", "msp",
+                             "mst", "chm", "inf", "application", "appref-ms", "SettingContent-ms", "gadget", "xbap",
+                             "psc1", "psm1", "psd1", "diagcab", "library-ms", "search-ms", "searchconnector-ms"})
+        EXPECT_FALSE(isPlayablePath(std::string("C:\\x\\a.") + type)) << type;
+    const struct { const char* path; bool playable; } records[] = {
+        // Texts that Windows turns into setup.exe (or another name) before opening it.
+        {"C:\\x\\setup.exe\\.", false}, {"C:\\x\\setup.exe\\sub\\..", false}, {"C:\\x\\setup.exe\\ . ", false},
+        {"C:/x/setup.exe/.", false}, {"C:\\x/setup.exe", false}, {"C:\\x\\setup.exe \\", false},
+        {"C:\\x\\\\setup.exe\\", false}, {"\\\\?\\C:\\x\\song.mp3", false}, {"C:\\x\\..\\song.mp3", false},
+        {"", false},
+        // Songs, also in folders and shares whose names look like programs.
+        {"C:\\setup.exe\\song.ogg", true}, {"C:\\x.y\\..song.mp3", true}, {"\\\\server\\share\\a.comx", true},
+        {"\\Music\\a.wma", true}, {"C:\\x\\a.mp3.", true}, {"C:\\x\\~song.m4a", true},
+    };
+    for (const auto& record : records) EXPECT_EQ(isPlayablePath(record.path), record.playable) << record.path;
+}
+
 TEST(PlayablePath, EverythingElseIsPlayed) {
     for (const char* path : {"C:\\Music\\song.mp3", "C:\\Music\\song.exe.mp3", "C:\\setup.exe\\track.ogg",
                              "C:\\Music\\track", "D:song.wav", "\\\\server\\share\\a.jsx", "C:\\Music\\a.exe2",

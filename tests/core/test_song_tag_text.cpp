@@ -40,34 +40,63 @@ TEST(Id3v1Tag, FieldsRunToTheirFirstNulAndKeepTrailingSpaces) {
 TEST(SongTagText, Id3v2TextsWinAndAMissingLineKeepsItsDefault) {
     const SongTagText lines =
         textOf(concat({TagBuilder(3).text("TIT2", "R&B Mix").build(), kAudio, id3v1Block("V1 Title", "V1 Artist")}));
-    EXPECT_EQ(lines.title, "R&B Mix");
-    EXPECT_EQ(lines.artist, "Unknown Artist") << "the ID3v1 tag is not consulted";
+    EXPECT_EQ(lines.title.codePageText, "R&B Mix");
+    EXPECT_EQ(lines.artist.codePageText, "Unknown Artist") << "the ID3v1 tag is not consulted";
+
+    // The artist is the lead performer (TPE1), not the band (TPE2).
+    const SongTagText both =
+        textOf(concat({TagBuilder(3).text("TPE2", "The Band").text("TPE1", "The Singer").build(), kAudio}));
+    EXPECT_EQ(both.artist, "The Singer");
 
     // A title of only the terminating NUL is not empty: the line is blank.
     const SongTagText nul = textOf(concat({TagBuilder(3).text("TIT2", std::string(1, '\0')).build(), kAudio}));
-    EXPECT_EQ(nul.title, std::string(1, '\0'));
+    EXPECT_EQ(nul.title.codePageText, std::string(1, '\0'));
+}
+
+// "Beyoncé" from a UTF-16 frame must not go through a Cyrillic code page;
+// Latin-1 bytes may be the user's own code page and go there as they are.
+TEST(SongTagText, UnicodeFramesGiveUnicodeAndLatin1FramesTheirBytes) {
+    const SongTagText unicode = textOf(concat({TagBuilder(4)
+                                                   .frame("TIT2", textBody(3, u8"Дыхание"))
+                                                   .frame("TPE1", textBody(1, Bytes{0xFF, 0xFE, 'B', 0, 0xE9, 0}))
+                                                   .build(),
+                                               kAudio}));
+    EXPECT_TRUE(unicode.title.isUnicode);
+    EXPECT_EQ(unicode.title.unicodeText, u"Дыхание");
+    EXPECT_TRUE(unicode.artist.isUnicode);
+    EXPECT_EQ(unicode.artist.unicodeText, u"Bé");
+
+    const SongTagText latin1 = textOf(concat(
+        {TagBuilder(3).frame("TIT2", textBody(0, Bytes{0xC9, 't', 0xE9})).frame("TPE1", textBody(3, Bytes{'a', 0xE2, 0x82})).build(),
+         kAudio}));
+    EXPECT_FALSE(latin1.title.isUnicode);
+    EXPECT_EQ(latin1.title.codePageText, "\xC9t\xE9");
+    EXPECT_TRUE(latin1.artist.isUnicode);
+    EXPECT_EQ(latin1.artist.unicodeText, u"a") << "the text before a cut-off sequence is shown";
+
+    EXPECT_FALSE(textOf(concat({kAudio, id3v1Block("\xC9t\xE9", "")})).title.isUnicode);
 }
 
 TEST(SongTagText, UnusableId3v2FallsBackToId3v1) {
     Bytes v22 = toBytes("ID3\x02");
     v22.insert(v22.end(), {0, 0, 0, 0, 0, 10, 'T', 'T', '2', 0, 0, 4, 0, 'A', 'B', 'C'});
     const SongTagText lines = textOf(concat({v22, kAudio, id3v1Block("V1 Title ", "")}));
-    EXPECT_EQ(lines.title, "V1 Title ");
-    EXPECT_EQ(lines.artist, "Unknown Artist") << "an empty ID3v1 artist keeps the default";
+    EXPECT_EQ(lines.title.codePageText, "V1 Title ");
+    EXPECT_EQ(lines.artist.codePageText, "Unknown Artist") << "an empty ID3v1 artist keeps the default";
 }
 
 TEST(SongTagText, WithoutAnyTagTheFileNameIsShown) {
     TempFile file(kAudio);
     Tid3v2tag reader;
     const SongTagText lines = readSongTagText(reader, file.path());
-    EXPECT_EQ(lines.title, "Unknown song:");
-    EXPECT_EQ(lines.artist, songNameOfPath(file.path()));
+    EXPECT_EQ(lines.title.codePageText, "Unknown song:");
+    EXPECT_EQ(lines.artist.codePageText, songNameOfPath(file.path()));
 
     // 127 bytes are too few for an ID3v1 tag, even when they begin with "TAG".
     Bytes shortFile = id3v1Block("Title", "Artist");
     shortFile.pop_back();
-    EXPECT_EQ(textOf(shortFile).title, "Unknown song:");
-    EXPECT_EQ(textOf(id3v1Block("Title", "Artist")).title, "Title") << "128 bytes are exactly one tag";
+    EXPECT_EQ(textOf(shortFile).title.codePageText, "Unknown song:");
+    EXPECT_EQ(textOf(id3v1Block("Title", "Artist")).title.codePageText, "Title") << "128 bytes are exactly one tag";
 }
 
 TEST(SongTagText, NameWithoutFolderAndLastExtension) {

@@ -9,10 +9,10 @@
 namespace plk::test {
 namespace {
 
-std::string dump(const Bytes& file, bool frames, const std::vector<std::string>& ids) {
+std::string dump(const Bytes& file, bool frames, const std::vector<std::string>& ids, bool wide = false) {
     TempFile temp(file);
     std::ostringstream out;
-    dumpTag(out, temp.path(), frames, ids);
+    dumpTag(out, temp.path(), frames, ids, wide);
     return out.str();
 }
 
@@ -32,6 +32,22 @@ TEST(TagDump, PrintsLoadFramesAndTexts) {
               "TIT2 0 4869\n"
               "TALB 0 FFE0\n"
               "TXXX 3 -\n");
+}
+
+TEST(TagDump, WidePrintsTheTextsAsQuotedUtf8) {
+    const Bytes file = TagBuilder(4)
+                           .frame("TIT2", textBody(3, u8"Дыхание \"live\""))
+                           .frame("TPE1", textBody(1, Bytes{0xFF, 0xFE, 'x', 0, 0x3C, 0xD8, 0xB5, 0xDF}))
+                           .text("TALB", "A\\B\n")
+                           .frame("TCOM", textBody(2, Bytes{0, 'o', 0x04, 0x2F, 0xD8, 0x00}))
+                           .build();
+    EXPECT_EQ(dump(file, false, {"TIT2", "TPE1", "TALB", "TCOM", "TCON"}, true),
+              "load 0x0000\n"
+              "TIT2 0 \"" u8"Дыхание \\\"live\\\"" "\"\n"
+              "TPE1 0 \"x\xF0\x9F\x8E\xB5\"\n"
+              "TALB 0 \"A\\\\B\\x0A\"\n"
+              "TCOM 8 \"o\xD0\xAF\"\n"
+              "TCON 1 \"\"\n");
 }
 
 TEST(TagDump, NoTextsAfterAFailedLoad) {

@@ -47,6 +47,15 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+def unescape_wine_text(text):
+    """A string as Wine's trace writes it: a backslash before a quote or a
+    backslash, and each UTF-16 unit outside printable ASCII as a backslash
+    and four hex digits (a character beyond the BMP as its two surrogates)."""
+    units = re.sub(r"\\([0-9a-f]{4})|\\(.)",
+                   lambda m: chr(int(m.group(1), 16)) if m.group(1) else m.group(2), text)
+    return units.encode("utf-16-le", "surrogatepass").decode("utf-16-le", "replace")
+
+
 def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -274,7 +283,7 @@ class Plinkety:
 
     def drawn_texts(self):
         """(text, DrawText flags) of every DrawText call so far; needs trace+text."""
-        return [(re.sub(r"\\(.)", r"\1", m.group(1)), int(m.group(2), 16))
+        return [(unescape_wine_text(m.group(1)), int(m.group(2), 16))
                 for m in re.finditer(r'DrawTextExW L"((?:[^"\\]|\\.)*)", -?\d+, \[[^\]]*\] ([0-9a-f]+)',
                                      self.wine_log_text())]
 

@@ -24,6 +24,16 @@ def id3v23(title, artist):
     return b"ID3\x03\0\0" + size + body
 
 
+def id3v24(title_frame, artist_frame):
+    """An ID3v2.4 tag with TIT2 and TPE1 given as frame bodies (the encoding
+    byte, then the encoded text), each under 128 bytes."""
+    body = b""
+    for frame_id, data in (("TIT2", title_frame), ("TPE1", artist_frame)):
+        body += frame_id.encode() + struct.pack(">IH", len(data), 0) + data
+    body += b"\0" * 64
+    return b"ID3\x04\0\0" + bytes((0, 0, 0, len(body))) + body
+
+
 def id3v22(title):
     """An ID3v2.2 tag, which the program cannot use."""
     data = b"\0" + title.encode("latin-1")
@@ -82,13 +92,16 @@ class Face(plk.PlinketyTestCase):
             "old.mp3": id3v22("Not shown") + AUDIO + id3v1("Old Title", "Old Artist"),
             "Song.Name.mp3": AUDIO,
             "held.mp3": AUDIO,
+            # A UTF-16 title with a byte order mark, a UTF-8 artist.
+            "unicode.mp3": id3v24(b"\x01" + "Дыхание".encode("utf-16"), b"\x03" + "坂本龍一".encode("utf-8")) + AUDIO,
         })
         program.wine_debug += ",trace+text"
         program.start()
         x, y, _, _ = program.geometry()
         for name, title, artist in (("tagged.mp3", "R&B Mix", "Simon & Garfunkel"),
                                     ("old.mp3", "Old Title", "Old Artist"),
-                                    ("Song.Name.mp3", "Unknown song:", "Song.Name")):
+                                    ("Song.Name.mp3", "Unknown song:", "Song.Name"),
+                                    ("unicode.mp3", "Дыхание", "坂本龍一")):
             song = self.only(name)
             self.assertEqual(self.play(program).lower(), plk.windows_path(song).lower())
             self.assertEqual(program.geometry(self.popup(program)), (x - 153, y, 152, 37))

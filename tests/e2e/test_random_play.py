@@ -51,11 +51,15 @@ class RandomPlay(plk.PlinketyTestCase):
         # Were the shell asked to run them, the copy of the recorder would log
         # an empty line and the batch file would leave its mark.
         shutil.copy(program.recorder, os.path.join(music, "setup.exe"))
+        shutil.copy(program.recorder, os.path.join(music, "tree.com"))
         marker = os.path.join(program.folder, "batch-ran")
         with open(os.path.join(music, "Run.BAT"), "w", newline="\r\n") as bat:
             bat.write("echo ran > %s\n" % plk.windows_path(marker))
-        plk.write_index(program.index_path, [plk.windows_path(os.path.join(music, "setup.exe")), song,
-                                             plk.windows_path(os.path.join(music, "Run.BAT"))])
+        setup = plk.windows_path(os.path.join(music, "setup.exe"))
+        # The last two name setup.exe too, once Windows has read the path.
+        plk.write_index(program.index_path, [setup, song, plk.windows_path(os.path.join(music, "Run.BAT")),
+                                             plk.windows_path(os.path.join(music, "tree.com")),
+                                             setup + "\\.", setup.replace("\\", "/")])
         program.start()
 
         def requests():

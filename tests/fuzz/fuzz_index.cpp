@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/PathRoot.h"
 #include "app/RandomPick.h"
 #include "app/SongPath.h"
 #include "library/IndexFile.h"
@@ -37,11 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (song.size() > std::size_t(plk::TLibraryRecord::kMaxPath)) std::abort();
         plk::isPlayablePath(song);
         plk::isMp3Path(song);
+        plk::pathRoot(song);
     }
     if (!library.empty()) {
         std::uint32_t seed = static_cast<std::uint32_t>(size);
         plk::pickExistingSong(library, [&] { return seed += 2654435761u; },
-                              [](const std::string& song) { return !song.empty() && song.back() == '3'; }, 8);
+                              [](const std::string& song) {
+                                  if (song.empty() || song.back() == '1') return plk::FileCheck::kUnreachable;
+                                  return song.back() == '3' ? plk::FileCheck::kExists : plk::FileCheck::kMissing;
+                              },
+                              8);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 // libFuzzer target: the input is a file whose tag is loaded at offset 0, then
-// the text of every frame ID present is asked for, as the popup would.
+// the text of every frame ID present is asked for, as the popup would, 8-bit
+// and wide; where the 8-bit text is whole the wide one must be the same.
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <string>
 
@@ -18,9 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const plk::TFrameIndex& frames = tag.frameIndex();
         for (std::uint32_t n = 1; n <= frames.count(); ++n) {
             std::string text;
-            tag.GetTextFrame(frames.frameId(n), text);
-            // Ask twice: the second request sees the frame already decoded.
-            tag.GetTextFrame(frames.frameId(n), text);
+            const std::uint8_t textCode = tag.GetTextFrame(frames.frameId(n), text);
+            // Ask again: the second request sees the frame already decoded.
+            std::u16string wide;
+            const std::uint8_t wideCode = tag.getWideTextFrame(frames.frameId(n), wide);
+            if (textCode == plk::TextCode::kBeyondLatin1) continue;
+            std::u16string widened;
+            for (const char c : text) widened += static_cast<char16_t>(static_cast<unsigned char>(c));
+            if (wideCode != textCode || wide != widened) std::abort();
         }
     }
     return 0;

@@ -8,7 +8,10 @@
  *                             "held PATH" and keeps it open until it is ended;
  *   recorder --window TITLE   shows a window titled TITLE until it is ended;
  *   recorder --zorder         logs the titles of the visible top-level
- *                             windows, topmost first, on one line, split by |. */
+ *                             windows, topmost first, on one line, split by |;
+ *   recorder --paste FILE     puts the UTF-8 text of FILE on the clipboard
+ *                             as UTF-16 text, logs "pasted" and stays until
+ *                             it is ended, as a program a user copies from. */
 #include <windows.h>
 #include <stdio.h>
 #include <string.h>
@@ -54,6 +57,33 @@ static int show_window(const char *title) {
     return 0;
 }
 
+static int put_on_clipboard(const char *file) {
+    static char text[4096];
+    DWORD got = 0;
+    int length;
+    HGLOBAL memory;
+    HANDLE source = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (source == INVALID_HANDLE_VALUE) return 1;
+    ReadFile(source, text, sizeof text - 1, &got, NULL);
+    CloseHandle(source);
+    length = MultiByteToWideChar(CP_UTF8, 0, text, (int)got, NULL, 0);
+    memory = GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(WCHAR));
+    if (!memory) return 1;
+    {
+        WCHAR *wide = (WCHAR *)GlobalLock(memory);
+        MultiByteToWideChar(CP_UTF8, 0, text, (int)got, wide, length);
+        wide[length] = 0;
+        GlobalUnlock(memory);
+    }
+    if (!OpenClipboard(NULL)) return 1;
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    append_line("pasted", 6);
+    Sleep(INFINITE);
+    return 0;
+}
+
 static BOOL CALLBACK add_title(HWND window, LPARAM line) {
     char title[128];
     char *text = (char *)line;
@@ -80,6 +110,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (strncmp(arg, "--hold ", 7) == 0) return hold(arg + 7);
     if (strncmp(arg, "--window ", 9) == 0) return show_window(arg + 9);
     if (strcmp(arg, "--zorder") == 0) return log_zorder();
+    if (strncmp(arg, "--paste ", 8) == 0) return put_on_clipboard(arg + 8);
     length = strlen(arg);
     /* The association passes "%1" quoted. */
     if (length >= 2 && arg[0] == '"' && arg[length - 1] == '"') { arg++; length -= 2; }

@@ -39,18 +39,29 @@ SongBytes pictureFrame(std::size_t size) {
     return frame("APIC", body);
 }
 
+SongBytes wholeTag(std::uint8_t version, SongBytes body) {
+    body.resize(body.size() + 256, 0);  // padding
+    SongBytes tag{'I', 'D', '3', version, 0, 0};
+    const auto size = static_cast<std::uint32_t>(body.size());
+    for (int shift = 21; shift >= 0; shift -= 7) tag.push_back(static_cast<std::uint8_t>((size >> shift) & 0x7F));
+    append(tag, body);
+    return tag;
+}
+
 }  // namespace
 
 SongBytes id3v2Tag(const std::string& title, const std::string& artist, std::size_t pictureSize) {
     SongBytes body = textFrame("TIT2", title);
     append(body, textFrame("TPE1", artist));
     if (pictureSize) append(body, pictureFrame(pictureSize));
-    body.resize(body.size() + 256, 0);  // padding
-    SongBytes tag{'I', 'D', '3', 3, 0, 0};
-    const auto size = static_cast<std::uint32_t>(body.size());
-    for (int shift = 21; shift >= 0; shift -= 7) tag.push_back(static_cast<std::uint8_t>((size >> shift) & 0x7F));
-    append(tag, body);
-    return tag;
+    return wholeTag(3, body);
+}
+
+SongBytes id3v24Tag(const SongBytes& titleBody, const SongBytes& artistBody) {
+    // Below 128 bytes a version 4 frame size, synchsafe, is the same bytes.
+    SongBytes body = frame("TIT2", titleBody);
+    append(body, frame("TPE1", artistBody));
+    return wholeTag(4, body);
 }
 
 SongBytes Id3v1Tag(const std::string& title, const std::string& artist) {

@@ -16,6 +16,10 @@ using SongBytes = std::vector<std::uint8_t>;
 // JPEG picture of pictureSize bytes when that is not 0.
 SongBytes id3v2Tag(const std::string& title, const std::string& artist, std::size_t pictureSize = 0);
 
+// An ID3v2.4 tag holding TIT2 and TPE1 with these frame bodies, each its
+// encoding byte and the encoded text; a body under 128 bytes.
+SongBytes id3v24Tag(const SongBytes& titleBody, const SongBytes& artistBody);
+
 // The 128-byte ID3v1 tag.
 SongBytes Id3v1Tag(const std::string& title, const std::string& artist);
 

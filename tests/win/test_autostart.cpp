@@ -11,12 +11,16 @@ namespace {
 
 const char kName[] = "PlinketyAutostartTest";
 
-std::string readValue(HKEY root, const char* name) {
+// The value as the given registry view holds it (64-bit by default: the one
+// that the x86 and the x64 program share).
+std::string readValue(HKEY root, const char* name, REGSAM view = KEY_WOW64_64KEY) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, kRunKeyPath, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS) return "<absent>";
     char data[512] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueA(root, kRunKeyPath, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-        return "<absent>";
-    return data;
+    DWORD size = sizeof data - 1;
+    const LONG status = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? data : "<absent>";
 }
 
 class AutostartTest : public ::testing::Test {
@@ -54,7 +58,15 @@ TEST_F(AutostartTest, EachModeLeavesTheValueInItsOwnHiveOnly) {
     EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
     EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "C:\\two.exe");
 
-    WriteRunValue(RunHive::LocalMachine, kRunKeyPath, kName, "C:\\one.exe");
+    // Logon runs the quoted command; the machine's value lies in the 64-bit
+    // view from both builds, not in the x86 program's copy of the key.
+    placeRunValue(1, kName, "C:\\Program Files\\P\\one.exe");
+    EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName), "\"C:\\Program Files\\P\\one.exe\"");
+    BOOL wow64 = FALSE;  // an x86 program on 64-bit Windows, where the two views differ
+    if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64)
+        EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>");
+    EXPECT_TRUE(runValueExists(RunHive::LocalMachine, kName));
+
     placeRunValue(0, kName, "C:\\none.exe");
     EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
     EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "win32/DllSearch.h"
+#include "win32/ProgramProcess.h"
 
 namespace plk {
 namespace {
@@ -31,6 +32,16 @@ TEST(DllSearch, ADllBesideTheProgramIsNoLongerFoundByName) {
     const HMODULE system = LoadLibraryA("version.dll");
     EXPECT_NE(system, nullptr);
     if (system) FreeLibrary(system);
+}
+
+// After the test above: the search stays restricted for the process.
+TEST(ProgramProcess, NoDriveBoxesDllsFromTheSystemFolderAndASingleThreadedApartment) {
+    SetErrorMode(0);  // Windows' default; Wine starts programs with the quiet mode already
+    const ProgramProcess process;
+    const UINT quiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    EXPECT_EQ(GetErrorMode() & quiet, quiet);
+    EXPECT_EQ(LoadLibraryA("plkprobe.dll"), nullptr);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
 }
 
 }  // namespace

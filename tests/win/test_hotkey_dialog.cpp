@@ -171,6 +171,22 @@ TEST_F(HotkeyDialogTest, OkRegistersStoresAndRemembersBoth) {
     EXPECT_TRUE(held(kCtrlAlt | VK_F11));
 }
 
+TEST_F(HotkeyDialogTest, TheHotkeysAreOffWhileTheDialogIsOpen) {
+    start("hotkey=Ctrl+Alt+F11\r\nhotkeypa=Ctrl+Alt+F10\r\n");
+    // Cancel, Esc and the close box each give the stored ones back.
+    for (const auto close : {+[](HWND dialog) { SendMessageA(GetDlgItem(dialog, TForm5::Button2), BM_CLICK, 0, 0); },
+                             +[](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); },
+                             +[](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); }}) {
+        dialog_->showDialog();
+        EXPECT_FALSE(held(kCtrlAlt | VK_F11));
+        EXPECT_FALSE(held(kCtrlAlt | VK_F10));
+        close(dialog_->hwnd());
+        EXPECT_FALSE(dialog_->visible());
+        EXPECT_TRUE(held(kCtrlAlt | VK_F11));
+        EXPECT_TRUE(held(kCtrlAlt | VK_F10));
+    }
+}
+
 TEST_F(HotkeyDialogTest, ChangedOrEmptiedCombinationLetsTheOldKeysGo) {
     start("hotkey=Ctrl+Alt+F11\r\nhotkeypa=Ctrl+Alt+F10\r\n");
     EXPECT_TRUE(held(kCtrlAlt | VK_F11));  // registered at start

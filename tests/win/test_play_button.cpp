@@ -319,8 +319,8 @@ TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {
     replaceShellOpenForTesting([&](const std::string& path) {
         asked.push_back(path);
         EXPECT_TRUE(IsWindowVisible(face.popup.hwnd()));
-        EXPECT_EQ(face.popup.titleLabel().text(), "Title");
-        EXPECT_EQ(face.popup.artistLabel().text(), "Artist");
+        EXPECT_EQ(face.popup.titleLabel().text(), L"Title");
+        EXPECT_EQ(face.popup.artistLabel().text(), L"Artist");
     });
     struct Restore {
         ~Restore() { replaceShellOpenForTesting(nullptr); }
@@ -401,6 +401,49 @@ TEST_F(PlayButtonTest, HotkeysLightTheButtonPlayAndHandTheFocusBack) {
     EXPECT_EQ(opened(), (std::vector<std::string>{song, song}));
     EXPECT_TRUE(boxes.boxes.empty());
     DestroyWindow(other);
+}
+
+TEST_F(PlayButtonTest, APointerRestingWhereTheButtonAppearsBrightensItForGood) {
+    Face face;
+    const RECT picture = face.form.windowRect();
+    SetCursorPos(picture.left + 18, picture.top + 18);
+    face.form.CMMouseEnter();  // before the start-up tick of the hotkey one-shot
+    ASSERT_TRUE(test::pumpUntil([&] { return test::windowAlpha(face.form.hwnd()) == 205; }));
+    test::pumpFor(150);
+    EXPECT_EQ(test::windowAlpha(face.form.hwnd()), 205);
+}
+
+TEST_F(PlayButtonTest, AHotkeysBoxStaysInFrontOfTheUsersWindow) {
+    Face face;
+    const HWND other = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 60, 60, nullptr,
+                                       nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(test::pumpUntil([&] { return face.form.previousForeground == other; }));
+    SendMessageA(face.form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
+    // A box of the program, as the hotkey's "Welcome!" would show, in front.
+    const HWND box = CreateWindowExA(WS_EX_DLGMODALFRAME, "STATIC", "Information", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                     100, 100, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(box);
+    ASSERT_TRUE(test::pumpUntil([&] { return alpha(face.form.hwnd()) == 125; }));
+    EXPECT_EQ(GetForegroundWindow(), box);
+    DestroyWindow(box);
+    DestroyWindow(other);
+}
+
+TEST_F(PlayButtonTest, TheRunEndsWithHotkeysWithdrawnPositionSavedAndWindowsHiddenAndLetGo) {
+    std::ofstream(folder_ + "settings.ini")
+        << "[General]\r\nautostart=0\r\nhotkey=Ctrl+Alt+F8\r\nhotkeypa=Ctrl+Alt+F7\r\nposX=100\r\nposY=120\r\n";
+    Face face;
+    ASSERT_TRUE(hotkeyHeld(kCtrlAlt, VK_F7));
+    MoveWindow(face.form.hwnd(), 140, 160, 37, 37, FALSE);
+    face.form.endRun();
+    EXPECT_FALSE(hotkeyHeld(kCtrlAlt, VK_F8));
+    EXPECT_FALSE(hotkeyHeld(kCtrlAlt, VK_F7));
+    EXPECT_EQ(TSettings(folder_ + "settings.ini").readInteger("posX", -1), 140);
+    EXPECT_FALSE(IsWindowVisible(face.form.hwnd()));
+    // The Play Again button, destroyed first, is no longer reached.
+    face.form.CMMouseEnter();
+    EXPECT_FALSE(IsWindowVisible(face.again.hwnd()));
 }
 
 TEST_F(PlayButtonTest, HotkeyPutsAButtonThatIsNotOnTopIntoTheTopmostBand) {

@@ -10,7 +10,9 @@
 #include <memory>
 
 #include "app/PlayButton.h"
+#include "platform/FileAttributes.h"
 #include "tests/win/TestSupport.h"
+#include "win32/AnsiPath.h"
 #include "win32/Application.h"
 #include "win32/Controls.h"
 #include "win32/Event.h"
@@ -382,6 +384,26 @@ TEST_F(RebuildDialogTest, ADriveTypedWithoutBackslashSearchesItsRoot) {
     runToCompletion();
     DeleteFileA(file.c_str());
     EXPECT_EQ(test::paths(test::readIndexFile(index)), std::vector<std::string>{file});
+}
+
+TEST_F(RebuildDialogTest, AMusicFolderNamedInCyrillicIsSearchedByItsShortForm) {
+    // "Dmitriy\Muzyka", typed, pasted or picked: the box keeps every letter.
+    const std::wstring named = L"\u0414\u043c\u0438\u0442\u0440\u0438\u0439\\\u041c\u0443\u0437\u044b\u043a\u0430";
+    if (exactAnsiText(named)) GTEST_SKIP() << "this system's code page spells the name";
+    music.wideFile(named + L"\\song.mp3");
+    music.wideFile(named + L"\\\u0410\u043b\u044c\u0431\u043e\u043c\\\u043f\u0435\u0441\u043d\u044f.mp3");
+    ASSERT_TRUE(IsWindowUnicode(item(TForm3::Edit1)));
+    setControlText(item(TForm3::Edit1), wideText(music.root()) + named);
+    EXPECT_EQ(wideControlText(item(TForm3::Edit1)), wideText(music.root()) + named);
+    searchFor("*.mp3");
+    runToCompletion();
+    EXPECT_EQ(boxes.boxes[0].caption, "Information");
+    const std::vector<std::string> paths = test::paths(test::readIndexFile(index));
+    ASSERT_EQ(paths.size(), 2u);
+    for (const std::string& path : paths) {
+        EXPECT_EQ(path.find('?'), std::string::npos) << path;
+        EXPECT_TRUE(fileExists(path)) << path;
+    }
 }
 
 TEST_F(RebuildDialogTest, AnEmptyPatternListCompletesWithNothingFound) {

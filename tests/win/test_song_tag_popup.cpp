@@ -30,8 +30,8 @@ protected:
           popup_(TForm4::Links{button_.hwnd(), [this] { return stayOnTop_; }, 0, false}) {}
 
     std::string song(const std::string& name, const test::SongBytes& bytes) { return tree_.file(name, bytes); }
-    std::string artist() const { return popup_.artistLabel().text(); }
-    std::string title() const { return popup_.titleLabel().text(); }
+    std::wstring artist() const { return popup_.artistLabel().text(); }
+    std::wstring title() const { return popup_.titleLabel().text(); }
     HWND popup() const { return popup_.hwnd(); }
 
     test::TempTree tree_;
@@ -58,30 +58,30 @@ TEST_F(SongTagPopupTest, FadesInBesideTheButtonHoldsAndHides) {
     EXPECT_TRUE(GetWindowLongA(popup(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_NE(GetForegroundWindow(), popup()) << "shown without taking the keyboard";
     EXPECT_EQ(windowAlpha(popup()), 125);
-    EXPECT_EQ(title(), "R&B Mix");
-    EXPECT_EQ(artist(), "Simon & Garfunkel");
+    EXPECT_EQ(title(), L"R&B Mix");
+    EXPECT_EQ(artist(), L"Simon & Garfunkel");
     ASSERT_TRUE(pumpUntil([&] { return windowAlpha(popup()) == 235; }));
 
     // A second song while it shows: new lines at once, full strength.
     popup_.ShowID3(reader_, song("Song.Name.mp3", test::song({}, 500)));
     EXPECT_EQ(windowAlpha(popup()), 235);
-    EXPECT_EQ(title(), "Unknown song:");
-    EXPECT_EQ(artist(), "Song.Name");
+    EXPECT_EQ(title(), L"Unknown song:");
+    EXPECT_EQ(artist(), L"Song.Name");
 
     // Hiding empties the lines and, without always-on-top, sends the button
     // to the bottom of the z-order.
     SetWindowPos(button_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_TRUE(pumpUntil([&] { return !IsWindowVisible(popup()); }, 10000));
     EXPECT_EQ(windowAlpha(popup()), 125);
-    EXPECT_EQ(title(), "");
-    EXPECT_EQ(artist(), "");
+    EXPECT_EQ(title(), L"");
+    EXPECT_EQ(artist(), L"");
     EXPECT_EQ(GetWindow(button_.hwnd(), GW_HWNDNEXT), nullptr) << "the button lies below every other window";
 }
 
 TEST_F(SongTagPopupTest, LinesAreDrawnLiterallyInTheThemesColour) {
     const std::string ampersands(10, '&');
     popup_.ShowID3(reader_, song("amp.mp3", test::song({}, 500, test::Id3v1Tag("T", ampersands))));
-    ASSERT_EQ(artist(), ampersands);
+    ASSERT_EQ(artist(), std::wstring(10, L'&'));
 
     // How wide the artist line's ink is, against the text's own width: with
     // access-key processing only half of the ampersands would be drawn.
@@ -113,6 +113,40 @@ TEST_F(SongTagPopupTest, LinesAreDrawnLiterallyInTheThemesColour) {
     EXPECT_GE(inkWidth(true), literal.cx * 8 / 10) << "black on Gray";
 }
 
+test::SongBytes utf16Body(const std::u16string& text) {
+    test::SongBytes body{1, 0xFF, 0xFE};
+    for (const char16_t unit : text) body.insert(body.end(), {static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(unit >> 8)});
+    return body;
+}
+
+test::SongBytes body(std::uint8_t encoding, const std::string& bytes) {
+    test::SongBytes body{encoding};
+    body.insert(body.end(), bytes.begin(), bytes.end());
+    return body;
+}
+
+TEST_F(SongTagPopupTest, UnicodeFramesShowEveryScript) {
+    popup_.ShowID3(reader_, song("unicode.mp3", test::song(test::id3v24Tag(utf16Body(u"Дыхание"), body(3, u8"坂本龍一")), 500)));
+    EXPECT_EQ(title(), L"Дыхание");
+    EXPECT_EQ(artist(), L"坂本龍一");
+    popup_.ShowID3(reader_, song("latin.mp3", test::song(test::id3v24Tag(utf16Body(u"Beyoncé"), body(3, u8"Sigur Rós")), 500)));
+    EXPECT_EQ(title(), L"Beyoncé") << "never through the code page";
+    EXPECT_EQ(artist(), L"Sigur Rós");
+}
+
+// Collections tagged in the system's own code page read as they always did.
+TEST_F(SongTagPopupTest, Latin1AndId3v1BytesAreReadInTheSystemsCodePage) {
+    if (GetACP() != 1252) GTEST_SKIP() << "written for the Western code page; this system has " << GetACP();
+    popup_.ShowID3(reader_, song("v2.mp3", test::song(test::id3v24Tag(body(0, "\x80 Euro"), body(0, "\x9Cuvre")), 500)));
+    EXPECT_EQ(title(), L"\u20AC Euro");
+    EXPECT_EQ(artist(), L"\u0153uvre");
+    popup_.ShowID3(reader_, song("v1.mp3", test::song({}, 500, test::Id3v1Tag("\x80 Euro", "\x9Cuvre"))));
+    EXPECT_EQ(title(), L"\u20AC Euro");
+    EXPECT_EQ(artist(), L"\u0153uvre");
+    popup_.ShowID3(reader_, song("Caf\xE9 \x80.mp3", test::song({}, 500)));
+    EXPECT_EQ(artist(), L"Caf\u00E9 \u20AC") << "the index's path is in the code page too";
+}
+
 TEST_F(SongTagPopupTest, ASongThatCannotBeOpenedRaisesAndLeavesThePopupStill) {
     popup_.ShowID3(reader_, song("first.mp3", test::song(test::id3v2Tag("First", "Artist"), 100)));
     ASSERT_TRUE(pumpUntil([&] { return windowAlpha(popup()) >= 165; }));
@@ -125,7 +159,7 @@ TEST_F(SongTagPopupTest, ASongThatCannotBeOpenedRaisesAndLeavesThePopupStill) {
     test::pumpFor(200);
     EXPECT_EQ(windowAlpha(popup()), alpha) << "its timers are stopped";
     EXPECT_TRUE(IsWindowVisible(popup()));
-    EXPECT_EQ(title(), "First");
+    EXPECT_EQ(title(), L"First");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "platform/SystemMessage.h"
 #include "win32/Controls.h"
+#include "win32/GuiThreadCall.h"
 
 namespace plk {
 namespace {
@@ -45,6 +46,18 @@ TEST(WindowTest, AClassOrAWindowTheSystemRefusesIsRaisedWithItsText) {
         makeButton(nullptr, 1, "&OK", {0, 0, 75, 25});  // a child needs a parent
     });
     EXPECT_EQ(refusedWindow, systemMessage(ERROR_TLW_WITH_WSCHILD));
+}
+
+// A window-closing tool sends WM_CLOSE to every window it finds: the popups
+// and the worker hand-over window must outlive it, as their objects do.
+TEST(WindowTest, ACloseFromOutsideLeavesTheWindowToItsObject) {
+    PlainWindow plain("PlinketyPlainWindow");
+    const GuiThreadCall handOver;
+    const HWND handOverWindow = FindWindowExA(HWND_MESSAGE, nullptr, "PlinketyGuiThreadCall", nullptr);
+    for (const HWND window : {plain.hwnd(), handOverWindow}) {
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(window && IsWindow(window));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Draws Plinkety's artwork: the three theme strips, the program icon and the
-About banner.
+About banner. The strips are drawn for each display scale the program shows
+them at (100 % is NAME.bmp, the others NAME_PERCENT.bmp), at the picture
+sizes the windows have at that scale.
 
     make_art.py [OUTPUT_FOLDER]      (default: the repository's resources/)
 
@@ -116,6 +118,18 @@ def shape_mask(size, draw_shape):
     return big.reduce(SS)
 
 
+def shape_mask_at(base, size, draw_shape):
+    """shape_mask for a picture drawn in base-size coordinates but shown at
+    size: drawn supersampled and box-filtered down to size, so x and y may
+    scale by different factors."""
+    if size == base:
+        return shape_mask(size, draw_shape)
+    k = SS * math.ceil(max(size[0] / base[0], size[1] / base[1]))
+    big = Image.new("L", (base[0] * k, base[1] * k), 0)
+    draw_shape(ImageDraw.Draw(big), k)
+    return big.resize(size, Image.BOX)
+
+
 def scaled(points, s):
     return [(x * s, y * s) for x, y in points]
 
@@ -201,12 +215,15 @@ def glossy_face(size, theme, gloss_bottom):
     return face
 
 
-def glyph(face, theme, mask):
-    """Lay a glyph (triangle, arrow) with its shade and its own gradient."""
+def glyph(face, theme, mask, k=1.0):
+    """Lay a glyph (triangle, arrow) with its shade and its own gradient;
+    k is the display scale, which thickens the rim and the shade."""
     colour, opacity, dy = theme.glyph_shade
+    dy = round(dy * k)
     # A faint rim all round keeps the glyph's edge where it crosses the
     # bright gloss; the stronger shade below lifts it off the face.
-    rim = ImageChops.subtract(mask.filter(ImageFilter.MaxFilter(3)), mask)
+    rim = ImageChops.subtract(
+        mask.filter(ImageFilter.MaxFilter(3 if k < 1.5 else 5)), mask)
     paint(face, colour, rim, opacity * 0.45)
     paint(face, colour, shifted(mask, 0, dy), opacity)
     fill = vertical_gradient(face.size, [(0.2, theme.glyph),
@@ -219,13 +236,14 @@ def glyph(face, theme, mask):
 PLAY = (35, 35)
 
 
-def play_button(theme):
-    face = glossy_face(PLAY, theme, gloss_bottom=17)
+def play_button(theme, size=PLAY):
+    k = size[1] / PLAY[1]
+    face = glossy_face(size, theme, gloss_bottom=17 * k)
     # The triangle's left edge sits on a pixel boundary so it stays sharp;
     # its centroid is a touch right of the middle, as the eye expects.
     tri = [(13, 9), (13, 26), (26.5, 17.5)]
-    glyph(face, theme, shape_mask(PLAY, lambda d, s: d.polygon(
-        scaled(tri, s), fill=255)))
+    glyph(face, theme, shape_mask_at(PLAY, size, lambda d, s: d.polygon(
+        scaled(tri, s), fill=255)), k)
     return face
 
 
@@ -258,9 +276,10 @@ def loop_back_arrow(d, s):
               fill=255)
 
 
-def play_again(theme):
-    face = glossy_face(AGAIN, theme, gloss_bottom=6.5)
-    glyph(face, theme, shape_mask(AGAIN, loop_back_arrow))
+def play_again(theme, size=AGAIN):
+    k = size[1] / AGAIN[1]
+    face = glossy_face(size, theme, gloss_bottom=6.5 * k)
+    glyph(face, theme, shape_mask_at(AGAIN, size, loop_back_arrow), k)
     return face
 
 
@@ -269,19 +288,22 @@ def play_again(theme):
 TAG = (150, 35)
 
 
-def song_tag(theme):
-    """A quiet gloss: the labels (title at rows 3..15, artist at 19..32) sit
-    on it, so the face stays even and a shade darker than the buttons."""
+def song_tag(theme, size=TAG):
+    """A quiet gloss: the labels (title at rows 3..15, artist at 19..32 at
+    100 %) sit on it, so the face stays even and a shade darker than the
+    buttons."""
     w, h = TAG
-    face = vertical_gradient(TAG, [(0, theme.tag_top), (1, theme.tag_bottom)])
-    cap = shape_mask(TAG, lambda d, s: d.ellipse(
+    k = size[1] / TAG[1]
+    face = vertical_gradient(size, [(0, theme.tag_top), (1, theme.tag_bottom)])
+    cap = shape_mask_at(TAG, size, lambda d, s: d.ellipse(
         [(-0.3 * w * s, -34 * s), (1.3 * w * s, 18 * s)], fill=255))
-    cap = ImageChops.multiply(cap, alpha_ramp(TAG, 0.18, 0.04))
+    cap = ImageChops.multiply(cap, alpha_ramp(size, 0.18, 0.04))
     paint(face, (255, 255, 255), cap)
-    glow = shape_mask(TAG, lambda d, s: d.ellipse(
+    glow = shape_mask_at(TAG, size, lambda d, s: d.ellipse(
         [(-0.1 * w * s, 26 * s), (1.1 * w * s, 46 * s)], fill=255))
-    glow = glow.filter(ImageFilter.GaussianBlur(3))
+    glow = glow.filter(ImageFilter.GaussianBlur(3 * k))
     paint(face, theme.glow, glow, 0.25)
+    w, h = size
     edge = ImageDraw.Draw(face)
     for x in range(w):
         edge.point((x, 0), fill=lerp(face.getpixel((x, 0)), (255,) * 3, 0.35))
@@ -487,15 +509,44 @@ def banner():
     return img
 
 
+# --- Display scales -------------------------------------------------------------
+# The windows' sizes at a DPI follow the program's rule: each 96-DPI length
+# times DPI / 96, rounded half away from zero; the frame is such a length of
+# 1 and the picture fills the window inside it.
+
+SCALES = [100, 125, 150, 175, 200, 250, 300]
+
+
+def px(length, percent):
+    dpi = 96 * percent // 100
+    return (length * dpi + 48) // 96
+
+
+def picture_sizes(percent):
+    """(Play button, Play Again, Song Tag) picture sizes at a scale."""
+    frame = max(1, px(1, percent))
+    side = px(37, percent) - 2 * frame
+    return ((side, side), (side, px(15, percent) - 2 * frame),
+            (px(152, percent) - 2 * frame, side))
+
+
+def strip_name(stem, percent):
+    return stem + (".bmp" if percent == 100 else "_%d.bmp" % percent)
+
+
 # --- Output -------------------------------------------------------------------
 
 def write_all(out):
     os.makedirs(out, exist_ok=True)
-    strips = {
-        "playbutton.bmp": [play_button(t) for t in THEMES],
-        "playagain.bmp": [play_again(t) for t in THEMES],
-        "songtag.bmp": [song_tag(t) for t in THEMES],
-    }
+    strips = {}
+    for percent in SCALES:
+        play, again, tag = picture_sizes(percent)
+        strips[strip_name("playbutton", percent)] = [play_button(t, play)
+                                                     for t in THEMES]
+        strips[strip_name("playagain", percent)] = [play_again(t, again)
+                                                    for t in THEMES]
+        strips[strip_name("songtag", percent)] = [song_tag(t, tag)
+                                                  for t in THEMES]
     for name, images in strips.items():
         without_magenta(hstrip(images)).save(os.path.join(out, name), "BMP")
     with open(os.path.join(out, "plinkety.ico"), "wb") as f:

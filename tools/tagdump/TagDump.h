@@ -3,6 +3,8 @@
 //   load 0xHHHH
 //   frame N ID SIZE 0xHH          (with --frames; N from 1, SIZE in bytes, current format flags)
 //   ID CODE HEX                   (only for a usable load; HEX is "-" for empty text)
+// With --wide the texts come from the wide accessor, as quoted UTF-8:
+//   ID CODE "TEXT"                (\" \\ and \xHH for characters below U+0020)
 #pragma once
 
 #include <ostream>
@@ -11,6 +13,7 @@
 
 namespace plk {
 
-void dumpTag(std::ostream& out, const std::string& fileName, bool listFrames, const std::vector<std::string>& ids);
+void dumpTag(std::ostream& out, const std::string& fileName, bool listFrames, const std::vector<std::string>& ids,
+             bool wideText = false);
 
 }  // namespace plk

@@ -1,5 +1,6 @@
-// tagdump [--frames] FILE [ID ...]: what the tag reader makes of a file's
-// ID3v2 tag at offset 0. Exit status 0 whatever the load code, 2 on bad usage.
+// tagdump [--frames] [--wide] FILE [ID ...]: what the tag reader makes of a
+// file's ID3v2 tag at offset 0; with --wide the texts as the wide accessor
+// gives them, in UTF-8. Exit status 0 whatever the load code, 2 on bad usage.
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -9,18 +10,20 @@
 
 int main(int argc, char** argv) {
     bool listFrames = false;
+    bool wideText = false;
     int at = 1;
-    if (at < argc && std::strcmp(argv[at], "--frames") == 0) {
-        listFrames = true;
-        ++at;
+    for (; at < argc; ++at) {
+        if (std::strcmp(argv[at], "--frames") == 0) listFrames = true;
+        else if (std::strcmp(argv[at], "--wide") == 0) wideText = true;
+        else break;
     }
     if (at >= argc || std::strncmp(argv[at], "--", 2) == 0) {
-        std::cerr << "usage: tagdump [--frames] FILE [ID ...]\n";
+        std::cerr << "usage: tagdump [--frames] [--wide] FILE [ID ...]\n";
         return 2;
     }
     const std::string fileName = argv[at++];
     std::vector<std::string> ids(argv + at, argv + argc);
     if (ids.empty()) ids = {"TPE1", "TIT2"};
-    plk::dumpTag(std::cout, fileName, listFrames, ids);
+    plk::dumpTag(std::cout, fileName, listFrames, ids, wideText);
     return std::cout.flush() ? 0 : 1;
 }

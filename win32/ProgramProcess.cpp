@@ -1,0 +1,19 @@
+#include "win32/ProgramProcess.h"
+
+#include "win32/DllSearch.h"
+
+namespace plk {
+
+ProgramProcess::ProgramProcess() {
+    // A library on a card reader or DVD drive without its medium would raise
+    // Windows' "There is no disk in the drive" box at each of a click's
+    // existence checks: they fail quietly instead. First, before anything
+    // touches a drive.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    loadDllsFromSystemFolderOnly();
+    // The shell asks its callers for a single-threaded apartment: a player
+    // registered through a COM verb may not open otherwise.
+    apartment_.emplace();
+}
+
+}  // namespace plk
