@@ -76,7 +76,7 @@ void startupStep(Step&& step) {
 
 }  // namespace
 
-TForm1::TForm1() : timers_(WindowTimers::of<ButtonBrightness>()) {
+TForm1::TForm1() : timers_(FadeTimers::of<ButtonBrightness>()) {
     create(layeredWindowParams("TForm1", Application::title(), kButtonSize, kButtonSize));
     traceStartup("Play button window");
     createControls();

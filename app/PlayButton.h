@@ -14,8 +14,8 @@
 #include "win32/PopupMenu.h"
 #include "win32/Tooltip.h"
 #include "win32/Window.h"
-#include "win32/WindowTimer.h"
-#include "win32/WindowTimers.h"
+#include "win32/CallbackTimer.h"
+#include "win32/FadeTimers.h"
 
 namespace plk {
 
@@ -146,10 +146,10 @@ private:
     PopupMenu PopupMenu1;
     ButtonBrightness brightness_;
     bool positionSaved_ = false;
-    WindowTimers timers_;
+    FadeTimers timers_;
 
-    std::unique_ptr<WindowTimer> Timer3;
-    std::unique_ptr<WindowTimer> Timer4;
+    std::unique_ptr<CallbackTimer> Timer3;
+    std::unique_ptr<CallbackTimer> Timer4;
 
     TForm2* aboutDialog_ = nullptr;
     TForm3* rebuildDialog_ = nullptr;

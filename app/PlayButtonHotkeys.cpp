@@ -26,8 +26,8 @@ void bringApplicationForward() {
 }  // namespace
 
 void TForm1::createHotkeyTimers() {
-    Timer3 = std::make_unique<WindowTimer>(hwnd(), kHandBackDelayMs, [this] { Timer3Timer(); });
-    Timer4 = std::make_unique<WindowTimer>(hwnd(), kForegroundWatchMs, [this] { Timer4Timer(); });
+    Timer3 = std::make_unique<CallbackTimer>(hwnd(), kHandBackDelayMs, [this] { Timer3Timer(); });
+    Timer4 = std::make_unique<CallbackTimer>(hwnd(), kForegroundWatchMs, [this] { Timer4Timer(); });
     // Both run from the start; Timer3's first tick finds no hotkey to serve
     // and does nothing.
     Timer3->start();

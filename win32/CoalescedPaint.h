@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "win32/WindowTimer.h"
+#include "win32/CallbackTimer.h"
 
 namespace plk {
 
@@ -25,7 +25,7 @@ public:
     void flush();
 
 private:
-    WindowTimer timer_;
+    CallbackTimer timer_;
     std::vector<HWND> waiting_;
 };
 

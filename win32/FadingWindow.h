@@ -13,7 +13,7 @@
 #include "win32/Handles.h"
 #include "win32/LayeredWindow.h"
 #include "win32/Window.h"
-#include "win32/WindowTimers.h"
+#include "win32/FadeTimers.h"
 
 namespace plk {
 
@@ -29,7 +29,7 @@ public:
     }
 
 protected:
-    FadingWindow() : timers_(WindowTimers::of<Fade>()) {}
+    FadingWindow() : timers_(FadeTimers::of<Fade>()) {}
 
     const Fade& fade() const { return fade_; }
 
@@ -95,7 +95,7 @@ private:
     }
 
     Fade fade_;
-    WindowTimers timers_;
+    FadeTimers timers_;
 };
 
 }  // namespace plk

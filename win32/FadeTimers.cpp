@@ -1,12 +1,12 @@
-#include "win32/WindowTimers.h"
+#include "win32/FadeTimers.h"
 
 #include <utility>
 
 namespace plk {
 
-WindowTimers::WindowTimers(std::vector<Timer> timers) : timers_(std::move(timers)), on_(timers_.size(), false) {}
+FadeTimers::FadeTimers(std::vector<Timer> timers) : timers_(std::move(timers)), on_(timers_.size(), false) {}
 
-void WindowTimers::sync(HWND window, const std::function<bool(UINT id)>& running) {
+void FadeTimers::sync(HWND window, const std::function<bool(UINT id)>& running) {
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         const bool wanted = running(timers_[i].id);
         if (wanted == on_[i]) continue;

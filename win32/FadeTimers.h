@@ -10,14 +10,14 @@
 
 namespace plk {
 
-class WindowTimers {
+class FadeTimers {
 public:
     struct Timer {
         UINT id;
         UINT interval;  // milliseconds
     };
 
-    explicit WindowTimers(std::vector<Timer> timers);
+    explicit FadeTimers(std::vector<Timer> timers);
 
     // The timers a fade state declares, with their intervals, in its kTimers.
     template <typename Fade>

@@ -1,4 +1,4 @@
-#include "win32/WindowTimer.h"
+#include "win32/CallbackTimer.h"
 
 #include "win32/ErrorBox.h"
 
@@ -6,22 +6,22 @@ namespace plk {
 
 // The timer's id is the object's address: the system hands it back to tick(),
 // which needs no table to find the object.
-WindowTimer::WindowTimer(HWND window, UINT intervalMs, std::function<void()> onTimer)
+CallbackTimer::CallbackTimer(HWND window, UINT intervalMs, std::function<void()> onTimer)
     : window_(window), interval_(intervalMs), onTimer_(std::move(onTimer)) {}
 
-WindowTimer::~WindowTimer() { stop(); }
+CallbackTimer::~CallbackTimer() { stop(); }
 
-void WindowTimer::start() {
-    running_ = SetTimer(window_, reinterpret_cast<UINT_PTR>(this), interval_, &WindowTimer::tick) != 0;
+void CallbackTimer::start() {
+    running_ = SetTimer(window_, reinterpret_cast<UINT_PTR>(this), interval_, &CallbackTimer::tick) != 0;
 }
 
-void WindowTimer::stop() {
+void CallbackTimer::stop() {
     if (running_) KillTimer(window_, reinterpret_cast<UINT_PTR>(this));
     running_ = false;
 }
 
-void CALLBACK WindowTimer::tick(HWND, UINT, UINT_PTR id, DWORD) {
-    auto* timer = reinterpret_cast<WindowTimer*>(id);
+void CALLBACK CallbackTimer::tick(HWND, UINT, UINT_PTR id, DWORD) {
+    auto* timer = reinterpret_cast<CallbackTimer*>(id);
     if (timer->running_ && timer->onTimer_) runHandler([timer] { timer->onTimer_(); });
 }
 

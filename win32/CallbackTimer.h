@@ -8,12 +8,12 @@
 
 namespace plk {
 
-class WindowTimer {
+class CallbackTimer {
 public:
-    WindowTimer(HWND window, UINT intervalMs, std::function<void()> onTimer);
-    ~WindowTimer();
-    WindowTimer(const WindowTimer&) = delete;
-    WindowTimer& operator=(const WindowTimer&) = delete;
+    CallbackTimer(HWND window, UINT intervalMs, std::function<void()> onTimer);
+    ~CallbackTimer();
+    CallbackTimer(const CallbackTimer&) = delete;
+    CallbackTimer& operator=(const CallbackTimer&) = delete;
 
     // Starts the interval anew, also when the timer is running.
     void start();
