@@ -46,7 +46,7 @@ TEST(SongTagText, Id3v2TextsWinAndAMissingLineKeepsItsDefault) {
     // The artist is the lead performer (TPE1), not the band (TPE2).
     const SongTagText both =
         textOf(concat({TagBuilder(3).text("TPE2", "The Band").text("TPE1", "The Singer").build(), kAudio}));
-    EXPECT_EQ(both.artist, "The Singer");
+    EXPECT_EQ(both.artist.codePageText, "The Singer");
 
     // A title of only the terminating NUL is not empty: the line is blank.
     const SongTagText nul = textOf(concat({TagBuilder(3).text("TIT2", std::string(1, '\0')).build(), kAudio}));
