@@ -296,8 +296,10 @@ class Plinkety:
         """Presses key ("Return" for OK, "Escape" for Cancel) in the box titled
         title, and waits until the box has closed."""
         box = self.wait_window(title)
+        # The error box shares its title with the program's own windows.
+        shown = len(self.find_windows(title))
         run("xdotool", "key", "--window", box, key)
-        wait_for(lambda: box not in self.find_windows(title), what="the box %r to close" % title)
+        wait_for(lambda: len(self.find_windows(title)) < shown, what="the box %r to close" % title)
 
     def answer_error_box(self, key):
         """Presses key in the error box, which shares the program's title with
