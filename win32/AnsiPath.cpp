@@ -16,15 +16,6 @@ std::string narrow(const std::wstring& text, DWORD flags, BOOL* usedDefault) {
 
 }  // namespace
 
-std::wstring wideText(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int length = static_cast<int>(text.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(size), L'\0');
-    if (size > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), length, &result[0], size);
-    return result;
-}
-
 std::optional<std::string> exactAnsiText(const std::wstring& text) {
     // The UTF-8 code page (a Windows option) spells everything; it takes
     // neither the best-fit flag nor the default-character report.
@@ -33,7 +24,7 @@ std::optional<std::string> exactAnsiText(const std::wstring& text) {
     const std::string converted = narrow(text, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &usedDefault);
     // The way back catches what the report misses (a code page's own
     // mappings of several characters onto one).
-    if (usedDefault || wideText(converted) != text) return std::nullopt;
+    if (usedDefault || wideFromCodePage(converted) != text) return std::nullopt;
     return converted;
 }
 

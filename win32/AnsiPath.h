@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "win32/WideText.h"  // the other way: wideFromCodePage
+
 namespace plk {
 
 // text in the system's code page, every character as it is, or nothing when
@@ -23,8 +25,5 @@ std::optional<std::string> ansiPath(const std::wstring& path);
 // text with what the code page cannot spell as '?': for messages and for
 // paths that nothing else reaches.
 std::string lossyAnsiText(const std::wstring& text);
-
-// UTF-16 from text in the system's code page.
-std::wstring wideText(const std::string& text);
 
 }  // namespace plk

@@ -49,8 +49,8 @@ HWND createControl(HWND parent, const ControlParams& params) {
     const DWORD style = WS_CHILD | WS_VISIBLE | params.style;
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id));
     HWND control = params.unicode
-                       ? CreateWindowExW(params.exStyle, wideText(params.className).c_str(),
-                                         wideText(params.text).c_str(), style, rect.x, rect.y, rect.width,
+                       ? CreateWindowExW(params.exStyle, wideFromCodePage(params.className).c_str(),
+                                         wideFromCodePage(params.text).c_str(), style, rect.x, rect.y, rect.width,
                                          rect.height, parent, id, Application::instance(), nullptr)
                        : CreateWindowExA(params.exStyle, params.className, params.text.c_str(), style, rect.x,
                                          rect.y, rect.width, rect.height, parent, id, Application::instance(),

@@ -20,7 +20,7 @@ struct CoTaskMemFreer {
 
 std::wstring BrowseForFolder(const std::string& Title, UINT Flags) {
     const ComApartment apartment;
-    const std::wstring title = wideText(Title);
+    const std::wstring title = wideFromCodePage(Title);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW info{};
     info.hwndOwner = Application::ownerWindow();

@@ -26,14 +26,14 @@ TEST(AnsiPath, AFolderInAnotherScriptGoesByItsShortForm) {
     EXPECT_FALSE(exactAnsiText(L"\u0141ukasz"));
     test::TempTree tree;
     tree.wideFile(std::wstring(kUserFolder) + L"\\settings.ini");
-    const std::wstring folder = wideText(tree.root()) + kUserFolder + L"\\";
+    const std::wstring folder = wideFromCodePage(tree.root()) + kUserFolder + L"\\";
     const std::optional<std::string> reached = ansiPath(folder);
     ASSERT_TRUE(reached);
     EXPECT_EQ(reached->find('?'), std::string::npos) << *reached;
     EXPECT_TRUE(folderExists(*reached)) << *reached;
     EXPECT_TRUE(fileExists(*reached + "settings.ini")) << *reached;
     // A folder that is not there has no short form either.
-    EXPECT_FALSE(ansiPath(wideText(tree.root()) + L"\u0414\u043c\u0438\u0442\u0440\u0438\u0439\\"));
+    EXPECT_FALSE(ansiPath(wideFromCodePage(tree.root()) + L"\u0414\u043c\u0438\u0442\u0440\u0438\u0439\\"));
     EXPECT_NE(lossyAnsiText(kUserFolder).find('?'), std::string::npos);
 }
 

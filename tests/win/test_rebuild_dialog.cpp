@@ -393,8 +393,8 @@ TEST_F(RebuildDialogTest, AMusicFolderNamedInCyrillicIsSearchedByItsShortForm) {
     music.wideFile(named + L"\\song.mp3");
     music.wideFile(named + L"\\\u0410\u043b\u044c\u0431\u043e\u043c\\\u043f\u0435\u0441\u043d\u044f.mp3");
     ASSERT_TRUE(IsWindowUnicode(item(TForm3::Edit1)));
-    setControlText(item(TForm3::Edit1), wideText(music.root()) + named);
-    EXPECT_EQ(wideControlText(item(TForm3::Edit1)), wideText(music.root()) + named);
+    setControlText(item(TForm3::Edit1), wideFromCodePage(music.root()) + named);
+    EXPECT_EQ(wideControlText(item(TForm3::Edit1)), wideFromCodePage(music.root()) + named);
     searchFor("*.mp3");
     runToCompletion();
     EXPECT_EQ(boxes.boxes[0].caption, "Information");
