@@ -123,7 +123,10 @@ def register_recorder(recorder_exe):
     with tempfile.NamedTemporaryFile("w", suffix=".reg", delete=False) as reg:
         reg.write("\r\n".join(lines))
     try:
-        run("wine", "regedit", "/S", windows_path(reg.name))
+        # regedit now and then fails while the last test's Wine processes are
+        # still ending; a later try finds the prefix ready.
+        wait_for(lambda: run("wine", "regedit", "/S", windows_path(reg.name), check=False).returncode == 0,
+                 timeout=30, interval=1, what="regedit to import the recorder's association")
     finally:
         os.unlink(reg.name)
     _registered_recorders.add(recorder_exe)
