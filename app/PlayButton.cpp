@@ -122,7 +122,7 @@ void TForm1::FormCreate() {
     if (StayOnTop) placeTopmost(hwnd());
     // Sized for the monitor it starts on; posX and posY stay screen pixels.
     layOut(DisplayScale(dpiAtPoint(POINT{StartPosX, StartPosY})));
-    Image1->drawImage(ImageList1.get(), Theme);
+    Image1->drawImage(ImageList1, Theme);
     const FaceLayout face = faceLayout(scale());
     moveWindowTo(hwnd(), StartPosX, StartPosY, face.button.width, face.button.height);
     applyBrightness();  // at rest
@@ -228,7 +228,7 @@ void TForm1::WMDpiChanged(WPARAM wParam, LPARAM lParam) {
     // button takes the new size where Windows suggests, and its companions
     // are laid out for it at once.
     layOut(DisplayScale(dpiOfMessage(wParam)));
-    Image1->drawImage(ImageList1.get(), Theme);
+    Image1->drawImage(ImageList1, Theme);
     const FaceLayout face = faceLayout(scale());
     const RECT suggested = suggestedRectOfMessage(lParam);
     moveWindowTo(hwnd(), suggested.left, suggested.top, face.button.width, face.button.height);
@@ -370,7 +370,7 @@ void TForm1::themeClick(int theme) {
 }
 
 void TForm1::applyTheme() {
-    Image1->drawImage(ImageList1.get(), Theme);
+    Image1->drawImage(ImageList1, Theme);
     if (songTag_) songTag_->drawTheme(Theme);
     if (playAgainButton_) playAgainButton_->drawTheme(Theme);
     Image1->repaint();

@@ -11,6 +11,7 @@
 #include "library/IndexFile.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
+#include "win32/ImageStrip.h"
 #include "win32/PopupMenu.h"
 #include "win32/Tooltip.h"
 #include "win32/Window.h"
@@ -140,7 +141,7 @@ private:
     void createHotkeyTimers();
 
     TSettings settings_;
-    ImageListHandle ImageList1;
+    ImageStrip ImageList1;
     std::unique_ptr<ImageControl> Image1;
     std::unique_ptr<Tooltip> hint_;
     PopupMenu PopupMenu1;

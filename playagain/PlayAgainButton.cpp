@@ -46,7 +46,7 @@ bool TForm6::pointerInColumn(POINT screenPoint) const {
 
 void TForm6::drawTheme(int theme) {
     theme_ = theme;
-    Image1->drawImage(ImageList1.get(), theme);
+    Image1->drawImage(ImageList1, theme);
 }
 
 void TForm6::setDpi(int dpi) {

@@ -13,6 +13,7 @@
 #include "win32/FadingWindow.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
+#include "win32/ImageStrip.h"
 
 namespace plk {
 
@@ -62,7 +63,7 @@ private:
 
     Links links_;
     int theme_;  // the picture shown, drawn again at a new DPI
-    ImageListHandle ImageList1;
+    ImageStrip ImageList1;
     std::unique_ptr<ImageControl> Image1;
 };
 

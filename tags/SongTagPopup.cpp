@@ -84,7 +84,7 @@ void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
 
 void TForm4::drawTheme(int theme) {
     theme_ = theme;
-    Image1->drawImage(ImageList1.get(), theme);
+    Image1->drawImage(ImageList1, theme);
 }
 
 void TForm4::setLabelColour(bool invertLabels) {

@@ -11,6 +11,7 @@
 #include "win32/FadingWindow.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
+#include "win32/ImageStrip.h"
 #include "win32/TextLabel.h"
 
 namespace plk {
@@ -60,7 +61,7 @@ private:
     void paintLabels(HDC imageDc) const;
 
     Links links_;
-    ImageListHandle ImageList1;
+    ImageStrip ImageList1;
     std::unique_ptr<ImageControl> Image1;
     TextLabel Label1;  // artist
     TextLabel Label2;  // title

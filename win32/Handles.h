@@ -2,7 +2,6 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <utility>
 
@@ -51,7 +50,6 @@ struct CloseKey { void operator()(HKEY h) const { RegCloseKey(h); } };
 struct CloseGdi { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
 struct CloseFind { void operator()(HANDLE h) const { FindClose(h); } };
 struct CloseMenu { void operator()(HMENU h) const { DestroyMenu(h); } };
-struct CloseImageList { void operator()(HIMAGELIST h) const { ImageList_Destroy(h); } };
 struct CloseIcon { void operator()(HICON h) const { DestroyIcon(h); } };
 
 }  // namespace handle_traits
@@ -70,7 +68,6 @@ using FindHandle = UniqueHandle<InvalidValueTraits<handle_traits::CloseFind>>;
 using FileHandle = UniqueHandle<InvalidValueTraits<handle_traits::CloseKernel>>;
 using RegistryKey = UniqueHandle<handle_traits::Basic<HKEY, nullptr, handle_traits::CloseKey>>;
 using MenuHandle = UniqueHandle<handle_traits::Basic<HMENU, nullptr, handle_traits::CloseMenu>>;
-using ImageListHandle = UniqueHandle<handle_traits::Basic<HIMAGELIST, nullptr, handle_traits::CloseImageList>>;
 using IconHandle = UniqueHandle<handle_traits::Basic<HICON, nullptr, handle_traits::CloseIcon>>;
 
 // Pens, brushes, fonts, bitmaps and regions.

@@ -43,15 +43,15 @@ void ImageControl::place(int x, int y, int width, int height) {
     invalidate();
 }
 
-void ImageControl::drawImage(HIMAGELIST strip, int index) {
-    if (!strip || index < 0 || index >= ImageList_GetImageCount(strip)) return;
+void ImageControl::drawImage(const ImageStrip& strip, int index) {
+    bool drawn = false;
     {
         const WindowDc screen(nullptr);
         MemoryDc dc(CreateCompatibleDC(screen.get()));
         SelectObjectScope select(dc.get(), picture_.get());
-        ImageList_Draw(strip, index, dc.get(), 0, 0, ILD_NORMAL);
+        drawn = strip.draw(index, dc.get());
     }
-    invalidate();
+    if (drawn) invalidate();
 }
 
 void ImageControl::repaint() const { RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }

@@ -4,11 +4,11 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <functional>
 
 #include "win32/Handles.h"
+#include "win32/ImageStrip.h"
 #include "win32/MouseTracking.h"
 #include "win32/Window.h"
 
@@ -23,7 +23,7 @@ public:
     void place(int x, int y, int width, int height);
     // Draws picture number index of the strip at (0, 0) and shows it. An
     // index the strip does not have draws nothing and keeps the picture.
-    void drawImage(HIMAGELIST strip, int index);
+    void drawImage(const ImageStrip& strip, int index);
     // Paints the control now, not at the next quiet moment of the message loop.
     void repaint() const;
     // Has the control painted again at the next quiet moment.

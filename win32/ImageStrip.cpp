@@ -1,6 +1,7 @@
 #include "win32/ImageStrip.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/Application.h"
 #include "win32/BitmapPixels.h"
@@ -35,28 +36,33 @@ BitmapHandle resizedStrip(HBITMAP strip, PixelSize picture) {
 
 }  // namespace
 
-ImageListHandle loadImageStrip(int resourceId, int width, int height) {
-    ImageListHandle strip(ImageList_Create(width, height, ILC_COLOR24, 5, 0));
-    const BitmapHandle bitmap(loadBitmapResource(resourceId));
-    if (strip && bitmap) ImageList_Add(strip.get(), bitmap.get(), nullptr);
-    return strip;
+ImageStrip::ImageStrip(BitmapHandle bitmap, PixelSize picture) : bitmap_(std::move(bitmap)), picture_(picture) {
+    BITMAP shape{};
+    if (bitmap_ && picture.width > 0 && picture.height > 0 && GetObjectA(bitmap_.get(), sizeof shape, &shape) &&
+        shape.bmHeight >= picture.height)
+        count_ = shape.bmWidth / picture.width;
+}
+
+bool ImageStrip::draw(int index, HDC dc) const {
+    if (index < 0 || index >= count_) return false;
+    MemoryDc source(CreateCompatibleDC(dc));
+    SelectObjectScope select(source.get(), bitmap_.get());
+    BitBlt(dc, 0, 0, picture_.width, picture_.height, source.get(), index * picture_.width, 0, SRCCOPY);
+    return true;
 }
 
 int scaledStripResource(int resourceId, int percent) {
     return percent == 100 ? resourceId : (resourceId - 100) * 1000 + percent;
 }
 
-ImageListHandle loadScaledImageStrip(int resourceId, const DisplayScale& scale, PixelSize picture) {
-    const int percent = artScaleFor(scale.dpi());
-    ImageListHandle strip(ImageList_Create(picture.width, picture.height, ILC_COLOR24, kPictures, 0));
-    BitmapHandle bitmap(loadBitmapResource(scaledStripResource(resourceId, percent)));
-    if (!strip || !bitmap) return strip;
+ImageStrip loadScaledImageStrip(int resourceId, const DisplayScale& scale, PixelSize picture) {
+    BitmapHandle bitmap(loadBitmapResource(scaledStripResource(resourceId, artScaleFor(scale.dpi()))));
+    if (!bitmap) return ImageStrip();
     BITMAP shape{};
     GetObjectA(bitmap.get(), sizeof shape, &shape);
     if (shape.bmWidth != picture.width * kPictures || shape.bmHeight != picture.height)
         bitmap = resizedStrip(bitmap.get(), picture);
-    if (bitmap) ImageList_Add(strip.get(), bitmap.get(), nullptr);
-    return strip;
+    return ImageStrip(std::move(bitmap), picture);
 }
 
 }  // namespace plk
