@@ -1,15 +1,9 @@
 #include "app/SongPathWin32.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include "app/SongPath.h"
-
-// In shlwapi since Windows XP SP1; the headers declare it only for builds
-// that ask for Internet Explorer 6.01, which this one does not.
-#if !defined(_WIN32_IE) || _WIN32_IE < 0x0601
-LWSTDAPI_(BOOL) AssocIsDangerous(LPCWSTR pszAssoc);
-#endif
+#include "win32/SystemLibrary.h"
 
 namespace plk {
 namespace {
@@ -40,7 +34,10 @@ bool associationIsDangerous(const std::string& extension) {
     if (extension.empty()) return false;
     wchar_t wide[MAX_PATH]{};
     if (!MultiByteToWideChar(CP_ACP, 0, extension.c_str(), -1, wide, MAX_PATH)) return true;
-    return AssocIsDangerous(wide) != FALSE;
+    // In shlwapi since Windows XP SP1, looked up at the first click.
+    using AssocIsDangerousFunction = BOOL(WINAPI*)(LPCWSTR);
+    static const auto assocIsDangerous = systemFunction<AssocIsDangerousFunction>("shlwapi.dll", "AssocIsDangerous");
+    return assocIsDangerous && assocIsDangerous(wide) != FALSE;
 }
 
 }  // namespace

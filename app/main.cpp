@@ -3,7 +3,6 @@
 // the message loop, the program's end made safe while every window still
 // lives, and the windows destroyed in reverse order.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "about/AboutDialog.h"
 #include "app/HotkeyDialog.h"
@@ -12,6 +11,7 @@
 #include "playagain/PlayAgainButton.h"
 #include "tags/SongTagPopup.h"
 #include "win32/Application.h"
+#include "win32/ComApartment.h"
 #include "win32/ErrorBox.h"
 #include "win32/ProgramProcess.h"
 #include "win32/StartupTrace.h"
@@ -20,11 +20,17 @@ namespace {
 
 int runProgram() {
     plk::Application application("Plinkety");
+    plk::traceStartup("owner window");
 
     // The Play button: the main window, owner of the program state.
     plk::TForm1 form1;
     application.setMainWindow(form1.hwnd());
     plk::traceStartup("Play button created");
+    // The shell asks its callers for a single-threaded apartment: a player
+    // registered through a COM verb may not open otherwise. Nothing before
+    // the first click calls the shell so, and entering the apartment takes
+    // longer than showing the button: it is entered once the button shows.
+    const plk::ComApartment apartment;
 
     plk::TForm2 form2;
     form1.setAboutDialog(form2);
@@ -52,9 +58,6 @@ int runProgram() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     plk::traceStartup("WinMain");
     const plk::ProgramProcess process;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
-    plk::traceStartup("common controls");
 
     // A window the system refuses to create ends the program, with the
     // system's reason in the error box rather than a silent abort.

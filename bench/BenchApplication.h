@@ -4,16 +4,15 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "win32/Application.h"
+#include "win32/CommonControls.h"
 
 namespace plk {
 
 template <typename Body>
 int runInApplication(Body&& body) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    initCommonControls();
     Application application("Plinkety");
     return body();
 }

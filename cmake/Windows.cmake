@@ -38,7 +38,7 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 # window tests link the same code.
 add_library(plinkety_gui STATIC)
 target_link_libraries(plinkety_gui PUBLIC plinkety_core JPEG::JPEG
-  comctl32 shell32 shlwapi ole32 advapi32 user32 gdi32 kernel32)
+  shell32 advapi32 user32 gdi32 kernel32)
 
 set(PLINKETY_HARNESS ${CMAKE_SOURCE_DIR}/tests/harness)
 set_property(GLOBAL PROPERTY PLINKETY_WINE_TESTS "")
@@ -88,7 +88,7 @@ endfunction()
 # A GoogleTest executable for Windows, run in-process under Wine.
 function(plinkety_windows_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE plinkety_gui GTest::gtest)
+  target_link_libraries(${name} PRIVATE plinkety_gui GTest::gtest ole32)
   plinkety_wine_test(NAME "wine.${name}" COMMAND "$<TARGET_FILE:${name}>")
 endfunction()
 

@@ -6,6 +6,7 @@
 
 #include "win32/AnsiPath.h"
 #include "win32/Application.h"
+#include "win32/CommonControls.h"
 #include "win32/Handles.h"
 #include "win32/LastError.h"
 #include "win32/Window.h"
@@ -42,6 +43,7 @@ SIZE textSize(const std::string& text, HFONT font) {
 }
 
 HWND createControl(HWND parent, const ControlParams& params) {
+    initCommonControls();
     Window* const owner = Window::fromHandle(parent);
     const DisplayScale scale = owner ? owner->scale() : DisplayScale();
     const ControlRect base{params.x, params.y, params.width, params.height};

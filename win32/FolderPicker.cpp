@@ -12,8 +12,8 @@
 namespace plk {
 namespace {
 
-struct CoTaskMemFreer {
-    void operator()(void* memory) const { CoTaskMemFree(memory); }
+struct TaskMemoryFreer {
+    void operator()(void* memory) const { freeTaskMemory(memory); }
 };
 
 }  // namespace
@@ -30,7 +30,7 @@ std::wstring BrowseForFolder(const std::string& Title, UINT Flags) {
     info.ulFlags = Flags;
     info.lpfn = BrowseCallback;
     info.lParam = 0;
-    std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(SHBrowseForFolderW(&info));
+    std::unique_ptr<ITEMIDLIST, TaskMemoryFreer> chosen(SHBrowseForFolderW(&info));
     if (!chosen) return std::wstring();
     wchar_t path[MAX_PATH + 1] = {};
     if (!SHGetPathFromIDListW(chosen.get(), path)) return std::wstring();

@@ -1,8 +1,7 @@
 #include "win32/MonitorDpi.h"
 
-#include <string>
-
 #include "win32/Handles.h"
+#include "win32/SystemLibrary.h"
 
 namespace plk {
 namespace {
@@ -13,21 +12,11 @@ Function user32Function(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
 }
 
-// shcore.dll is not loaded by default; it is named by its full path in the
-// system folder, never looked for beside the program.
+// shcore.dll (Windows 8.1 and later) is not loaded by default.
 using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
 GetDpiForMonitorFunction getDpiForMonitor() {
-    static const GetDpiForMonitorFunction function = []() -> GetDpiForMonitorFunction {
-        char folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return nullptr;
-        // Loaded for the rest of the run: the function is asked again and again.
-        const HMODULE shcore = LoadLibraryA((std::string(folder) + "\\shcore.dll").c_str());
-        if (!shcore) return nullptr;
-        return reinterpret_cast<GetDpiForMonitorFunction>(
-            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
-    }();
+    static const auto function = systemFunction<GetDpiForMonitorFunction>("shcore.dll", "GetDpiForMonitor");
     return function;
 }
 

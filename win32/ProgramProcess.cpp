@@ -1,5 +1,7 @@
 #include "win32/ProgramProcess.h"
 
+#include <windows.h>
+
 #include "win32/DllSearch.h"
 
 namespace plk {
@@ -11,9 +13,6 @@ ProgramProcess::ProgramProcess() {
     // touches a drive.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     loadDllsFromSystemFolderOnly();
-    // The shell asks its callers for a single-threaded apartment: a player
-    // registered through a COM verb may not open otherwise.
-    apartment_.emplace();
 }
 
 }  // namespace plk

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win32/Application.h"
+#include "win32/CommonControls.h"
 
 namespace plk {
 namespace {
@@ -25,6 +26,7 @@ Tooltip::Tooltip(HWND owner, HWND tool, const std::string& text) : owner_(owner)
     // The tip's own window belongs to the application's owner window, not to
     // the tool's window: a topmost window owned by the Play button kept the
     // button itself out of the topmost band.
+    initCommonControls();
     window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Application::ownerWindow(), nullptr,
                               Application::instance(), nullptr);

@@ -1,7 +1,7 @@
-// Entry of the in-process window tests: the common controls and the
-// application's owner window exist for the whole run, as in the program.
+// Entry of the in-process window tests: the application's owner window
+// exists for the whole run, as in the program. The common controls load
+// with the first control made, as in the program.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,6 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
     plk::Application application("Plinkety");
     return RUN_ALL_TESTS();
 }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <string>
 
+#include "win32/ComApartment.h"
 #include "win32/DllSearch.h"
 #include "win32/ProgramProcess.h"
 
@@ -35,13 +37,24 @@ TEST(DllSearch, ADllBesideTheProgramIsNoLongerFoundByName) {
 }
 
 // After the test above: the search stays restricted for the process.
-TEST(ProgramProcess, NoDriveBoxesDllsFromTheSystemFolderAndASingleThreadedApartment) {
+TEST(ProgramProcess, NoDriveBoxesAndDllsFromTheSystemFolder) {
     SetErrorMode(0);  // Windows' default; Wine starts programs with the quiet mode already
     const ProgramProcess process;
     const UINT quiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
     EXPECT_EQ(GetErrorMode() & quiet, quiet);
     EXPECT_EQ(LoadLibraryA("plkprobe.dll"), nullptr);
-    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+}
+
+// The program's GUI thread enters a single-threaded apartment for its run
+// and leaves it at the end, so that nothing stays counted.
+TEST(ComApartment, HoldsTheThreadInASingleThreadedApartmentForItsScope) {
+    {
+        const ComApartment apartment;
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    }
+    const HRESULT after = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    EXPECT_EQ(after, S_OK);
+    if (SUCCEEDED(after)) CoUninitialize();
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <fstream>
 #include <string>
@@ -241,8 +240,6 @@ int main(int argc, char** argv) {
         return plk::runChild();
     }
     ::testing::InitGoogleTest(&argc, argv);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
     plk::Application application("Plinkety");
     return RUN_ALL_TESTS();
 }
