@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <string>
 
@@ -22,6 +24,7 @@
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Application.h"
+#include "win32/CommonControls.h"
 #include "win32/Controls.h"
 #include "win32/Handles.h"
 #include "win32/MonitorDpi.h"
@@ -64,6 +67,18 @@ void changeDpi(HWND window, int dpi) {
 TEST(HighDpi, TheManifestMakesTheProgramSeeTheDisplaysDpi) {
     EXPECT_EQ(systemDpi(), static_cast<int>(kTestDpi));
     EXPECT_EQ(primaryMonitorDpi(), static_cast<int>(kTestDpi));
+}
+
+// The common controls load late, by name, so that the manifest's themed
+// version 6 from the side-by-side store is what loads, not the system
+// folder's version 5. (Wine's version 6 reports 5.81, so the folder tells.)
+TEST(HighDpi, TheCommonControlsLoadedLateAreTheManifestsVersion6) {
+    ASSERT_TRUE(initCommonControls());
+    char path[MAX_PATH] = {};
+    ASSERT_NE(GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, MAX_PATH), 0u);
+    std::string folder(path);
+    std::transform(folder.begin(), folder.end(), folder.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    EXPECT_NE(folder.find("\\winsxs\\"), std::string::npos) << path;
 }
 
 // The Play button from its settings beside the test program, and the two
