@@ -63,8 +63,9 @@ TEST_F(AutostartTest, EachModeLeavesTheValueInItsOwnHiveOnly) {
     placeRunValue(1, kName, "C:\\Program Files\\P\\one.exe");
     EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName), "\"C:\\Program Files\\P\\one.exe\"");
     BOOL wow64 = FALSE;  // an x86 program on 64-bit Windows, where the two views differ
-    if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64)
+    if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64) {
         EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>");
+    }
     EXPECT_TRUE(runValueExists(RunHive::LocalMachine, kName));
 
     placeRunValue(0, kName, "C:\\none.exe");
