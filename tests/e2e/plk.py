@@ -252,7 +252,7 @@ class Plinkety:
             return wait_for(find, timeout, what="the Play button")
         except AssertionError as failure:
             raise AssertionError("%s; the program %s; windows titled Plinkety: %s; Wine's log ends: %s" % (
-                failure, "runs" if self.running() else "has ended",
+                failure, "runs" if self.running() else "has ended with status %s" % getattr(self.process, "returncode", None),
                 [(w, self.geometry(w)) for w in self.find_windows("Plinkety", False)],
                 self.wine_log_tail())) from None
 
