@@ -9,7 +9,7 @@ namespace {
 // The Windows 10 functions of user32, which every GUI program has loaded.
 template <typename Function>
 Function user32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+    return systemFunction<Function>("user32.dll", name);
 }
 
 // shcore.dll (Windows 8.1 and later) is not loaded by default.
