@@ -16,7 +16,8 @@ namespace plk {
 // own message, ready for the error box.
 class FileError : public std::runtime_error {
 public:
-    enum class Kind { kOpen, kIo };
+    // kInUse: another program holds the file for writing (see Access::kHold).
+    enum class Kind { kOpen, kIo, kInUse };
     FileError(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
     Kind kind() const { return kind_; }
 
@@ -30,6 +31,11 @@ public:
         kRead,       // existing file, read only
         kReadWrite,  // existing file, read and write
         kCreate,     // create, or truncate to zero length, read and write
+        // Open or create, read and write, the contents kept; while this
+        // handle is open no other may write the file, though others may
+        // still read it. Another holder's file throws FileError(kInUse).
+        // (POSIX has no share modes: there it is kReadWrite with creation.)
+        kHold,
     };
 
     File() = default;
@@ -57,6 +63,8 @@ public:
     std::size_t readSome(void* buffer, std::size_t count); // throws FileError(Io)
     // Writes all of count bytes in one call to the system.
     void write(const void* buffer, std::size_t count);     // throws FileError(Io)
+    // Cuts the file at the current position.
+    void truncateHere();                                    // throws FileError(Io)
 
 private:
     std::intptr_t handle_ = -1;

@@ -41,6 +41,7 @@ File::File(const std::string& path, Access access) {
     int flags = O_RDONLY;
     if (access == Access::kReadWrite) flags = O_RDWR;
     if (access == Access::kCreate) flags = O_RDWR | O_CREAT | O_TRUNC;
+    if (access == Access::kHold) flags = O_RDWR | O_CREAT;
     const int opened = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (opened < 0) fail(FileError::Kind::kOpen);
     handle_ = opened;
@@ -83,6 +84,11 @@ void File::write(const void* buffer, std::size_t count) {
     const ssize_t put = ::write(fd(handle_), buffer, count);
     if (put < 0) fail(FileError::Kind::kIo);
     if (static_cast<std::size_t>(put) != count) throw FileError(FileError::Kind::kIo, "Disk full");
+}
+
+void File::truncateHere() {
+    const off_t at = ::lseek(fd(handle_), 0, SEEK_CUR);
+    if (at < 0 || ::ftruncate(fd(handle_), at) != 0) fail(FileError::Kind::kIo);
 }
 
 }  // namespace plk

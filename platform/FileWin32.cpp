@@ -46,10 +46,17 @@ File::File(const std::string& path, Access access) {
     // Not CREATE_ALWAYS: for a file that is hidden or system it fails with
     // "Access is denied." unless the same attributes are asked for. Opened
     // or created, the file is then cut to nothing, keeping its attributes.
-    const DWORD disposition = access == Access::kCreate ? OPEN_ALWAYS : OPEN_EXISTING;
-    const HANDLE opened = CreateFileA(path.c_str(), wanted, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) fail(FileError::Kind::kOpen);
+    const bool creates = access == Access::kCreate || access == Access::kHold;
+    const DWORD disposition = creates ? OPEN_ALWAYS : OPEN_EXISTING;
+    // A held file shares reading only: every other open for writing, in this
+    // process or another, fails with a sharing violation while it is held.
+    const DWORD sharing = access == Access::kHold ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE opened =
+        CreateFileA(path.c_str(), wanted, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_SHARING_VIOLATION) fail(FileError::Kind::kInUse);
+        fail(FileError::Kind::kOpen);
+    }
     if (access == Access::kCreate && !SetEndOfFile(opened)) {
         const DWORD error = GetLastError();
         CloseHandle(opened);
@@ -97,6 +104,10 @@ void File::write(const void* buffer, std::size_t count) {
     if (!WriteFile(native(handle_), buffer, static_cast<DWORD>(count), &put, nullptr))
         fail(FileError::Kind::kIo);
     if (put != count) throw FileError(FileError::Kind::kIo, systemMessage(ERROR_DISK_FULL));
+}
+
+void File::truncateHere() {
+    if (!SetEndOfFile(native(handle_))) fail(FileError::Kind::kIo);
 }
 
 }  // namespace plk

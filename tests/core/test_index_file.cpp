@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "library/IndexFile.h"
+#include "library/IndexRewrite.h"
 
 namespace plk {
 namespace {
@@ -269,6 +270,49 @@ TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {
     writer.append(record);
     writer.close();
     EXPECT_EQ(readBack().size(), 780u);
+}
+
+TEST_F(IndexFileTest, RewriteRestoresTheExactBytesInTheSameFile) {
+    // A trailing fragment and a stray tail byte are part of what comes back.
+    const std::string before = recordBytes(1, "C:\\old.mp3", 'x') + "frag";
+    write(before);
+    const std::string link = folder_ + "/persisted.dat";
+    ASSERT_EQ(::link(path_.c_str(), link.c_str()), 0);  // a package manager's hard link
+
+    IndexRewrite rewrite;
+    rewrite.hold(path_);
+    rewrite.begin();
+    EXPECT_EQ(readBack(), "");
+    TLibraryRecord record{};
+    record.setPath("C:\\new.mp3");
+    rewrite.append(record);
+    rewrite.append(record);
+    EXPECT_EQ(readBack().size(), 520u);
+    rewrite.restore();
+    rewrite.release();
+
+    EXPECT_EQ(readBack(), before);
+    std::ifstream linked(link, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(linked), {}), before);
+    std::remove(link.c_str());
+}
+
+TEST_F(IndexFileTest, RewriteBegunAgainKeepsWhatTheFileHoldsThen) {
+    // A new Start while a stopped run still holds the index: the stopped
+    // run's records are what a failure of the new run gives back.
+    IndexRewrite rewrite;
+    rewrite.hold(path_);  // creates the missing index
+    rewrite.begin();
+    EXPECT_TRUE(rewrite.kept().empty());
+    TLibraryRecord record{};
+    record.setPath("C:\\stopped.mp3");
+    rewrite.append(record);
+    rewrite.begin();
+    EXPECT_EQ(rewrite.kept().size(), 260u);
+    rewrite.restore();
+    rewrite.release();
+    EXPECT_FALSE(rewrite.held());
+    EXPECT_EQ(readBack(), recordBytes(0, "C:\\stopped.mp3"));
 }
 
 }  // namespace
