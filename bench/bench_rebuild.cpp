@@ -95,6 +95,7 @@ public:
     void folderEntered(const std::string&) override {
         if (handOver_) handOver_->run([] {});
     }
+    void listingFailed(const std::string&, const ListingError&) override {}
     void fileFound(const std::string& path) override {
         ++files;
         record_.setNumber(files);

@@ -2,26 +2,75 @@
 
 #include <windows.h>
 
+#include "platform/SystemMessage.h"
+#include "win32/AnsiPath.h"
 #include "win32/Handles.h"
 
 namespace plk {
+namespace {
 
-void FindFileLister::list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) {
-    WIN32_FIND_DATAA found;
-    // A folder that cannot be listed (gone, access denied, a path too long
-    // for the listing) simply has no entries.
-    FindHandle search(FindFirstFileA(pattern.c_str(), &found));
-    if (!search) return;
+// Failures that concern the one folder or pattern asked for, which the walk
+// passes over: no match, no more entries, no right to list the folder, a
+// pattern the file system refuses, a path too long for the listing. Anything
+// else (a drive gone or not ready, a network name gone or unreachable, a
+// folder listed a moment ago now "not found") is about the way there.
+bool aboutTheFolderItself(DWORD error, const std::wstring& pattern) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_NO_MORE_FILES:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+        return true;
+    case ERROR_PATH_NOT_FOUND:
+        // Beyond MAX_PATH some systems answer "not found" rather than "too long".
+        return pattern.size() >= MAX_PATH;
+    default:
+        return false;
+    }
+}
+
+// A name as the 8-bit paths hold it. The A functions would hand over a
+// look-alike for a letter the code page lacks ('L' for 'Ł'), which names
+// another file or none: such a name is given as "?", which no real name
+// can be, and the entry's 8.3 name stands in for it.
+std::string entryName(const WCHAR* name) {
+    const std::optional<std::string> exact = exactAnsiText(name);
+    return exact ? *exact : std::string(*name ? "?" : "");
+}
+
+FolderEntry entryOf(const WIN32_FIND_DATAW& found) {
+    return FolderEntry{entryName(found.cFileName), entryName(found.cAlternateFileName), found.dwFileAttributes};
+}
+
+std::optional<ListingError> failure(DWORD error, const std::wstring& pattern) {
+    if (aboutTheFolderItself(error, pattern)) return std::nullopt;
+    return ListingError{systemMessage(error)};
+}
+
+}  // namespace
+
+std::optional<ListingError> FindFileLister::list(const std::string& pattern,
+                                                 const std::function<bool(const FolderEntry&)>& visit) {
+    // The folder part is the code page's exact spelling of a real path, so
+    // it converts back to the same UTF-16 path.
+    const std::wstring wide = wideFromCodePage(pattern);
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW(wide.c_str(), &found));
+    if (!search) return failure(GetLastError(), wide);
     do {
-        if (!visit(FolderEntry{found.cFileName, found.cAlternateFileName, found.dwFileAttributes})) return;
-    } while (FindNextFileA(search.get(), &found));
+        if (!visit(entryOf(found))) return std::nullopt;
+    } while (FindNextFileW(search.get(), &found));
+    return failure(GetLastError(), wide);
 }
 
 std::string FindFileLister::shortPath(const std::string& folder) {
-    char shortened[MAX_PATH];
-    const DWORD length = GetShortPathNameA(folder.c_str(), shortened, MAX_PATH);
+    WCHAR shortened[MAX_PATH];
+    const DWORD length = GetShortPathNameW(wideFromCodePage(folder).c_str(), shortened, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return folder;
-    return std::string(shortened, length);
+    const std::optional<std::string> exact = exactAnsiText(std::wstring(shortened, length));
+    return exact ? *exact : folder;
 }
 
 std::optional<FolderIdentity> FindFileLister::identity(const std::string& folder) {

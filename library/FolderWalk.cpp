@@ -18,11 +18,6 @@ const std::string& shortPart(const FolderEntry& entry) {
 
 }  // namespace
 
-std::string startFolderOf(const std::string& typed) {
-    if (typed.empty() || typed.back() != '\\') return typed + '\\';
-    return typed;
-}
-
 const std::string& usableName(const FolderEntry& entry) {
     static const std::string none;
     if (spelled(entry.name)) return entry.name;
@@ -34,11 +29,18 @@ bool isIndexedEntry(const FolderEntry& entry) {
     return !(entry.attributes & FileAttribute::kDirectory) && !usableName(entry).empty();
 }
 
-bool isEnteredFolder(const FolderEntry& entry) {
+namespace {
+
+// A folder the walk would enter if it could name it.
+bool isWalkableFolder(const FolderEntry& entry) {
     if (!(entry.attributes & FileAttribute::kDirectory)) return false;
     if (entry.attributes & (FileAttribute::kHidden | FileAttribute::kSystem)) return false;
-    return entry.name != "." && entry.name != ".." && !usableName(entry).empty();
+    return entry.name != "." && entry.name != "..";
 }
+
+}  // namespace
+
+bool isEnteredFolder(const FolderEntry& entry) { return isWalkableFolder(entry) && !usableName(entry).empty(); }
 
 FolderWalk::Place FolderWalk::Place::inside(const FolderEntry& folder) const {
     return Place{path + usableName(folder) + '\\', shortPath + shortPart(folder) + '\\'};
@@ -59,7 +61,9 @@ std::string FolderWalk::Place::listed(const std::string& pattern) const {
 
 void FolderWalk::searchFolder(const std::string& folder, const std::vector<std::string>& patterns) {
     walked_.clear();
-    walk(Place{folder, lister_.shortPath(folder)}, patterns);
+    passedOver_ = PassedOver{};
+    failed_ = false;
+    walk(Place{folder, lister_.shortPath(folder)}, nullptr, patterns);
 }
 
 bool FolderWalk::firstVisit(const Place& folder) {
@@ -67,38 +71,63 @@ bool FolderWalk::firstVisit(const Place& folder) {
     return !id || walked_.insert(*id).second;
 }
 
-void FolderWalk::walk(const Place& folder, const std::vector<std::string>& patterns) {
-    if (events_.stopRequested() || events_.abandoned()) return;
+void FolderWalk::walk(const Place& folder, const Place* parent, const std::vector<std::string>& patterns) {
+    if (events_.stopRequested() || ended()) return;
     // Without this a link back to a folder above it would take the walk
     // round and round until Stop or a full index.
     if (!firstVisit(folder)) return;
     events_.folderEntered(folder.path);
     for (const std::string& pattern : patterns) {
-        if (events_.abandoned()) return;
-        findFiles(folder, pattern);
+        if (ended() || !findFiles(folder, parent, pattern)) return;
     }
-    if (events_.abandoned()) return;
+    if (ended()) return;
     // The sub-folders are collected before the first is entered: the listing
     // of this folder is closed before the walk goes deeper, so the depth of
     // the tree never costs more than one open listing.
-    for (const FolderEntry& sub : subFolders(folder)) walk(folder.inside(sub), patterns);
+    const std::optional<std::vector<FolderEntry>> subs = subFolders(folder, parent);
+    if (!subs) return;
+    for (const FolderEntry& sub : *subs) walk(folder.inside(sub), &folder, patterns);
 }
 
-void FolderWalk::findFiles(const Place& folder, const std::string& pattern) {
-    lister_.list(folder.listed(pattern), [&](const FolderEntry& entry) {
-        if (events_.abandoned()) return false;
-        if (isIndexedEntry(entry)) events_.fileFound(folder.recordPath(entry));
+bool FolderWalk::list(const Place& folder, const Place* parent, const std::string& pattern,
+                      const std::function<void(const FolderEntry&)>& visit) {
+    const std::optional<ListingError> error = lister_.list(folder.listed(pattern), [&](const FolderEntry& entry) {
+        if (ended()) return false;
+        visit(entry);
         return true;
+    });
+    if (!error) return true;
+    // The folder above was listed a moment ago. When it still lists, its
+    // drive is there and only this folder failed: a link to a drive that is
+    // not plugged in, a folder deleted during the walk.
+    const bool parentLists =
+        parent && !lister_.list(parent->listed("*.*"), [](const FolderEntry&) { return false; });
+    if (!parentLists) {
+        failed_ = true;
+        events_.listingFailed(folder.path, *error);
+    }
+    return false;
+}
+
+bool FolderWalk::findFiles(const Place& folder, const Place* parent, const std::string& pattern) {
+    return list(folder, parent, pattern, [&](const FolderEntry& entry) {
+        if (entry.attributes & FileAttribute::kDirectory) return;
+        if (isIndexedEntry(entry))
+            events_.fileFound(folder.recordPath(entry));
+        else
+            ++passedOver_.files;
     });
 }
 
-std::vector<FolderEntry> FolderWalk::subFolders(const Place& folder) {
+std::optional<std::vector<FolderEntry>> FolderWalk::subFolders(const Place& folder, const Place* parent) {
     std::vector<FolderEntry> entries;
-    lister_.list(folder.listed("*.*"), [&](const FolderEntry& entry) {
-        if (events_.abandoned()) return false;
-        if (isEnteredFolder(entry)) entries.push_back(entry);
-        return true;
+    const bool listed = list(folder, parent, "*.*", [&](const FolderEntry& entry) {
+        if (isEnteredFolder(entry))
+            entries.push_back(entry);
+        else if (isWalkableFolder(entry))
+            ++passedOver_.folders;
     });
+    if (!listed) return std::nullopt;
     return entries;
 }
 

@@ -32,13 +32,23 @@ struct FolderIdentity {
     }
 };
 
+// A listing the system refused for a reason beyond the folder itself: its
+// drive, device or share has gone, or a folder listed a moment ago is no
+// longer found.
+struct ListingError {
+    std::string message;  // the system's own text
+};
+
 class FolderLister {
 public:
     virtual ~FolderLister() = default;
     // Visits, in listing order, the entries whose path matches pattern (a
-    // folder followed by a wildcard name), until visit returns false. A folder
-    // that cannot be listed visits nothing.
-    virtual void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) = 0;
+    // folder followed by a wildcard name), until visit returns false. A
+    // folder that has no match, or that the system will not list for this
+    // user or at this length, visits nothing; any other failure, before the
+    // first entry or after some, is returned.
+    virtual std::optional<ListingError> list(const std::string& pattern,
+                                             const std::function<bool(const FolderEntry&)>& visit) = 0;
     // folder (ending in a backslash) with every part that has an 8.3 name
     // spelled by it; folder itself when the system cannot say.
     virtual std::string shortPath(const std::string& folder) = 0;
@@ -54,10 +64,6 @@ public:
 // stands in for it. Empty when there is no usable name: the entry is passed
 // over.
 const std::string& usableName(const FolderEntry& entry);
-
-// The folder a run starts in: the text exactly as typed, with a backslash
-// appended when it does not end in one ("D:" becomes the root "D:\").
-std::string startFolderOf(const std::string& typed);
 
 // A listed entry that is indexed when its name matches a pattern: any file
 // with a usable name, hidden, system and read-only ones included; never a
@@ -79,6 +85,17 @@ public:
         virtual bool abandoned() = 0;
         virtual void folderEntered(const std::string& folder) = 0;
         virtual void fileFound(const std::string& path) = 0;
+        // The walk cannot go on: folder's drive or share stopped answering.
+        // The walk ends once this returns; the files found so far are only
+        // part of the tree.
+        virtual void listingFailed(const std::string& folder, const ListingError& error) = 0;
+    };
+
+    // Entries the walk could not name: their names have letters the code
+    // page cannot spell, and they have no 8.3 name to stand in.
+    struct PassedOver {
+        int files = 0;    // matched a pattern but could not be indexed
+        int folders = 0;  // could not be entered
     };
 
     FolderWalk(FolderLister& lister, Events& events) : lister_(lister), events_(events) {}
@@ -87,7 +104,13 @@ public:
     // a file that matches two patterns is found twice. Each folder is walked
     // once a search: one reached again (a link back to a folder above it,
     // two links to each other, two links to one place) is passed over.
+    // A folder that fails to list while the folder above it still lists is
+    // passed over too: the failure is that folder's own. When the folder
+    // above fails as well, or the start folder fails, the drive or share the
+    // walk is on has gone, and the walk fails (Events::listingFailed).
     void searchFolder(const std::string& folder, const std::vector<std::string>& patterns);
+
+    const PassedOver& passedOver() const { return passedOver_; }
 
 private:
     // A folder of the walk by two spellings: the path as indexed, and the
@@ -104,15 +127,24 @@ private:
         std::string listed(const std::string& pattern) const;
     };
 
-    void walk(const Place& folder, const std::vector<std::string>& patterns);
+    void walk(const Place& folder, const Place* parent, const std::vector<std::string>& patterns);
     // False for a folder this search has walked already.
     bool firstVisit(const Place& folder);
-    void findFiles(const Place& folder, const std::string& pattern);
-    std::vector<FolderEntry> subFolders(const Place& folder);
+    // One listing of folder. False when the folder cannot be listed any
+    // further: the failure was its own (a link to nowhere, a folder just
+    // deleted), or its whole drive has gone and the walk has failed.
+    bool list(const Place& folder, const Place* parent, const std::string& pattern,
+              const std::function<void(const FolderEntry&)>& visit);
+    bool findFiles(const Place& folder, const Place* parent, const std::string& pattern);
+    // The folders to enter, or nothing when folder could not be listed.
+    std::optional<std::vector<FolderEntry>> subFolders(const Place& folder, const Place* parent);
+    bool ended() { return failed_ || events_.abandoned(); }
 
     FolderLister& lister_;
     Events& events_;
     std::set<FolderIdentity> walked_;
+    PassedOver passedOver_;
+    bool failed_ = false;
 };
 
 }  // namespace plk

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "library/PassedOverText.h"
+#include "library/StartFolder.h"
+
 #include <cctype>
 #include <map>
 #include <optional>
@@ -43,24 +46,34 @@ public:
         add(parent, name, kDirectory);
         links_[parent + name + "\\"] = target;
     }
-    void list(const std::string& pattern, const std::function<bool(const FolderEntry&)>& visit) override {
+    std::optional<ListingError> list(const std::string& pattern,
+                                     const std::function<bool(const FolderEntry&)>& visit) override {
         listed.push_back(pattern);
         const std::size_t cut = pattern.find_last_of('\\') + 1;
         const std::string wild = pattern.substr(cut);
-        const auto folder = folders_.find(resolved(pattern.substr(0, cut)));
-        if (folder == folders_.end()) return;
+        const std::string at = resolved(pattern.substr(0, cut));
+        for (const std::string& lost : gone)
+            if (at.compare(0, lost.size(), lost) == 0) return ListingError{"The device is not ready."};
+        const auto folder = folders_.find(at);
+        if (folder == folders_.end()) return std::nullopt;
         for (const FolderEntry& entry : folder->second)
-            if ((wild == "*.*" || matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) return;
+            if ((wild == "*.*" || matches(wild.c_str(), entry.name.c_str())) && !visit(entry)) break;
+        return std::nullopt;
     }
     std::string shortPath(const std::string& folder) override {
         const auto known = shortPaths.find(folder);
         return known == shortPaths.end() ? folder : known->second;
     }
     std::optional<FolderIdentity> identity(const std::string& folder) override {
+        if (identify) return identify(resolved(folder));
         return FolderIdentity{7, std::hash<std::string>()(resolved(folder))};
     }
     std::map<std::string, std::string> shortPaths;
     std::vector<std::string> listed;
+    // Folders (and all below them) whose listing fails as a drive gone does.
+    std::vector<std::string> gone;
+    // Replaces the identity of every folder, by the folder it leads to.
+    std::function<std::optional<FolderIdentity>(const std::string&)> identify;
 
 private:
     // The folder a path leads to through the links on its way.
@@ -88,6 +101,9 @@ public:
     void fileFound(const std::string& path) override {
         steps.push_back(path);
         if (onFile) onFile(path);
+    }
+    void listingFailed(const std::string& folder, const ListingError& error) override {
+        steps.push_back("failed " + folder + ": " + error.message);
     }
     bool stop = false;
     bool abandon = false;
@@ -271,12 +287,114 @@ TEST_F(FolderWalkTest, LinksToOtherPlacesAreWalkedAsTheirOwnFolders) {
                                         "enter M\\Disc2\\", "M\\Disc2\\e.mp3"}));
 }
 
+TEST_F(FolderWalkTest, ADriveLostDuringTheWalkFailsIt) {
+    // The walk is on one drive; after the first file the drive goes.
+    tree.add("M:\\", "a.mp3");
+    tree.add("M:\\", "b.mp3");
+    tree.add("M:\\", "Sub", kDirectory);
+    tree.add("M:\\Sub\\", "c.mp3");
+    events.onFile = [&](const std::string&) { tree.gone = {"M:\\"}; };
+    EXPECT_EQ(walk("M:\\", kDefaultPatterns),
+              (std::vector<std::string>{"enter M:\\", "M:\\a.mp3", "M:\\b.mp3",
+                                        "failed M:\\: The device is not ready."}));
+}
+
+TEST_F(FolderWalkTest, AFailureWhileTheFolderAboveStillListsIsThatFolderAlone) {
+    // Disc1 links to a drive that is not plugged in; the share behind Disc2
+    // drops while the walk is inside it.
+    tree.add("M:\\", "Disc1", kDirectory);
+    tree.link("M:\\", "Disc2", "N:\\");
+    tree.add("M:\\", "Local", kDirectory);
+    tree.add("M:\\Local\\", "l.mp3");
+    tree.add("N:\\", "Album", kDirectory);
+    tree.add("N:\\Album\\", "n.mp3");
+    tree.gone = {"M:\\Disc1\\"};
+    events.onFile = [&](const std::string& path) {
+        if (path == "M:\\Disc2\\Album\\n.mp3") tree.gone.push_back("N:\\");
+    };
+    EXPECT_EQ(walk("M:\\", {"*.mp3"}),
+              (std::vector<std::string>{"enter M:\\", "enter M:\\Disc1\\", "enter M:\\Disc2\\",
+                                        "enter M:\\Disc2\\Album\\", "M:\\Disc2\\Album\\n.mp3",
+                                        "failed M:\\Disc2\\Album\\: The device is not ready."}));
+}
+
+TEST_F(FolderWalkTest, StartFolderThatFailsToListFailsTheWalk) {
+    tree.add("M:\\", "a.mp3");
+    tree.gone = {"M:\\"};
+    EXPECT_EQ(walk("M:\\", {"*.mp3"}),
+              (std::vector<std::string>{"enter M:\\", "failed M:\\: The device is not ready."}));
+}
+
+TEST_F(FolderWalkTest, NamesThatCannotBeSpelledAreCounted) {
+    tree.add("M:\\", "?.mp3");                        // matches, no short name
+    tree.add("M:\\", "??.mp3", 0, "AB~1.MP3");        // indexed by its short name
+    tree.add("M:\\", "???.txt");                      // matches no pattern: not seen
+    tree.add("M:\\", "????", kDirectory);             // cannot be entered
+    tree.add("M:\\", "?????", kDirectory | kHidden);  // would not be entered anyway
+    FolderWalk walker(tree, events);
+    walker.searchFolder("M:\\", {"*.mp3"});
+    EXPECT_EQ(events.steps, (std::vector<std::string>{"enter M:\\", "M:\\AB~1.MP3"}));
+    EXPECT_EQ(walker.passedOver().files, 1);
+    EXPECT_EQ(walker.passedOver().folders, 1);
+    // A second search counts afresh.
+    walker.searchFolder("M:\\", {"*.mp3", "*.MP3"});
+    EXPECT_EQ(walker.passedOver().files, 2);
+}
+
+TEST_F(FolderWalkTest, FolderIdentitiesDecideOnlyWhatIsWalkedAgain) {
+    // Two links to the roots of two drives whose root folders have the same
+    // index on their own volumes, and a lister that cannot tell identities.
+    tree.link("M\\", "D", "D:\\");
+    tree.link("M\\", "E", "E:\\");
+    tree.add("D:\\", "Sub", kDirectory);
+    tree.add("D:\\Sub\\", "d.mp3");
+    tree.add("E:\\", "e.mp3");
+    const std::vector<std::string> both{"enter M\\",      "enter M\\D\\", "enter M\\D\\Sub\\",
+                                        "M\\D\\Sub\\d.mp3", "enter M\\E\\", "M\\E\\e.mp3"};
+    tree.identify = [](const std::string& folder) {
+        return FolderIdentity{std::uint64_t(folder[0]), folder.size() <= 3 ? 5u : 6u + folder.size()};
+    };
+    EXPECT_EQ(walk("M\\", {"*.mp3"}), both);
+    events.steps.clear();
+    tree.identify = [](const std::string&) { return std::optional<FolderIdentity>(); };
+    EXPECT_EQ(walk("M\\", {"*.mp3"}), both);
+}
+
+TEST(PassedOverText, CountsFilesAndFoldersInOneParagraph) {
+    const std::string why = " passed over: their names have letters that the language for non-Unicode programs set "
+                            "in Windows cannot spell, and their drive keeps no short names for them.";
+    const struct { int files, folders; std::string text; } cases[] = {
+        {0, 0, ""},
+        {1, 0, "\r\n\r\n1 music file was passed over: its name has letters that the language for non-Unicode "
+               "programs set in Windows cannot spell, and its drive keeps no short name for it."},
+        {0, 2, "\r\n\r\n2 folders were" + why},
+        {3, 1, "\r\n\r\n3 music files and 1 folder were" + why},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(passedOverParagraph({c.files, c.folders}), c.text) << c.files << " " << c.folders;
+}
+
 TEST(StartFolder, GetsOneTrailingBackslash) {
     EXPECT_EQ(startFolderOf("C:\\Music"), "C:\\Music\\");
     EXPECT_EQ(startFolderOf("C:\\Music\\"), "C:\\Music\\");
     EXPECT_EQ(startFolderOf("D:"), "D:\\");
-    EXPECT_EQ(startFolderOf(" Music "), " Music \\");  // typed text is not trimmed
+    EXPECT_EQ(startFolderOf(" Music "), " Music \\");
     EXPECT_EQ(startFolderOf("C:/Music/"), "C:/Music/\\");
+    EXPECT_EQ(startFolderOf(std::wstring(L"D:")), L"D:\\");
+}
+
+TEST(StartFolder, QuotesAndBlanksAroundTheTextGo) {
+    const struct { const wchar_t* typed; const wchar_t* folder; } cases[] = {
+        {L"\"D:\\Music\"", L"D:\\Music"},               // Explorer's "Copy as path"
+        {L"  \"D:\\My Music\"\r\n", L"D:\\My Music"},  // pasted with a line break
+        {L"\tD:\\Music ", L"D:\\Music"},
+        {L"\"D:\\Music", L"D:\\Music"},                  // a quote left unpaired
+        {L"D:\\My  Music", L"D:\\My  Music"},             // blanks inside stay
+        {L"Music", L"Music"},
+        {L"\" \"", L""},
+        {L"", L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(unquotedFolderText(c.typed), c.folder) << c.typed;
 }
 
 }  // namespace
