@@ -188,7 +188,10 @@ void TForm1::closeProgram() {
 
 void TForm1::endSession() {
     // The system may end the process as soon as this message is answered,
-    // before the windows are destroyed: the position cannot wait for that.
+    // before the windows are destroyed: the position cannot wait for that,
+    // nor can a rebuild's index, which the dialog's own message may not
+    // reach in time.
+    if (rebuildDialog_) rebuildDialog_->sessionEnding();
     closeProgram();
     savePosition();
 }

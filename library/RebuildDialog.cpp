@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "library/PassedOverText.h"
+#include "library/StartFolder.h"
 #include "platform/FileAttributes.h"
 #include "platform/File.h"
 #include "win32/AnsiPath.h"
@@ -27,17 +29,36 @@ const char kNoSuchFolder[] = "Selected directory does not exist.\r\n\r\nPlease, 
 // Often enough for the count to run smoothly, seldom enough to cost the run nothing.
 const UINT kProgressPaintMs = 50;
 
+const char kLeftAsItWas[] = "Your music library was left as it was.";
+const char kAnotherCopy[] =
+    "The music library cannot be rebuilt now: another copy of Plinkety is rebuilding the library."
+    "\r\n\r\nTry again when it has finished.";
+
 std::string indexedFiles(std::int32_t count) { return "Indexed Files: " + std::to_string(count); }
 
+// The absolute form of folder, relative to the current folder: a record
+// holding a relative path would find nothing once the program is started
+// from another folder.
+std::wstring absoluteFolder(const std::wstring& folder) {
+    const DWORD size = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return folder;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(folder.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size) return folder;
+    full.resize(length);
+    return full;
+}
+
 // The folder a run starts in, as the index and the 8-bit calls reach it: the
-// text as typed with a backslash appended, by its short form when the code
-// page cannot spell it. Nothing for an empty box (it would mean "\", the
-// root of the current drive: not what anyone asks for by leaving the box
-// empty) or a folder that does not exist.
+// text without the quotes and blanks around it, with a backslash appended
+// (so that "D:" is the root of D:, not its current folder), made absolute,
+// by its short form when the code page cannot spell it. Nothing for an
+// empty box (it would mean "\", the root of the current drive: not what
+// anyone asks for by leaving the box empty) or a folder that does not exist.
 std::optional<std::string> startFolderFromTyped(const std::wstring& typed) {
-    if (typed.empty()) return std::nullopt;
-    const std::wstring folder = typed.back() == L'\\' ? typed : typed + L'\\';
-    std::optional<std::string> reached = ansiPath(folder);
+    const std::wstring text = unquotedFolderText(typed);
+    if (text.empty()) return std::nullopt;
+    std::optional<std::string> reached = ansiPath(startFolderOf(absoluteFolder(startFolderOf(text))));
     if (!reached || !folderExists(*reached)) return std::nullopt;
     return startFolderOf(*reached);
 }
@@ -104,6 +125,9 @@ LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         focus_.activate(hwnd(), wParam);
         return 0;
+    case WM_ENDSESSION:
+        if (wParam) sessionEnding();
+        return 0;
     case WM_CLOSE:
         // Close is greyed during a run; the title bar cannot close the dialog then.
         if (running()) return 0;
@@ -139,9 +163,19 @@ void TForm3::Button1Click() {
 void TForm3::Edit2Change() { enableControl(item(Button2), !controlText(item(Edit2)).empty()); }
 
 void TForm3::Button2Click() {
-    // No check for duplicates or for the form of a pattern: the text is used as typed.
-    const std::string pattern = controlText(item(Edit2));
-    SendMessageA(item(ListBox1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern.c_str()));
+    // No check for duplicates or for the form of a pattern: the text is used
+    // as typed. But a letter the code page cannot spell would become a
+    // look-alike or a '?', a wildcard that matches other files.
+    const std::wstring typed = wideControlText(item(Edit2));
+    const std::optional<std::string> pattern = exactAnsiText(typed);
+    if (!pattern) {
+        showNotice(NoticeKind::Warning,
+                   L"The pattern \"" + typed +
+                       L"\" cannot be used: it has letters that the language for non-Unicode programs set in "
+                       L"Windows cannot spell.\r\n\r\nPlease, type the pattern with other letters or wildcards.");
+        return;
+    }
+    SendMessageA(item(ListBox1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern->c_str()));
 }
 
 void TForm3::ListBox1Click() {
@@ -184,10 +218,17 @@ void TForm3::Start() {
     }
     StartFolder = *folder;
     SearchPatterns = listBoxItems(item(ListBox1));
-    // Emptied before anything changes on screen: when it fails, the error box
-    // shows, the dialog stays idle, and a stopped run still finishing its
-    // folder goes on writing into the index it has.
-    IndexWriter::createEmpty(IndexFileName);
+    // Held and emptied before anything changes on screen: when it fails, a
+    // box shows, the dialog stays idle, and a stopped run still finishing its
+    // folder goes on writing into the index it holds.
+    if (!holdIndex()) return;
+    try {
+        rewrite_.begin();
+    } catch (...) {
+        // Held for this Start alone: no stopped run is writing into it.
+        if (!SearchThread) rewrite_.release();
+        throw;
+    }
     // Now that the new run starts, the stopped one must not write into the
     // emptied index. None of its writes can come in between: they are made on
     // this thread.
@@ -201,6 +242,39 @@ void TForm3::Start() {
                                                    observer, gui_);
     setRunState(RunState::kRunning);
     setStatus(indexedFiles(0));
+}
+
+bool TForm3::holdIndex() {
+    // A stopped run still finishing its folder holds it already.
+    if (rewrite_.held()) return true;
+    try {
+        rewrite_.hold(IndexFileName);
+    } catch (const FileError& error) {
+        if (error.kind() != FileError::Kind::kInUse) throw;
+        showNotice(NoticeKind::Warning, kAnotherCopy);
+        return false;
+    }
+    return true;
+}
+
+void TForm3::restoreIndex() {
+    if (!rewrite_.held()) return;
+    try {
+        rewrite_.restore();
+    } catch (...) {
+        rewrite_.release();
+        throw;
+    }
+    rewrite_.release();
+}
+
+void TForm3::sessionEnding() {
+    // Log-off or shutdown ends the process before the run could: a part of
+    // the new library must not replace the whole of the old one. A stopped
+    // run keeps what it wrote, as at any other end of the program.
+    if (!running()) return;
+    if (SearchThread) SearchThread->abandon();
+    runHandler([this] { restoreIndex(); });
 }
 
 void TForm3::stop() {
@@ -241,26 +315,52 @@ void TForm3::showFolder(const std::string& folder) {
     progress_->send(item(Label3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
 }
 
-void TForm3::showFileCount(std::int32_t fileCount) { setStatus(indexedFiles(fileCount)); }
+void TForm3::writeRecord(const TLibraryRecord& record, std::int32_t fileCount) {
+    rewrite_.append(record);
+    setStatus(indexedFiles(fileCount));
+}
 
-void TForm3::searchDone(std::int32_t fileCount, SearchEnd end) {
+void TForm3::searchDone(const SearchResult& result) {
+    rewrite_.release();
     enterIdle("Done.");
     if (readIndex_) runHandler(readIndex_);
-    if (end == SearchEnd::kIndexFull)
-        showNotice(NoticeKind::Warning, indexFullMessage(fileCount));
+    if (result.end == SearchEnd::kIndexFull)
+        showNotice(NoticeKind::Warning, indexFullMessage(result.fileCount) + passedOverParagraph(result.passedOver));
     else
         showNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
-                                            std::to_string(fileCount) + " music files found.");
+                                                std::to_string(result.fileCount) + " music files found." +
+                                                passedOverParagraph(result.passedOver));
+}
+
+// A failed run leaves the library it was to replace: the index gets back its
+// bytes, and the main window's library, loaded from them, stays as it is.
+void TForm3::endFailedRun(const std::string& text) {
+    if (running()) enterIdle("Stopped.");
+    std::string box = text;
+    try {
+        restoreIndex();
+        box += std::string("\r\n\r\n") + kLeftAsItWas;
+    } catch (const std::exception& error) {
+        box += "\r\n\r\nThe music library index " + IndexFileName +
+               " could not be put back as it was either: rebuild your music library.\r\n\r\n" + error.what();
+    }
+    showErrorBox(box);
 }
 
 void TForm3::searchFailed(const std::string& message) {
-    if (running()) enterIdle("Stopped.");
-    showErrorBox("The music library index " + IndexFileName + " could not be written.\r\n\r\n" + message);
+    endFailedRun("The music library index " + IndexFileName + " could not be written.\r\n\r\n" + message);
+}
+
+void TForm3::folderLost(const std::string& folder, const std::string& message) {
+    endFailedRun("The music library could not be rebuilt: the folder " + folder +
+                 " could not be read any more.\r\n\r\n" + message);
 }
 
 void TForm3::searchEnded(const TSearchThread* thread) {
     if (SearchThread.get() == thread) {
         SearchThread.reset();
+        // A stopped run has finished its folder: the index is free.
+        rewrite_.release();
         return;
     }
     // Joined here, out of the list: see RetiredWorkers.

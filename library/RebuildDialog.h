@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "library/IndexRewrite.h"
 #include "library/RetiredWorkers.h"
 #include "library/SearchThread.h"
 #include "win32/CoalescedPaint.h"
@@ -47,6 +48,10 @@ public:
     // A worker, running or stopped and finishing its folder, has not ended yet.
     bool searching() const { return SearchThread != nullptr || !retired_.empty(); }
 
+    // Log-off or shutdown: a run still going is abandoned, and the index
+    // gets back what it held before the run. Safe to call more than once.
+    void sessionEnding();
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -67,12 +72,18 @@ private:
     void enterIdle(const char* outcome);
     void setRunState(RunState state);
     void setStatus(const std::string& text);
+    // False, with a box shown, when another copy of the program holds the
+    // index for its own rebuild.
+    bool holdIndex();
+    void restoreIndex();
+    void endFailedRun(const std::string& text);
 
     // SearchObserver: the worker's steps, on the GUI thread.
     void showFolder(const std::string& folder) override;
-    void showFileCount(std::int32_t fileCount) override;
-    void searchDone(std::int32_t fileCount, SearchEnd end) override;
+    void writeRecord(const TLibraryRecord& record, std::int32_t fileCount) override;
+    void searchDone(const SearchResult& result) override;
     void searchFailed(const std::string& message) override;
+    void folderLost(const std::string& folder, const std::string& message) override;
     void searchEnded(const TSearchThread* thread) override;
 
     // The run settings: the index path, and the folder and patterns of the
@@ -81,6 +92,8 @@ private:
     std::string StartFolder;
     std::vector<std::string> SearchPatterns;
 
+    // The index, held from Start until the run's worker ends.
+    IndexRewrite rewrite_;
     std::function<void()> readIndex_;
     const std::size_t maxRecords_;
     RunState runState_ = RunState::kIdle;

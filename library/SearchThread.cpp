@@ -49,10 +49,8 @@ void TSearchThread::abandon() {
 void TSearchThread::Execute() {
     FileCount = 0;
     try {
-        IndexFile.open(settings_.IndexFileName);
         SearchFolder(settings_.StartFolder, settings_.SearchPatterns);
-        IndexFile.close();
-        if (!terminated_) Synchronize(SearchStep::kSearchDone);
+        if (!terminated_) Synchronize(lostFolder_.empty() ? SearchStep::kSearchDone : SearchStep::kFolderLost);
     } catch (const std::exception& error) {
         fail(error.what());
     } catch (...) {
@@ -65,14 +63,15 @@ void TSearchThread::Execute() {
 
 void TSearchThread::fail(const std::string& message) {
     // The run ends here, without SearchDone; the dialog learns why.
-    IndexFile.close();
     failure_ = message;
     Synchronize(SearchStep::kSearchFailed);
 }
 
 void TSearchThread::SearchFolder(const std::string& Folder, const std::vector<std::string>& Patterns) {
     FindFileLister lister;
-    FolderWalk(lister, *this).searchFolder(Folder, Patterns);
+    FolderWalk walk(lister, *this);
+    walk.searchFolder(Folder, Patterns);
+    passedOver_ = walk.passedOver();
 }
 
 void TSearchThread::folderEntered(const std::string& folder) {
@@ -94,6 +93,11 @@ void TSearchThread::fileFound(const std::string& path) {
     Synchronize(SearchStep::kWriteRecord);
 }
 
+void TSearchThread::listingFailed(const std::string& folder, const ListingError& error) {
+    lostFolder_ = folder;
+    failure_ = error.message;
+}
+
 void TSearchThread::Synchronize(SearchStep step) {
     if (stepHook_) stepHook_(step);
     // A step already past this point when Pause is pressed still runs: Pause
@@ -113,6 +117,7 @@ void TSearchThread::runStep(SearchStep step) {
     case SearchStep::kWriteRecord: WriteRecord(); break;
     case SearchStep::kSearchDone: SearchDone(); break;
     case SearchStep::kSearchFailed: searchFailed(); break;
+    case SearchStep::kFolderLost: folderLost(); break;
     }
 }
 
@@ -123,15 +128,19 @@ void TSearchThread::ShowFolder() {
     if (!terminated_) observer_.showFolder(CurrentPath);
 }
 
-void TSearchThread::WriteRecord() {
-    IndexFile.append(CurrentRecord);
-    observer_.showFileCount(FileCount);
-}
+void TSearchThread::WriteRecord() { observer_.writeRecord(CurrentRecord, FileCount); }
 
 void TSearchThread::SearchDone() {
-    if (!terminated_) observer_.searchDone(FileCount, indexFull_ ? SearchEnd::kIndexFull : SearchEnd::kComplete);
+    if (!terminated_)
+        observer_.searchDone({FileCount, indexFull_ ? SearchEnd::kIndexFull : SearchEnd::kComplete, passedOver_});
 }
 
 void TSearchThread::searchFailed() { observer_.searchFailed(failure_); }
+
+// A stopped run is partial by the user's choice: a loss while it finishes
+// its folder changes nothing of that.
+void TSearchThread::folderLost() {
+    if (!terminated_) observer_.folderLost(lostFolder_, failure_);
+}
 
 }  // namespace plk

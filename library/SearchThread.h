@@ -21,7 +21,7 @@ namespace plk {
 class TSearchThread;
 
 // The steps a run hands to the GUI thread.
-enum class SearchStep { kShowFolder, kWriteRecord, kSearchDone, kSearchFailed };
+enum class SearchStep { kShowFolder, kWriteRecord, kSearchDone, kSearchFailed, kFolderLost };
 
 // Test seam: while set, each worker created afterwards calls it on its own
 // thread just before it hands a step to the GUI thread, so that a test can
@@ -44,23 +44,35 @@ struct SearchSettings {
 // more files than the index may hold and ended at the last one that fits.
 enum class SearchEnd { kComplete, kIndexFull };
 
+// What a run that was not stopped found.
+struct SearchResult {
+    std::int32_t fileCount = 0;
+    SearchEnd end = SearchEnd::kComplete;
+    FolderWalk::PassedOver passedOver;
+};
+
 // The dialog's side of a run. Every call comes on the GUI thread.
 class SearchObserver {
 public:
     virtual ~SearchObserver() = default;
     virtual void showFolder(const std::string& folder) = 0;
-    virtual void showFileCount(std::int32_t fileCount) = 0;
+    // Appends the record to the index and shows the count. A FileError
+    // thrown here ends the run with searchFailed.
+    virtual void writeRecord(const TLibraryRecord& record, std::int32_t fileCount) = 0;
     // The run ended without a stop; the worker waits until this returns.
-    virtual void searchDone(std::int32_t fileCount, SearchEnd end) = 0;
-    // The index could not be opened or written; the run has ended.
+    virtual void searchDone(const SearchResult& result) = 0;
+    // The index could not be written; the run has ended.
     virtual void searchFailed(const std::string& message) = 0;
+    // folder's drive or share stopped answering; the run has ended, and
+    // what it wrote is only part of the library.
+    virtual void folderLost(const std::string& folder, const std::string& message) = 0;
     // The worker's body has returned (or is about to): it can be joined.
     virtual void searchEnded(const TSearchThread* thread) = 0;
 };
 
 class TSearchThread : private FolderWalk::Events {
 public:
-    // Starts at once. The index file must exist (the dialog empties it first).
+    // Starts at once. Every record goes to the observer, which writes it.
     TSearchThread(SearchSettings settings, SearchObserver& observer, const GuiThreadCall& gui);
     // Abandons the run and waits for the thread to end.
     ~TSearchThread() override;
@@ -88,6 +100,7 @@ private:
     void WriteRecord();
     void SearchDone();
     void searchFailed();
+    void folderLost();
     void Synchronize(SearchStep step);
     void runStep(SearchStep step);
 
@@ -96,6 +109,7 @@ private:
     bool abandoned() override { return abandoned_ || indexFull_; }
     void folderEntered(const std::string& folder) override;
     void fileFound(const std::string& path) override;
+    void listingFailed(const std::string& folder, const ListingError& error) override;
 
     const SearchSettings settings_;
     SearchObserver& observer_;
@@ -104,13 +118,14 @@ private:
 
     std::string CurrentPath;
     std::int32_t FileCount = 0;
-    IndexWriter IndexFile;
     // Reused for every file of the run: a shorter path leaves the tail of a
     // longer earlier one behind its length byte, as the index format allows.
     TLibraryRecord CurrentRecord{};
     std::string failure_;
+    std::string lostFolder_;
     // Set by the worker; read by SearchDone while the worker waits for it.
     bool indexFull_ = false;
+    FolderWalk::PassedOver passedOver_;
 
     std::atomic<bool> terminated_{false};
     std::atomic<bool> abandoned_{false};

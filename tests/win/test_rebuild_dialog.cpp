@@ -634,5 +634,115 @@ TEST_F(RebuildDialogTest, EndingTheProgramDuringARunLeavesWholeRecords) {
     for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].number, static_cast<int>(i + 1));
 }
 
+std::string fileBytes(const std::string& path) {
+    std::string bytes;
+    const KernelHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    char chunk[4096];
+    DWORD got = 0;
+    while (file && ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    return bytes;
+}
+
+// An index of an earlier run: whole records and a trailing fragment.
+std::string writeEarlierIndex(const std::string& index) {
+    const std::string bytes = std::string(260, 'r') + "frag";
+    const KernelHandle file(CreateFileA(index.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD put = 0;
+    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+    return bytes;
+}
+
+TEST_F(RebuildDialogTest, ATreeLostDuringARunLeavesTheEarlierIndexAndSaysSo) {
+    // The whole tree goes, as with a drive pulled out: the folder being
+    // searched and the one above it both fail to list. (A drive letter of
+    // its own is taken away in the end-to-end test.)
+    const std::string before = writeEarlierIndex(index);
+    const std::string top = music.root() + "Top\\";
+    for (int i = 0; i < 3; ++i) music.file("Top\\Album " + std::to_string(i) + "\\song.mp3");
+    const std::string moved = music.root() + "Moved";
+    searchIn(top);
+    {
+        StepHold hold(SearchStep::kWriteRecord, 2);
+        click(TForm3::Button5);
+        ASSERT_TRUE(pumpUntil([&] { return hold.reached(); }));
+        ASSERT_TRUE(MoveFileA(top.substr(0, top.size() - 1).c_str(), moved.c_str()));
+    }
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
+    expectIdle();
+    EXPECT_EQ(text(TForm3::Label3), "Stopped.");
+    EXPECT_EQ(fileBytes(index), before);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes[0].flags & MB_ICONERROR);
+    EXPECT_NE(boxes.boxes[0].text.find(top + "Album "), std::string::npos) << boxes.boxes[0].text;
+    EXPECT_NE(boxes.boxes[0].text.find("Your music library was left as it was."), std::string::npos);
+}
+
+TEST_F(RebuildDialogTest, TheEndOfTheSessionDuringARunPutsTheEarlierIndexBack) {
+    const std::string before = writeEarlierIndex(index);
+    for (int i = 0; i < 50; ++i) music.file(std::to_string(i) + ".mp3");
+    searchIn(music.root());
+    StepHold hold(SearchStep::kWriteRecord, 5);
+    click(TForm3::Button5);
+    ASSERT_TRUE(pumpUntil([&] { return hold.reached(); }));
+    EXPECT_EQ(SendMessageA(dialog->hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF), 0);
+    EXPECT_EQ(fileBytes(index), before);
+    hold.release();
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
+    // The abandoned worker wrote nothing more.
+    EXPECT_EQ(fileBytes(index), before);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(RebuildDialogTest, ASecondCopysStartIsRefusedWhileTheIndexIsRebuilt) {
+    for (int i = 0; i < 50; ++i) music.file(std::to_string(i) + ".mp3");
+    searchIn(music.root());
+    TForm3 other;  // another copy of the program, beside the same index
+    setControlText(GetDlgItem(other.hwnd(), TForm3::Edit1), music.root());
+    {
+        StepHold hold(SearchStep::kWriteRecord, 5);
+        click(TForm3::Button5);
+        ASSERT_TRUE(pumpUntil([&] { return hold.reached(); }));
+        SendMessageA(GetDlgItem(other.hwnd(), TForm3::Button5), BM_CLICK, 0, 0);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].caption, "Warning");
+        EXPECT_NE(boxes.boxes[0].text.find("another copy of Plinkety is rebuilding the library"), std::string::npos);
+        EXPECT_EQ(controlText(GetDlgItem(other.hwnd(), TForm3::Button5)), "&Start");
+    }
+    ASSERT_TRUE(pumpUntil([&] { return boxes.boxes.size() == 2; }));
+    EXPECT_EQ(test::readIndexFile(index).size(), 50u);
+    // Once the run is over, the other copy may rebuild.
+    ASSERT_TRUE(pumpUntil([&] { return !dialog->searching(); }));
+    SendMessageA(GetDlgItem(other.hwnd(), TForm3::Button5), BM_CLICK, 0, 0);
+    ASSERT_TRUE(pumpUntil([&] { return boxes.boxes.size() == 3; }));
+    EXPECT_EQ(boxes.boxes[2].caption, "Information");
+}
+
+TEST_F(RebuildDialogTest, AQuotedOrRelativeFolderBuildsAbsoluteRecords) {
+    music.file("Album\\song.mp3");
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    SetCurrentDirectoryA(music.root().c_str());
+    for (const std::string& typed : {"  \"" + music.root() + "Album\"\r\n", std::string("Album"), std::string(".\\Album\\")}) {
+        boxes.boxes.clear();
+        searchIn(typed);
+        runToCompletion();
+        EXPECT_EQ(test::paths(test::readIndexFile(index)), std::vector<std::string>{music.root() + "Album\\song.mp3"})
+            << typed;
+    }
+    SetCurrentDirectoryA(current);
+}
+
+TEST_F(RebuildDialogTest, APatternTheCodePageCannotSpellIsRefused) {
+    const std::wstring pattern = L"*\u0416.mp3";
+    if (exactAnsiText(pattern)) GTEST_SKIP() << "this system's code page spells the pattern";
+    const LRESULT before = SendMessageA(item(TForm3::ListBox1), LB_GETCOUNT, 0, 0);
+    setControlText(item(TForm3::Edit2), pattern);
+    click(TForm3::Button2);
+    EXPECT_EQ(SendMessageA(item(TForm3::ListBox1), LB_GETCOUNT, 0, 0), before);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Warning");
+}
+
 }  // namespace
 }  // namespace plk

@@ -20,20 +20,28 @@ using test::pumpUntil;
 
 const std::vector<std::string> kDefaultPatterns{"*.mp3", "*.wmv", "*.flac", "*.ogg"};
 
+// The dialog's part, writing the records into the index as the dialog does.
 class Steps : public SearchObserver {
 public:
     void showFolder(const std::string& folder) override { folders.push_back(folder); }
-    void showFileCount(std::int32_t fileCount) override {
+    void writeRecord(const TLibraryRecord& record, std::int32_t fileCount) override {
+        if (failWrites) throw FileError(FileError::Kind::kIo, "There is not enough space on the disk.");
+        writer.append(record);
         count = fileCount;
         if (onFile) onFile(fileCount);
     }
-    void searchDone(std::int32_t fileCount, SearchEnd end) override {
-        done.push_back(fileCount);
-        ends.push_back(end);
+    void searchDone(const SearchResult& result) override {
+        done.push_back(result.fileCount);
+        ends.push_back(result.end);
     }
     void searchFailed(const std::string& message) override { failures.push_back(message); }
+    void folderLost(const std::string& folder, const std::string& message) override {
+        failures.push_back(folder + ": " + message);
+    }
     void searchEnded(const TSearchThread*) override { ended = true; }
 
+    IndexWriter writer;
+    bool failWrites = false;
     std::vector<std::string> folders;
     std::int32_t count = 0;
     std::vector<std::int32_t> done;
@@ -45,7 +53,13 @@ public:
 
 class SearchThreadTest : public ::testing::Test {
 protected:
-    SearchThreadTest() : index(tree.root() + "plkindex.dat") { IndexWriter::createEmpty(index); }
+    SearchThreadTest() : index(tree.root() + "plkindex.dat") { emptyIndex(); }
+
+    void emptyIndex() {
+        steps.writer.close();
+        IndexWriter::createEmpty(index);
+        steps.writer.open(index);
+    }
 
     void start(const std::string& folder, const std::vector<std::string>& patterns,
                std::size_t maxRecords = kMaxIndexRecords) {
@@ -225,8 +239,11 @@ TEST_F(SearchThreadTest, ARunEndsAtTheIndexLimitKeepingTheFirstRecords) {
     EXPECT_EQ(steps.ends, std::vector<SearchEnd>{SearchEnd::kComplete});
 
     worker.reset();
-    steps = Steps();
-    IndexWriter::createEmpty(index);
+    steps.done.clear();
+    steps.ends.clear();
+    steps.folders.clear();
+    steps.ended = false;
+    emptyIndex();
     std::vector<std::string> kept = search(m, {"*.mp3"}, 2);
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(kept, (std::vector<std::string>{m + "1.mp3", m + "2.mp3"}));
@@ -325,15 +342,15 @@ TEST_F(SearchThreadTest, AbandonedWorkerWritesNothingMoreAndEndsAtOnce) {
     EXPECT_TRUE(steps.failures.empty());
 }
 
-TEST_F(SearchThreadTest, AMissingIndexEndsTheRunWithAFailure) {
+TEST_F(SearchThreadTest, AFailedWriteEndsTheRunWithAFailure) {
     music.file("song.mp3");
-    DeleteFileA(index.c_str());
+    music.file("Sub\\later.mp3");
+    steps.failWrites = true;
     start(music.root(), {"*.mp3"});
     ASSERT_TRUE(pumpUntil([&] { return steps.ended; }));
-    ASSERT_EQ(steps.failures.size(), 1u);
-    EXPECT_FALSE(steps.failures[0].empty());
+    EXPECT_EQ(steps.failures, std::vector<std::string>{"There is not enough space on the disk."});
     EXPECT_TRUE(steps.done.empty());
-    EXPECT_TRUE(steps.folders.empty());
+    EXPECT_EQ(steps.folders, std::vector<std::string>{music.root()});
 }
 
 TEST_F(SearchThreadTest, DestroyingARunningWorkerEndsItWithWholeRecords) {
