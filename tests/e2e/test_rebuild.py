@@ -109,6 +109,37 @@ class Rebuild(plk.PlinketyTestCase):
         program.kill()  # SIGKILL, as TerminateProcess ends a Wine process
         self.assert_whole_consecutive_records(program)
 
+    def test_a_drive_lost_during_a_run_leaves_the_earlier_index(self):
+        program = self.new_program()
+        earlier = plk.make_record(1, "C:\\earlier.mp3") + b"frag"
+        with open(program.index_path, "wb") as out:
+            out.write(earlier)
+        drive = os.path.join(program.folder, "drive")
+        for i in range(2000):
+            os.makedirs(os.path.join(drive, "Album %04d" % i))
+            open(os.path.join(drive, "Album %04d" % i, "song.mp3"), "wb").close()
+        # A drive letter of its own, as a USB disk has, taken away mid-run.
+        link = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "q:")
+        if os.path.lexists(link):
+            os.remove(link)
+        os.symlink(drive, link)
+        self.addCleanup(lambda: os.path.lexists(link) and os.remove(link))
+        program.start()
+        seen = len(program.message_boxes())
+        dialog = self.start_rebuild(program, "Q:")
+        plk.wait_for(lambda: os.path.getsize(program.index_path) >= 10 * plk.RECORD_SIZE,
+                     what="the run to write records")
+        x, y, _, _ = program.geometry(dialog)
+        program.click(x + 88 + 37, y + 224 + 12)  # Pause
+        os.remove(link)
+        program.click(x + 88 + 37, y + 224 + 12)  # Resume
+        text = program.wait_message_box(seen, timeout=60)
+        self.assertIn("the folder Q:\\Album ", text)
+        self.assertIn("Your music library was left as it was.", text)
+        program.answer_error_box("Return")
+        with open(program.index_path, "rb") as f:
+            self.assertEqual(f.read(), earlier)
+
 
 if __name__ == "__main__":
     plk.main()
