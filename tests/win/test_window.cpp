@@ -60,5 +60,58 @@ TEST(WindowTest, ACloseFromOutsideLeavesTheWindowToItsObject) {
     }
 }
 
+// Other windows keep their own numbers in their user data: a control of this
+// process, another program's window. Only the program's own windows give
+// their object back.
+TEST(WindowTest, OnlyTheProgramsOwnWindowsGiveTheirObjectBack) {
+    PlainWindow plain("PlinketyPlainWindow");
+    const HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, plain.hwnd(), nullptr,
+                                         GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(control);
+    struct Case {
+        const char* what;
+        HWND window;
+        LONG_PTR userData;  // set on the window first, unless 0
+        const Window* expected;
+    };
+    const Case cases[] = {
+        {"the program's window", plain.hwnd(), 0, &plain},
+        {"a control holding a number", control, 0x10, nullptr},
+        {"a control holding a live window's address", control, reinterpret_cast<LONG_PTR>(&plain), nullptr},
+        {"another process's window", GetDesktopWindow(), 0, nullptr},
+        {"no window", nullptr, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.userData) SetWindowLongPtrA(c.window, GWLP_USERDATA, c.userData);
+        EXPECT_EQ(Window::fromHandle(c.window), c.expected);
+    }
+    // Such a window's scale is its monitor's, not one read through its number.
+    SetWindowLongPtrA(control, GWLP_USERDATA, 0x10);
+    EXPECT_EQ(Window::scaleOf(control).dpi(), kBaseDpi);
+    DestroyWindow(control);
+}
+
+// MS Sans Serif is a bitmap font for 96 DPI; at other scales its TrueType
+// twin letters the dialogs, at the same point size.
+TEST(WindowTest, TheDialogFontIsTheBitmapOneOnlyAt96Dpi) {
+    struct Case {
+        int dpi;
+        const char* face;
+        int height;
+    };
+    const Case cases[] = {
+        {96, "MS Sans Serif", -11},         {120, "Microsoft Sans Serif", -13}, {144, "Microsoft Sans Serif", -16},
+        {192, "Microsoft Sans Serif", -21}, {288, "Microsoft Sans Serif", -32}, {72, "Microsoft Sans Serif", -8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        LOGFONTA font{};
+        ASSERT_EQ(GetObjectA(dialogFont(c.dpi), sizeof font, &font), static_cast<int>(sizeof font));
+        EXPECT_STREQ(font.lfFaceName, c.face);
+        EXPECT_EQ(font.lfHeight, c.height);
+    }
+}
+
 }  // namespace
 }  // namespace plk
