@@ -50,38 +50,28 @@ TEST(DefaultPosition, ScaledMarginKeepsTheButtonAsFarFromTheCorner) {
 
 TEST(DefaultPosition, APlaceOnNoMonitorGoesHome) {
     const ScreenPoint home{1230, 944};
-    const PixelSize at100{37, 37}, at150{56, 56};
-    // The primary monitor, and a second one to its left, 1024 pixels wide and lower down.
-    const std::vector<ScreenRect> two{{0, 0, kWidth, kHeight}, {-1024, 200, 0, 968}};
-    const std::vector<ScreenRect> one{two[0]}, none;
+    // The primary monitor, and a second one to its left, lower down.
+    const std::vector<ScreenRect> two{{0, 0, kWidth, kHeight}, {-1024, 200, 0, 968}}, one{two[0]};
     struct Case {
-        const char* what;
         ScreenPoint place;
-        PixelSize size;
+        int size;
         const std::vector<ScreenRect>& monitors;
         bool stays;
     };
     const Case cases[] = {
-        {"wholly on the primary monitor", {100, 100}, at100, one, true},
-        {"one column on the screen at the right", {kWidth - 1, 500}, at100, one, true},
-        {"one row on the screen at the top", {500, -36}, at100, one, true},
-        {"just past the right edge", {kWidth, 500}, at100, one, false},
-        {"just above the top edge", {500, -37}, at100, one, false},
-        {"left of the screen at 100 %", {-50, 500}, at100, one, false},
-        {"its 150 % size reaches onto the screen", {-50, 500}, at150, one, true},
-        {"on the second monitor", {-600, 500}, at100, two, true},
-        {"the second monitor unplugged", {-600, 500}, at100, one, false},
-        {"above the lower second monitor", {-600, 150}, at100, two, false},
-        {"in the corner between the two monitors", {-20, 180}, at100, two, true},
-        {"no monitor at all", {100, 100}, at100, none, false},
-        {"at the far end of the integer range", {INT_MAX, INT_MAX}, at100, one, false},
-        {"at the near end of the integer range", {INT_MIN, INT_MIN}, at100, one, false},
+        {{kWidth - 1, 500}, 37, one, true},  // one column on the screen
+        {{kWidth, 500}, 37, one, false},     // touching its right edge
+        {{500, -37}, 37, one, false},        // touching its top edge
+        {{-50, 500}, 56, one, true},         // at 150 % it reaches onto the screen
+        {{-600, 500}, 37, two, true},        // on the second monitor
+        {{-600, 500}, 37, one, false},       // that monitor unplugged
+        {{-600, 150}, 37, two, false},       // above the lower monitor
+        {{INT_MAX, INT_MAX}, 37, one, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const ScreenPoint place = reachablePlace(c.place, c.size, c.monitors, home);
-        if (c.stays) expectAt(place, c.place.x, c.place.y);
-        else expectAt(place, home.x, home.y);
+        SCOPED_TRACE(::testing::Message() << c.place.x << ", " << c.place.y);
+        const ScreenPoint place = reachablePlace(c.place, PixelSize{c.size, c.size}, c.monitors, home);
+        expectAt(place, c.stays ? c.place.x : home.x, c.stays ? c.place.y : home.y);
     }
 }
 

@@ -313,40 +313,36 @@ TEST_F(PlayButtonTest, HoverBringsPlayAgainUpAndLeavingSendsItAway) {
 }
 
 // A monitor unplugged or a resolution lowered can leave the button on no
-// monitor: it comes back to the default place, its companions go, and the
+// monitor: it comes back to the default place, Play Again goes, and the
 // place saved before stays in the file. Partly on a monitor, or after
 // another change of setting, it stays where it is.
 TEST_F(PlayButtonTest, AButtonLeftOnNoMonitorComesBackWhenTheDisplaysChange) {
     std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nposX=100\r\nposY=120\r\n";
     Face face;
-    const HWND button = face.form.hwnd();
     const ScreenPoint home = defaultButtonPosition();
     struct Case {
-        const char* what;
         UINT message;
         WPARAM wParam;
         int x, y;
         bool comesBack;
     };
     const Case cases[] = {
-        {"a display change, the button left of every monitor", WM_DISPLAYCHANGE, 32, -5000, 100, true},
-        {"a new work area, the button below every monitor", WM_SETTINGCHANGE, SPI_SETWORKAREA, 100, 5000, true},
-        {"a display change, 10 columns on the screen", WM_DISPLAYCHANGE, 32, -27, 100, false},
-        {"another setting changed", WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, -5000, 100, false},
+        {WM_DISPLAYCHANGE, 32, -5000, 100, true},
+        {WM_SETTINGCHANGE, SPI_SETWORKAREA, 100, 5000, true},
+        {WM_DISPLAYCHANGE, 32, -27, 100, false},  // 10 columns on the screen
+        {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, -5000, 100, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        MoveWindow(button, c.x, c.y, 37, 37, FALSE);
+        SCOPED_TRACE(c.x);
+        MoveWindow(face.form.hwnd(), c.x, c.y, 37, 37, FALSE);
         face.again.appear();
-        SendMessageA(button, c.message, c.wParam, 0);
-        const RECT now = face.form.windowRect();
-        EXPECT_EQ(now.left, c.comesBack ? home.x : c.x);
-        EXPECT_EQ(now.top, c.comesBack ? home.y : c.y);
-        EXPECT_EQ(now.right - now.left, 37);
-        EXPECT_EQ(IsWindowVisible(face.again.hwnd()) != FALSE, !c.comesBack);
+        SendMessageA(face.form.hwnd(), c.message, c.wParam, 0);
+        EXPECT_EQ(face.form.windowRect().left, c.comesBack ? home.x : c.x);
+        EXPECT_EQ(face.form.windowRect().top, c.comesBack ? home.y : c.y);
+        EXPECT_EQ(IsWindowVisible(face.again.hwnd()) == FALSE, c.comesBack);
         face.again.hideAtOnce();
     }
-    MoveWindow(button, home.x, home.y, 37, 37, FALSE);
+    MoveWindow(face.form.hwnd(), home.x, home.y, 37, 37, FALSE);
     face.form.endRun();
     EXPECT_EQ(TSettings(folder_ + "settings.ini").readInteger("posX", -1), 100);
 }
