@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "resources/ProductInfo.h"
 #include "resources/resource.h"
 #include "win32/BitmapPixels.h"
@@ -33,7 +35,7 @@ std::string shownAddress(std::string address) {
 const char TForm2::kWebSite[] = PLINKETY_WEBSITE;
 const char TForm2::kSupportMail[] = PLINKETY_EMAIL;
 
-TForm2::TForm2() {
+TForm2::TForm2(std::function<bool()> highContrast) : highContrast_(std::move(highContrast)) {
     createDialog("TForm2", "About", 449, 258, Button1);
     try {
         Image1 = loadJpegResource(IDR_BANNER);
@@ -57,8 +59,9 @@ void TForm2::createControls() {
     // A group's controls are children of the dialog at the group's offset.
     const int g1x = 8, g1y = 152, g2x = 192, g2y = 152;
     makeGroupBox(self, GroupBox1, " Contact ", {g1x, g1y, 177, 65});
-    Label4 = std::make_unique<LinkLabel>(self, shownAddress(kWebSite), g1x + 12, g1y + 19, 133, 13, kNavy);
-    Label5 = std::make_unique<LinkLabel>(self, kSupportMail, g1x + 12, g1y + 39, 152, 13, kNavy);
+    Label4 =
+        std::make_unique<LinkLabel>(self, shownAddress(kWebSite), g1x + 12, g1y + 19, 133, 13, linkColour(false));
+    Label5 = std::make_unique<LinkLabel>(self, kSupportMail, g1x + 12, g1y + 39, 152, 13, linkColour(false));
     makeGroupBox(self, GroupBox2, " Version Summary ", {g2x, g2y, 249, 65});
     makeLabel(self, Label1, "Version: " PLINKETY_VERSION_TEXT, g2x + 12, g2y + 20);
     makeLabel(self, Label2, "Plinkety is free software under the MIT licence.", 7, 231);
@@ -75,12 +78,25 @@ void TForm2::createControls() {
 void TForm2::Button1Click() { hide(); }
 
 void TForm2::Label4Click() { openAddress(kWebSite); }
-void TForm2::Label4MouseEnter() { Label4->setColour(kBlue); }
-void TForm2::Label4MouseLeave() { Label4->setColour(kNavy); }
+void TForm2::Label4MouseEnter() { Label4->setColour(linkColour(true)); }
+void TForm2::Label4MouseLeave() { Label4->setColour(linkColour(false)); }
 
 void TForm2::Label5Click() { openAddress(std::string("mailto:") + kSupportMail + "?subject=About"); }
-void TForm2::Label5MouseEnter() { Label5->setColour(kBlue); }
-void TForm2::Label5MouseLeave() { Label5->setColour(kNavy); }
+void TForm2::Label5MouseEnter() { Label5->setColour(linkColour(true)); }
+void TForm2::Label5MouseLeave() { Label5->setColour(linkColour(false)); }
+
+COLORREF TForm2::linkColour(bool pointerOn) const {
+    // Navy, and blue under the pointer. On a high-contrast theme's face
+    // (black, say) navy cannot be read: the theme's link colour then, and
+    // its text colour under the pointer.
+    if (highContrast_()) return GetSysColor(pointerOn ? COLOR_BTNTEXT : COLOR_HOTLIGHT);
+    return pointerOn ? kBlue : kNavy;
+}
+
+void TForm2::recolourLinks() {
+    for (LinkLabel* link : {Label4.get(), Label5.get()})
+        if (link) link->setColour(linkColour(link->pointerOn()));  // a change may come before the links exist
+}
 
 void TForm2::openAddress(const std::string& address) {
     // The user's browser or mail program; what the shell makes of an address
@@ -99,6 +115,7 @@ void TForm2::paint() {
 }
 
 LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (contrastMayHaveChanged(message, wParam)) recolourLinks();
     switch (message) {
     case WM_PAINT:
         paint();

@@ -2,9 +2,11 @@
 // and to a new e-mail to the support address. Modeless; closing only hides it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "win32/HighContrast.h"
 #include "win32/JpegBitmap.h"
 #include "win32/LinkLabel.h"
 #include "win32/ModelessDialog.h"
@@ -20,7 +22,8 @@ public:
     static const char kWebSite[];
     static const char kSupportMail[];
 
-    TForm2();
+    // highContrast tells whether the user has high contrast on.
+    explicit TForm2(std::function<bool()> highContrast = highContrastOn);
 
     void Button1Click();
     void Label4Click();
@@ -42,7 +45,11 @@ private:
     void scaleBanner();
     void paint();
     void openAddress(const std::string& address);
+    COLORREF linkColour(bool pointerOn) const;
+    // High contrast turned on or off, or its colours changed.
+    void recolourLinks();
 
+    std::function<bool()> highContrast_;
     JpegBitmap Image1;  // the banner, drawn by the dialog itself
     BitmapHandle scaledBanner_;  // Image1 at the dialog's scale, unless 96 DPI
     std::unique_ptr<LinkLabel> Label4;

@@ -1,8 +1,13 @@
 // Where the Play button sits when no position is saved: 50 pixels in from
 // the right and the bottom of the screen, and clear of a taskbar docked at
 // the right or the bottom. On a scaled display the margin is 50 pixels at
-// that scale.
+// that scale. That place is also where a button goes back to when none of it
+// lies on a monitor any more.
 #pragma once
+
+#include <vector>
+
+#include "display/DisplayScale.h"
 
 namespace plk {
 
@@ -27,5 +32,13 @@ ScreenPoint defaultPosition(int screenWidth, int screenHeight, const ScreenRect&
 // work area (the screen less the taskbar), which gives the same result for
 // a taskbar at any edge.
 ScreenPoint defaultPositionFromWorkArea(const ScreenRect& workArea, int margin = kDefaultMargin);
+
+// Where a window of that size can stay: at its place while some part of it
+// lies on one of the monitors (each a screen rectangle), so the user can
+// still reach it and drag it back; at home when none of it does (its
+// monitor unplugged, a resolution lowered). Touching a monitor's edge is
+// not lying on it.
+ScreenPoint reachablePlace(ScreenPoint place, PixelSize size, const std::vector<ScreenRect>& monitors,
+                           ScreenPoint home);
 
 }  // namespace plk

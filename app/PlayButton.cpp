@@ -1,10 +1,8 @@
 #include "app/PlayButton.h"
 
-#include <shellapi.h>
-
 #include "about/AboutDialog.h"
 #include "app/Autostart.h"
-#include "app/DefaultPosition.h"
+#include "app/DefaultPositionWin32.h"
 #include "app/HotkeyDialog.h"
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
@@ -28,32 +26,6 @@ namespace {
 
 const int kButtonSize = 37;  // at 96 DPI
 const char kHint[] = "To move Play button, hold control key and left mouse button";
-
-// The shell's record is 36 bytes in a 32-bit program and 48 in a 64-bit one
-// (the window handle and lParam widen to 8 bytes, and padding follows the
-// size field); its size field tells the shell which layout it was given.
-static_assert(sizeof(void*) != 4 || sizeof(APPBARDATA) == 36, "APPBARDATA of a 32-bit program");
-static_assert(sizeof(void*) != 8 || sizeof(APPBARDATA) == 48, "APPBARDATA of a 64-bit program");
-
-// The button's place when none is saved, clear of the taskbar. When the
-// shell cannot say where the taskbar is, the work area (the screen less the
-// taskbar) gives the same place; failing that, the whole screen. The margin
-// is the primary screen's 50 pixels at 96 DPI.
-ScreenPoint defaultButtonPosition() {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    const int margin = DisplayScale(primaryMonitorDpi()).px(kDefaultMargin);
-    APPBARDATA taskbar{};
-    taskbar.cbSize = sizeof taskbar;
-    if (SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar))
-        return defaultPosition(width, height,
-                               ScreenRect{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom},
-                               margin);
-    RECT work{};
-    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-        return defaultPositionFromWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom}, margin);
-    return defaultPositionFromWorkArea(ScreenRect{0, 0, width, height}, margin);
-}
 
 // Said once at start, instead of "Unable to write to ..." at every change.
 void warnUnreachableFolder() {
@@ -113,18 +85,15 @@ void TForm1::FormCreate() {
     // resolution, would leave the button where no one can reach it. The
     // default place stands in; as the start position it is what a move at
     // exit is measured from, so the saved place stays in the file, ready
-    // for that monitor's return, unless the user moves the button.
-    if (!isOnAnyMonitor(StartPosX, StartPosY, kButtonSize, kButtonSize)) {
-        StartPosX = home.x;
-        StartPosY = home.y;
-    }
+    // for that monitor's return, unless the user moves the button. The
+    // button is measured at the size it takes there: 56 pixels at 150 %.
+    const DisplayScale savedScale(dpiAtPoint(POINT{StartPosX, StartPosY}));
+    takeStartPosition(reachablePlace(ScreenPoint{StartPosX, StartPosY}, faceLayout(savedScale).button,
+                                     monitorRects(), home));
     hideTaskbarButton();
     if (StayOnTop) placeTopmost(hwnd());
     // Sized for the monitor it starts on; posX and posY stay screen pixels.
-    layOut(DisplayScale(dpiAtPoint(POINT{StartPosX, StartPosY})));
-    Image1->drawImage(ImageList1, Theme);
-    const FaceLayout face = faceLayout(scale());
-    moveWindowTo(hwnd(), StartPosX, StartPosY, face.button.width, face.button.height);
+    placeButton(ScreenPoint{StartPosX, StartPosY});
     applyBrightness();  // at rest
     traceStartup("button placed");
     startupStep([this] { ReadIndex(); });
@@ -219,6 +188,22 @@ void TForm1::savePosition() {
     settings_.writeInteger("posY", now.top);
 }
 
+void TForm1::takeStartPosition(ScreenPoint place) {
+    StartPosX = place.x;
+    StartPosY = place.y;
+}
+
+void TForm1::placeButton(ScreenPoint place) {
+    placeButton(DisplayScale(dpiAtPoint(POINT{place.x, place.y})), place);
+}
+
+void TForm1::placeButton(const DisplayScale& scale, ScreenPoint place) {
+    layOut(scale);
+    Image1->drawImage(ImageList1, Theme);
+    const FaceLayout face = faceLayout(scale);
+    moveWindowTo(hwnd(), place.x, place.y, face.button.width, face.button.height);
+}
+
 void TForm1::layOut(const DisplayScale& scale) {
     setScale(scale);
     const FaceLayout face = faceLayout(scale);
@@ -230,14 +215,35 @@ void TForm1::WMDpiChanged(WPARAM wParam, LPARAM lParam) {
     // Moved to a monitor of another DPI, or the user changed the scale: the
     // button takes the new size where Windows suggests, and its companions
     // are laid out for it at once.
-    layOut(DisplayScale(dpiOfMessage(wParam)));
-    Image1->drawImage(ImageList1, Theme);
-    const FaceLayout face = faceLayout(scale());
     const RECT suggested = suggestedRectOfMessage(lParam);
-    moveWindowTo(hwnd(), suggested.left, suggested.top, face.button.width, face.button.height);
+    placeButton(DisplayScale(dpiOfMessage(wParam)), ScreenPoint{suggested.left, suggested.top});
     InvalidateRect(hwnd(), nullptr, FALSE);
+    rescaleCompanions();
+}
+
+void TForm1::rescaleCompanions() {
     if (songTag_) songTag_->setDpi(scale().dpi());
     if (playAgainButton_) playAgainButton_->setDpi(scale().dpi());
+}
+
+void TForm1::WMDisplayChange() {
+    // A monitor unplugged, a resolution lowered, the taskbar moved: a button
+    // left on no monitor comes back to its default place, as at start, and
+    // the place it had stays saved for that monitor's return. Its companions
+    // are placed beside it when they show; one showing now would be left
+    // behind, so it goes.
+    const RECT now = windowRect();
+    const ScreenPoint here{now.left, now.top};
+    const ScreenPoint home = defaultButtonPosition();
+    const PixelSize size{now.right - now.left, now.bottom - now.top};
+    const ScreenPoint place = reachablePlace(here, size, monitorRects(), home);
+    if (place.x == here.x && place.y == here.y) return;
+    if (playAgainButton_) playAgainButton_->hideAtOnce();
+    if (songTag_) songTag_->hideAtOnce();
+    takeStartPosition(place);
+    placeButton(place);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    rescaleCompanions();
 }
 
 void TForm1::paint() {
@@ -402,6 +408,12 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         WMDpiChanged(wParam, lParam);
         return 0;
+    case WM_DISPLAYCHANGE:
+        WMDisplayChange();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) WMDisplayChange();
+        return defaultHandling(message, wParam, lParam);
     case WM_CLOSE:
         closeProgram();
         return 0;

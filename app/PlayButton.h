@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ButtonBrightness.h"
+#include "app/DefaultPosition.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
 #include "win32/Handles.h"
@@ -106,9 +107,17 @@ private:
     void FormCreate();
     void readSettings(int defaultLeft, int defaultTop);
     void hideTaskbarButton();
+    void takeStartPosition(ScreenPoint place);
+    // The button at place, laid out for scale (by default the scale of the
+    // monitor nearest to place) and drawn.
+    void placeButton(ScreenPoint place);
+    void placeButton(const DisplayScale& scale, ScreenPoint place);
     // The picture and its strip at scale; the window keeps its size.
     void layOut(const DisplayScale& scale);
     void WMDpiChanged(WPARAM wParam, LPARAM lParam);
+    void rescaleCompanions();
+    // The monitors, their resolution or the work area changed.
+    void WMDisplayChange();
     void FormClose();
     // Closing the main window ends the program; so does the end of the
     // session, which saves the position at once.

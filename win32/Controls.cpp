@@ -19,6 +19,14 @@ HWND makeControl(HWND parent, int id, const char* className, const std::string& 
     return createControl(parent, {className, text, style, rect.x, rect.y, rect.width, rect.height, id, exStyle});
 }
 
+const char* dialogFontFace(int dpi) {
+    // MS Sans Serif is a bitmap font drawn for 96 DPI: at any other size
+    // Windows steps it up from its few bitmaps, jagged. Microsoft Sans Serif
+    // is its TrueType twin (what "MS Shell Dlg" maps to), of the same
+    // metrics, and scales smoothly.
+    return dpi == kBaseDpi ? "MS Sans Serif" : "Microsoft Sans Serif";
+}
+
 }  // namespace
 
 HFONT dialogFont(int dpi) {
@@ -29,7 +37,8 @@ HFONT dialogFont(int dpi) {
     if (!font) {
         const int height = -MulDiv(8, dpi, 72);
         font.reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               dialogFontFace(dpi)));
     }
     return font.get();
 }

@@ -12,8 +12,8 @@
 
 namespace plk {
 
-// MS Sans Serif, 8 point, at a DPI: the font of every dialog. Each lives for
-// the whole run.
+// The font of every dialog, 8 point at a DPI: MS Sans Serif at 96 DPI,
+// Microsoft Sans Serif at any other. Each lives for the whole run.
 HFONT dialogFont(int dpi = kBaseDpi);
 
 // The size text takes in font.

@@ -20,6 +20,8 @@ public:
 
     void setColour(COLORREF colour);
     COLORREF colour() const { return colour_; }
+    // The pointer is on the link (between its enter and its leave).
+    bool pointerOn() const { return pointer_.inside(); }
     const std::string& text() const { return text_; }
 
     std::function<void()> onClick;  // left button pressed and released on it

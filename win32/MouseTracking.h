@@ -26,6 +26,7 @@ public:
     }
     // The leave came, or went unreported: the next move counts as coming on.
     void left() { inside_ = false; }
+    bool inside() const { return inside_; }
 
 private:
     bool inside_ = false;

@@ -41,8 +41,18 @@ RECT Window::windowRect() const {
 }
 
 Window* Window::fromHandle(HWND hwnd) {
-    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    // Any window may keep what it likes in its user data: a control of this
+    // process, or a window of another program (whose number, read here, is
+    // no address of ours; a second copy of this program even has its window
+    // procedure at the same address). Only a window of this process whose
+    // class runs dispatch() holds a Window there.
+    DWORD process = 0;
+    if (!hwnd || !GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId()) return nullptr;
+    if (GetClassLongPtrA(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::dispatch)) return nullptr;
+    return ownWindow(hwnd);
 }
+
+Window* Window::ownWindow(HWND hwnd) { return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
 DisplayScale Window::scaleOf(HWND hwnd) {
     if (const Window* window = fromHandle(hwnd)) return window->scale();
@@ -107,7 +117,7 @@ LRESULT CALLBACK Window::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    Window* self = fromHandle(hwnd);
+    Window* self = ownWindow(hwnd);
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);

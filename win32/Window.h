@@ -40,7 +40,8 @@ public:
     bool visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     RECT windowRect() const;
 
-    // The window of this class that owns hwnd, or nullptr.
+    // The object of one of the program's windows, or nullptr for any other
+    // window (a control, another program's window, no window).
     static Window* fromHandle(HWND hwnd);
 
     // The DPI the window is laid out for, and its controls' 96-DPI layout.
@@ -65,6 +66,8 @@ protected:
 
 private:
     static LRESULT CALLBACK dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The Window of a window known to be of a class that dispatch() serves.
+    static Window* ownWindow(HWND hwnd);
 
     HWND hwnd_ = nullptr;
     DisplayScale scale_;

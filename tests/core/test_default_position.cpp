@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <vector>
+
 #include "app/DefaultPosition.h"
 
 namespace plk {
@@ -43,6 +46,33 @@ TEST(DefaultPosition, ScaledMarginKeepsTheButtonAsFarFromTheCorner) {
     const ScreenRect bottom{0, 994, kWidth, kHeight};
     expectAt(defaultPosition(kWidth, kHeight, bottom, 75), kWidth - 75, 994 - 75);
     expectAt(defaultPositionFromWorkArea(ScreenRect{0, 0, kWidth, 994}, 75), kWidth - 75, 994 - 75);
+}
+
+TEST(DefaultPosition, APlaceOnNoMonitorGoesHome) {
+    const ScreenPoint home{1230, 944};
+    // The primary monitor, and a second one to its left, lower down.
+    const std::vector<ScreenRect> two{{0, 0, kWidth, kHeight}, {-1024, 200, 0, 968}}, one{two[0]};
+    struct Case {
+        ScreenPoint place;
+        int size;
+        const std::vector<ScreenRect>& monitors;
+        bool stays;
+    };
+    const Case cases[] = {
+        {{kWidth - 1, 500}, 37, one, true},  // one column on the screen
+        {{kWidth, 500}, 37, one, false},     // touching its right edge
+        {{500, -37}, 37, one, false},        // touching its top edge
+        {{-50, 500}, 56, one, true},         // at 150 % it reaches onto the screen
+        {{-600, 500}, 37, two, true},        // on the second monitor
+        {{-600, 500}, 37, one, false},       // that monitor unplugged
+        {{-600, 150}, 37, two, false},       // above the lower monitor
+        {{INT_MAX, INT_MAX}, 37, one, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.place.x << ", " << c.place.y);
+        const ScreenPoint place = reachablePlace(c.place, PixelSize{c.size, c.size}, c.monitors, home);
+        expectAt(place, c.stays ? c.place.x : home.x, c.stays ? c.place.y : home.y);
+    }
 }
 
 }  // namespace

@@ -78,5 +78,29 @@ TEST_F(AboutDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
     EXPECT_EQ(dialog.windowRect().top, 50);
 }
 
+// High contrast as the dialog is told it (Wine keeps no such setting), with
+// the system's colours: its link colour, its text colour under the pointer.
+TEST(AboutDialogContrast, InHighContrastTheLinksTakeTheSystemsColoursAndFollowAChange) {
+    const COLORREF navy = RGB(0, 0, 128), blue = RGB(0, 0, 255);
+    const COLORREF link = GetSysColor(COLOR_HOTLIGHT), text = GetSysColor(COLOR_BTNTEXT);
+    ASSERT_TRUE(link != navy && text != blue);
+    bool highContrast = true;
+    TForm2 dialog([&] { return highContrast; });
+    LinkLabel& web = dialog.label4();
+    EXPECT_EQ(web.colour(), link);
+    SendMessageA(web.hwnd(), WM_MOUSEMOVE, 0, 0);  // the pointer comes onto the link
+    EXPECT_EQ(web.colour(), text);
+    // Turned off and on again while the dialog lives, told by either message.
+    highContrast = false;
+    SendMessageA(dialog.hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(web.colour(), blue) << "still under the pointer";
+    EXPECT_EQ(dialog.label5().colour(), navy);
+    highContrast = true;
+    SendMessageA(dialog.hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(dialog.label5().colour(), link);
+    SendMessageA(web.hwnd(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(web.colour(), link);
+}
+
 }  // namespace
 }  // namespace plk

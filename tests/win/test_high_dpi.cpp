@@ -162,6 +162,19 @@ TEST_F(FaceTest, AChangeOfDpiResizesTheButtonAndItsCompanionsAtOnce) {
     expectRect(playAgain_->windowRect(), 600, 400 - 28, 74, 30);
 }
 
+// The saved place is measured at the size the button takes there: 37
+// pixels left of the screen it would be gone, but at 56 it reaches six
+// columns onto it and stays.
+TEST(HighDpiButton, ASavedPlaceIsTestedAtTheButtonsScaledSize) {
+    const std::string settings = Application::exeFolder() + "settings.ini";
+    std::ofstream(settings) << "[General]\r\nautostart=0\r\nposX=-50\r\nposY=400\r\n";
+    {
+        TForm1 button;
+        expectRect(button.windowRect(), -50, 400, 56, 56);
+    }
+    DeleteFileA(settings.c_str());
+}
+
 TEST(HighDpiDialogs, ClientAreasControlsAndFontsScale) {
     TForm2 about;
     const SIZE client = clientSize(about.hwnd());

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/DefaultPositionWin32.h"
 #include "app/Hotkeys.h"
 #include "app/PlayButton.h"
 #include "app/PlayButtonMenu.h"
@@ -309,6 +310,41 @@ TEST_F(PlayButtonTest, HoverBringsPlayAgainUpAndLeavingSendsItAway) {
     EXPECT_EQ(test::windowAlpha(button), 235);
     face.form.startFadeOut();
     ASSERT_TRUE(test::pumpUntil([&] { return test::windowAlpha(button) == 125; }));
+}
+
+// A monitor unplugged or a resolution lowered can leave the button on no
+// monitor: it comes back to the default place, Play Again goes, and the
+// place saved before stays in the file. Partly on a monitor, or after
+// another change of setting, it stays where it is.
+TEST_F(PlayButtonTest, AButtonLeftOnNoMonitorComesBackWhenTheDisplaysChange) {
+    std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nposX=100\r\nposY=120\r\n";
+    Face face;
+    const ScreenPoint home = defaultButtonPosition();
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        int x, y;
+        bool comesBack;
+    };
+    const Case cases[] = {
+        {WM_DISPLAYCHANGE, 32, -5000, 100, true},
+        {WM_SETTINGCHANGE, SPI_SETWORKAREA, 100, 5000, true},
+        {WM_DISPLAYCHANGE, 32, -27, 100, false},  // 10 columns on the screen
+        {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, -5000, 100, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        MoveWindow(face.form.hwnd(), c.x, c.y, 37, 37, FALSE);
+        face.again.appear();
+        SendMessageA(face.form.hwnd(), c.message, c.wParam, 0);
+        EXPECT_EQ(face.form.windowRect().left, c.comesBack ? home.x : c.x);
+        EXPECT_EQ(face.form.windowRect().top, c.comesBack ? home.y : c.y);
+        EXPECT_EQ(IsWindowVisible(face.again.hwnd()) == FALSE, c.comesBack);
+        face.again.hideAtOnce();
+    }
+    MoveWindow(face.form.hwnd(), home.x, home.y, 37, 37, FALSE);
+    face.form.endRun();
+    EXPECT_EQ(TSettings(folder_ + "settings.ini").readInteger("posX", -1), 100);
 }
 
 TEST_F(PlayButtonTest, TheSongTagShowsBeforeTheShellIsAsked) {

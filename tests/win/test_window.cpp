@@ -60,5 +60,30 @@ TEST(WindowTest, ACloseFromOutsideLeavesTheWindowToItsObject) {
     }
 }
 
+// Any other window's user data is its own: even a live window's address in
+// it gives no object back, and a number in it is never read as one.
+TEST(WindowTest, OnlyTheProgramsOwnWindowsGiveTheirObjectBack) {
+    PlainWindow plain("PlinketyPlainWindow");
+    const HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, plain.hwnd(), nullptr, nullptr,
+                                         nullptr);
+    EXPECT_EQ(Window::fromHandle(plain.hwnd()), &plain);
+    SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&plain));
+    EXPECT_EQ(Window::fromHandle(control), nullptr);
+    SetWindowLongPtrA(control, GWLP_USERDATA, 0x10);
+    EXPECT_EQ(Window::fromHandle(control), nullptr);
+    EXPECT_EQ(Window::scaleOf(control).dpi(), kBaseDpi);  // its monitor's
+    DestroyWindow(control);
+}
+
+// MS Sans Serif is a bitmap font for 96 DPI; at other scales its TrueType
+// twin letters the dialogs.
+TEST(WindowTest, TheDialogFontIsTheBitmapOneOnlyAt96Dpi) {
+    for (const int dpi : {72, 96, 120, 144, 288}) {
+        LOGFONTA font{};
+        GetObjectA(dialogFont(dpi), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, dpi == kBaseDpi ? "MS Sans Serif" : "Microsoft Sans Serif") << dpi;
+    }
+}
+
 }  // namespace
 }  // namespace plk
