@@ -7,6 +7,8 @@
 // the windows meet exactly as they do at 96 DPI.
 #pragma once
 
+#include "resources/art_scales.h"
+
 namespace plk {
 
 const int kBaseDpi = 96;
@@ -57,8 +59,9 @@ private:
 
 FaceLayout faceLayout(const DisplayScale& scale);
 
-// The artwork is drawn for these scales, in per cent.
-const int kArtScales[] = {100, 125, 150, 175, 200, 250, 300};
+// The artwork is drawn for these scales, in per cent (tools/art/make_art.py
+// holds the list and writes the header).
+const int kArtScales[] = {PLINKETY_ART_SCALES};
 
 // The scale whose artwork a display of this DPI shows, reduced where the
 // DPI lies between two: the nearest one at or above it, or the largest.

@@ -5,13 +5,16 @@
 
 #include "win32/Application.h"
 #include "win32/BitmapPixels.h"
+#include "win32/DeflatedBitmap.h"
 
 namespace plk {
 namespace {
 
 const int kPictures = 5;  // one a theme
 
-BitmapHandle loadBitmapResource(int resourceId) {
+// The 100 % strips are plain bitmap resources; the others are deflated.
+BitmapHandle loadStripResource(int resourceId, int percent) {
+    if (percent != 100) return loadDeflatedBitmap(Application::instance(), scaledStripResource(resourceId, percent));
     return BitmapHandle(static_cast<HBITMAP>(
         LoadImageA(Application::instance(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
@@ -56,7 +59,7 @@ int scaledStripResource(int resourceId, int percent) {
 }
 
 ImageStrip loadScaledImageStrip(int resourceId, const DisplayScale& scale, PixelSize picture) {
-    BitmapHandle bitmap(loadBitmapResource(scaledStripResource(resourceId, artScaleFor(scale.dpi()))));
+    BitmapHandle bitmap(loadStripResource(resourceId, artScaleFor(scale.dpi())));
     if (!bitmap) return ImageStrip();
     BITMAP shape{};
     GetObjectA(bitmap.get(), sizeof shape, &shape);

@@ -7,6 +7,7 @@ three-component JPEG banner and a three-size icon.
 The files are read with small hand-written parsers rather than Pillow, so a
 check does not trust the library that wrote the file."""
 
+import importlib.util
 import os
 import struct
 import subprocess
@@ -17,16 +18,15 @@ import unittest
 ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 RESOURCES = os.path.join(ROOT, "resources")
 SCRIPT = os.path.join(ROOT, "tools", "art", "make_art.py")
-SCALES = [100, 125, 150, 175, 200, 250, 300]
-
-
-def strip_name(stem, percent):
-    return stem + (".bmp" if percent == 100 else "_%d.bmp" % percent)
-
+_spec = importlib.util.spec_from_file_location("make_art", SCRIPT)
+make_art = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(make_art)
+SCALES = make_art.SCALES
+strip_name = make_art.strip_name
 
 STRIPS = [strip_name(stem, p) for p in SCALES
           for stem in ("playbutton", "playagain", "songtag")]
-ARTWORK = STRIPS + ["plinkety.ico", "banner.jpg"]
+ARTWORK = STRIPS + ["plinkety.ico", "banner.jpg", "art_scales.h"]
 # Drawn with FreeType's text and encoded by libjpeg: another version of
 # either, on another machine, moves a few pixel values by a little. These are
 # compared as pictures, the rest byte for byte.

@@ -26,7 +26,9 @@
 #include "win32/Application.h"
 #include "win32/CommonControls.h"
 #include "win32/Controls.h"
+#include "win32/DeflatedBitmap.h"
 #include "win32/Handles.h"
+#include "win32/ImageStrip.h"
 #include "win32/MonitorDpi.h"
 
 namespace plk {
@@ -136,8 +138,7 @@ TEST_F(FaceTest, TheButtonShowsThe150PercentArtwork) {
     const BitmapHandle shownBitmap(CreateCompatibleBitmap(screen.get(), 52, 52));
     const SelectObjectScope selectShown(shown.get(), shownBitmap.get());
     SendMessageA(button_->image(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.get()), PRF_CLIENT);
-    const BitmapHandle art(static_cast<HBITMAP>(LoadImageA(
-        Application::instance(), MAKEINTRESOURCEA(IDB_PLAYBUTTON_150), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const BitmapHandle art(loadDeflatedBitmap(Application::instance(), scaledStripResource(IDB_PLAYBUTTON, 150)));
     ASSERT_TRUE(art);
     const MemoryDc drawn(CreateCompatibleDC(screen.get()));
     const SelectObjectScope selectDrawn(drawn.get(), art.get());

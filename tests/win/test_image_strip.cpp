@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "resources/art_scales.h"
+#include "resources/resource.h"
+#include "win32/Application.h"
 #include "win32/BitmapPixels.h"
+#include "win32/DeflatedBitmap.h"
 
 namespace plk {
 namespace {
@@ -67,6 +71,40 @@ TEST(ImageStripTest, AStripWithoutAWholePictureIsEmpty) {
         EXPECT_EQ(levelAfterDrawing(strip, 0, drawn), kUntouched);
         EXPECT_FALSE(drawn);
     }
+}
+
+// A file of the source tree as Wine's Z: drive reaches it.
+std::string sourceFile(const std::string& name) {
+    std::string path = std::string("Z:") + PLINKETY_RESOURCES_DIR + "/" + name;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+TEST(ImageStripTest, EveryDeflatedStripIsItsCommittedPictureExactly) {
+    const struct { int id; const char* stem; } strips[] = {
+        {IDB_PLAYBUTTON, "playbutton"}, {IDB_PLAYAGAIN, "playagain"}, {IDB_SONGTAG, "songtag"}};
+    for (const int percent : {PLINKETY_ART_SCALES}) {
+        if (percent == 100) continue;
+        for (const auto& strip : strips) {
+            const std::string file = sourceFile(std::string(strip.stem) + "_" + std::to_string(percent) + ".bmp");
+            const BitmapHandle committed(static_cast<HBITMAP>(
+                LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+            ASSERT_TRUE(committed) << file;
+            const BitmapHandle deflated(
+                loadDeflatedBitmap(Application::instance(), scaledStripResource(strip.id, percent)));
+            const Pixels want = pixelsOfBitmap(committed.get());
+            const Pixels got = pixelsOfBitmap(deflated.get());
+            EXPECT_EQ(got.width, want.width) << file;
+            EXPECT_EQ(got.height, want.height) << file;
+            EXPECT_TRUE(got.bytes == want.bytes) << file;
+        }
+    }
+}
+
+TEST(ImageStripTest, AMissingOrNonDeflatedResourceGivesNoBitmap) {
+    EXPECT_FALSE(loadDeflatedBitmap(Application::instance(), 9999));
+    // The 100 % strip is a plain bitmap resource, not a deflated one.
+    EXPECT_FALSE(loadDeflatedBitmap(Application::instance(), IDB_PLAYBUTTON));
 }
 
 }  // namespace

@@ -514,6 +514,9 @@ def banner():
 # times DPI / 96, rounded half away from zero; the frame is such a length of
 # 1 and the picture fills the window inside it.
 
+# The one list of the scales the strips are drawn at. The program learns it
+# from art_scales.h, written from it below; the build makes the resource
+# lines of the scaled strips from that header.
 SCALES = [100, 125, 150, 175, 200, 250, 300]
 
 
@@ -528,6 +531,13 @@ def picture_sizes(percent):
     side = px(37, percent) - 2 * frame
     return ((side, side), (side, px(15, percent) - 2 * frame),
             (px(152, percent) - 2 * frame, side))
+
+
+def scales_header():
+    return ("// Written by tools/art/make_art.py: the display scales, in per cent,\n"
+            "// that the theme strips are drawn at, smallest first.\n"
+            "#pragma once\n\n"
+            "#define PLINKETY_ART_SCALES %s\n" % ", ".join(str(p) for p in SCALES))
 
 
 def strip_name(stem, percent):
@@ -549,6 +559,8 @@ def write_all(out):
                                                   for t in THEMES]
     for name, images in strips.items():
         without_magenta(hstrip(images)).save(os.path.join(out, name), "BMP")
+    with open(os.path.join(out, "art_scales.h"), "w", newline="\n") as f:
+        f.write(scales_header())
     with open(os.path.join(out, "plinkety.ico"), "wb") as f:
         f.write(ico_bytes([icon_image(px) for px in (16, 32, 48)]))
     # Baseline (not progressive), default Huffman tables, full-resolution
