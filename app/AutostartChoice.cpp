@@ -1,6 +1,7 @@
 #include "app/AutostartChoice.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "app/Autostart.h"
 #include "app/PlayButtonMenu.h"

@@ -96,7 +96,9 @@ protected:
     void TearDown() override {
         DeleteRunValue(kName, RunHive::CurrentUser);
         DeleteRunValue(kName, RunHive::LocalMachine);
-        if (twoMachineViews()) EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>");
+        if (twoMachineViews()) {
+            EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>");
+        }
     }
 };
 
