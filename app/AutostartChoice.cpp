@@ -22,9 +22,9 @@ const char kNoPathToStart[] =
     "uses only letters of your system's language, for instance C:\\Plinkety\\, and choose again.";
 
 const char kMachineValueStays[] =
-    "Plinkety still starts with Windows for every user of this computer: only an administrator can "
-    "change that.\r\n\r\nTo change it, start Plinkety as administrator (right-click plinkety.exe, Run as "
-    "administrator) and choose again.";
+    "Plinkety still starts with Windows for every user of this computer: removing that needs "
+    "administrator rights.\r\n\r\nTo remove it, start Plinkety as administrator (right-click "
+    "plinkety.exe, Run as administrator) and choose again.";
 
 void checkMode(PopupMenu& menu, int mode) {
     for (const int each : {0, kMachineMode, kUserMode}) menu.setChecked(autostartItem(each), each == mode);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <aclapi.h>
+#include <sddl.h>
 
 #include <fstream>
 #include <optional>
@@ -51,41 +52,26 @@ public:
                                   READ_CONTROL | WRITE_DAC | KEY_WOW64_64KEY, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         key_.reset(key);
-        PACL oldList = nullptr;
-        EXPECT_EQ(GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &oldList,
+        EXPECT_EQ(GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &oldList_,
                                   nullptr, &oldDescriptor_),
                   ERROR_SUCCESS);
-        oldList_ = oldList;
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        PSID everyone = nullptr;
-        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-        EXPLICIT_ACCESSA entries[2] = {};
-        entries[0].grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
-        entries[0].grfAccessMode = DENY_ACCESS;
-        entries[1].grfAccessPermissions = KEY_READ;
-        entries[1].grfAccessMode = GRANT_ACCESS;
-        for (EXPLICIT_ACCESSA& entry : entries) {
-            entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-            entry.Trustee.ptstrName = static_cast<LPSTR>(everyone);
-        }
-        PACL locked = nullptr;
-        EXPECT_EQ(SetEntriesInAclA(2, entries, oldList, &locked), ERROR_SUCCESS);
-        EXPECT_EQ(setList(locked), ERROR_SUCCESS);
+        // Everyone denied setting a value (0x2) and making a key (0x4), allowed reading.
+        PSECURITY_DESCRIPTOR locked = nullptr;
+        EXPECT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(D;;0x6;;;WD)(A;;KR;;;WD)",
+                                                                         SDDL_REVISION_1, &locked, nullptr));
+        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, locked), ERROR_SUCCESS);
         LocalFree(locked);
-        FreeSid(everyone);
     }
     ~MachineKeyLocked() {
-        EXPECT_EQ(setList(oldList_), ERROR_SUCCESS);
+        EXPECT_EQ(SetSecurityInfo(key_.get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                  oldList_, nullptr),
+                  ERROR_SUCCESS);
         LocalFree(oldDescriptor_);
     }
     MachineKeyLocked(const MachineKeyLocked&) = delete;
     MachineKeyLocked& operator=(const MachineKeyLocked&) = delete;
 
 private:
-    DWORD setList(PACL list) {
-        return SetSecurityInfo(key_.get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, list,
-                               nullptr);
-    }
     RegistryKey key_;
     PACL oldList_ = nullptr;
     PSECURITY_DESCRIPTOR oldDescriptor_ = nullptr;
