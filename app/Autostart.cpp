@@ -88,6 +88,9 @@ void WriteRunValue(RunHive hive, const std::string& keyPath, const std::string& 
 bool runValueExists(RunHive hive, const std::string& name) { return existsIn(hive, writtenView(hive), name); }
 
 int placeRunValue(int mode, const std::string& name, const std::string& exePath) {
+    // The other values go only once the chosen one is written: a refused
+    // write (a user without administrator rights choosing the machine's)
+    // leaves the program starting as before.
     switch (mode) {
     case 1:
         WriteRunValue(RunHive::LocalMachine, kRunKeyPath, name, runCommand(exePath));
@@ -97,6 +100,7 @@ int placeRunValue(int mode, const std::string& name, const std::string& exePath)
     case 2:
         WriteRunValue(RunHive::CurrentUser, kRunKeyPath, name, runCommand(exePath));
         if (DeleteRunValue(name, RunHive::LocalMachine)) return 2;
+        // The machine's value starts the program for this user as well.
         DeleteRunValue(name, RunHive::CurrentUser);
         return 1;
     default: {
