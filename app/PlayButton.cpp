@@ -1,7 +1,6 @@
 #include "app/PlayButton.h"
 
 #include "about/AboutDialog.h"
-#include "app/Autostart.h"
 #include "app/DefaultPositionWin32.h"
 #include "app/HotkeyDialog.h"
 #include "app/Hotkeys.h"
@@ -48,7 +47,8 @@ void startupStep(Step&& step) {
 
 }  // namespace
 
-TForm1::TForm1() : timers_(FadeTimers::of<ButtonBrightness>()) {
+TForm1::TForm1()
+    : timers_(FadeTimers::of<ButtonBrightness>()), autostart_(PopupMenu1, settings_, Application::title()) {
     create(layeredWindowParams("TForm1", Application::title(), kButtonSize, kButtonSize));
     traceStartup("Play button window");
     createControls();
@@ -120,17 +120,10 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
 
     InvertLabels = settings_.readBool("clinvert", false);
 
-    const int autostart = settings_.readInteger("autostart", 2);
-    if (const UINT item = autostartItem(autostart)) PopupMenu1.checkRadio(item);
-    // A path that names no file is not written.
-    if (autostart == 2 && Application::exeFolderReachable()) {
-        // A value the user set up by other means (another path) is kept.
-        startupStep([] {
-            if (!runValueExists(RunHive::CurrentUser, Application::title()))
-                WriteRunValue(RunHive::CurrentUser, kRunKeyPath, Application::title(),
-                              runCommand(Application::exePath()));
-        });
-    }
+    autostart_.read();
+    // A path that names no file is not written; the box about a folder the
+    // code page cannot spell has said so already.
+    startupStep([this] { autostart_.writeMissingValue(Application::reachableExePath()); });
 
     PlayHotkeyText = settings_.readString("hotkey", std::string());
     PlayAgainHotkeyText = settings_.readString("hotkeypa", std::string());
@@ -361,12 +354,7 @@ void TForm1::StartwithWindows1Click() { autostartClick(1); }
 
 void TForm1::Startwithcurrentuser1Click() { autostartClick(2); }
 
-void TForm1::autostartClick(int mode) {
-    // The mode already chosen runs again too: the value gets the current path.
-    PopupMenu1.checkRadio(autostartItem(mode));
-    settings_.writeInteger("autostart", mode);
-    placeRunValue(mode, Application::title(), Application::exePath());
-}
+void TForm1::autostartClick(int mode) { autostart_.choose(mode, Application::reachableExePath()); }
 
 void TForm1::themeClick(int theme) {
     PopupMenu1.checkRadio(themeItem(theme));

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/AutostartChoice.h"
 #include "app/ButtonBrightness.h"
 #include "app/DefaultPosition.h"
 #include "app/Settings.h"
@@ -157,6 +158,7 @@ private:
     ButtonBrightness brightness_;
     bool positionSaved_ = false;
     FadeTimers timers_;
+    AutostartChoice autostart_;
 
     std::unique_ptr<CallbackTimer> Timer3;
     std::unique_ptr<CallbackTimer> Timer4;

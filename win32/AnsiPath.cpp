@@ -14,14 +14,20 @@ std::string narrow(const std::wstring& text, DWORD flags, BOOL* usedDefault) {
     return result;
 }
 
+// Without best fit a letter the code page lacks becomes the default
+// character ('?'), which names no file; best fit would make 'L' of 'Ł' or
+// '"' of a full-width quotation mark, another file or another command line.
+// The UTF-8 code page (a Windows option) spells everything; it takes
+// neither the flag nor the default-character report.
+bool utf8CodePage() { return GetACP() == CP_UTF8; }
+
+DWORD noBestFit() { return utf8CodePage() ? 0 : WC_NO_BEST_FIT_CHARS; }
+
 }  // namespace
 
 std::optional<std::string> exactAnsiText(const std::wstring& text) {
-    // The UTF-8 code page (a Windows option) spells everything; it takes
-    // neither the best-fit flag nor the default-character report.
-    const bool utf8 = GetACP() == CP_UTF8;
     BOOL usedDefault = FALSE;
-    const std::string converted = narrow(text, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &usedDefault);
+    const std::string converted = narrow(text, noBestFit(), utf8CodePage() ? nullptr : &usedDefault);
     // The way back catches what the report misses (a code page's own
     // mappings of several characters onto one).
     if (usedDefault || wideFromCodePage(converted) != text) return std::nullopt;
@@ -43,6 +49,6 @@ std::optional<std::string> ansiPath(const std::wstring& path) {
     }
 }
 
-std::string lossyAnsiText(const std::wstring& text) { return narrow(text, 0, nullptr); }
+std::string lossyAnsiText(const std::wstring& text) { return narrow(text, noBestFit(), nullptr); }
 
 }  // namespace plk

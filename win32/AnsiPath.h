@@ -22,8 +22,9 @@ std::optional<std::string> exactAnsiText(const std::wstring& text);
 // that keeps no short names, or a path that does not exist.
 std::optional<std::string> ansiPath(const std::wstring& path);
 
-// text with what the code page cannot spell as '?': for messages and for
-// paths that nothing else reaches.
+// text with what the code page cannot spell as '?', never as a look-alike:
+// for messages and for paths that nothing else reaches, where a '?' names
+// no file.
 std::string lossyAnsiText(const std::wstring& text);
 
 }  // namespace plk

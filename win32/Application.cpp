@@ -75,10 +75,11 @@ void Application::setMainWindow(HWND window) { g_mainWindow = window; }
 HINSTANCE Application::instance() { return GetModuleHandleA(nullptr); }
 
 std::string Application::exePath() {
-    const std::wstring path = moduleFileName();
-    if (std::optional<std::string> reached = ansiPath(path)) return *reached;
-    return lossyAnsiText(path);
+    if (std::optional<std::string> reached = reachableExePath()) return *reached;
+    return lossyAnsiText(moduleFileName());
 }
+
+std::optional<std::string> Application::reachableExePath() { return ansiPath(moduleFileName()); }
 
 std::string Application::exeFolder() {
     const std::string path = exePath();

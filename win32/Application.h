@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
     // with '?' for what the code page cannot spell.
     static std::string exePath();
     static std::string exeFolder();
+    // The executable's path as exePath gives it, or nothing when no 8-bit
+    // path reaches it: what names the program to others (Windows at logon).
+    static std::optional<std::string> reachableExePath();
     // False when no 8-bit path reaches the executable's folder: settings.ini
     // and the index cannot be kept there.
     static bool exeFolderReachable();

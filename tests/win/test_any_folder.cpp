@@ -37,6 +37,21 @@ TEST(AnsiPath, AFolderInAnotherScriptGoesByItsShortForm) {
     EXPECT_NE(lossyAnsiText(kUserFolder).find('?'), std::string::npos);
 }
 
+TEST(AnsiPath, WhatTheCodePageCannotSpellBecomesNoLookAlike) {
+    // A look-alike names another folder, or ends a quoted command early.
+    const struct {
+        const wchar_t* text;
+        const char* lossy;
+    } cases[] = {
+        {L"C:\\Users\\\u0141ukasz\\", "C:\\Users\\?ukasz\\"},
+        {L"C:\\\uff02x\uff02.exe", "C:\\?x?.exe"},
+    };
+    for (const auto& c : cases) {
+        if (codePageSpells(c.text)) continue;
+        EXPECT_EQ(lossyAnsiText(c.text), c.lossy);
+    }
+}
+
 TEST(AnsiPath, SettingsWithoutAFileGiveDefaultsAndDropWrites) {
     // What the program uses when no 8-bit path reaches its folder.
     const TSettings settings{std::string()};
