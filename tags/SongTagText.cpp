@@ -10,6 +10,9 @@ namespace {
 // Load codes above this have no usable tag (failures sit in the high byte).
 const std::uint16_t kLastUsableLoad = 0x00FF;
 
+const char kArtistFrame[] = "TPE1";
+const char kTitleFrame[] = "TIT2";
+
 void keepIfNotEmpty(const std::string& text, SongTagLine& line) {
     if (!text.empty()) line = SongTagLine(text);
 }
@@ -33,9 +36,9 @@ void keepFrameText(Tid3v2tag& reader, const std::string& frameId, SongTagLine& l
 
 SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
     SongTagText lines;
-    if (reader.LoadFromFile(path, 0) <= kLastUsableLoad) {
-        keepFrameText(reader, "TPE1", lines.artist);
-        keepFrameText(reader, "TIT2", lines.title);
+    if (reader.LoadFromFile(path, 0, FrameBodies::only({kArtistFrame, kTitleFrame})) <= kLastUsableLoad) {
+        keepFrameText(reader, kArtistFrame, lines.artist);
+        keepFrameText(reader, kTitleFrame, lines.title);
         return lines;
     }
     Id3v1Tag v1;
