@@ -1,5 +1,6 @@
 #include "tags/SongTagText.h"
 
+#include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
 #include "tags/TextDecoder.h"
@@ -32,9 +33,17 @@ void keepFrameText(Tid3v2tag& reader, const std::string& frameId, SongTagLine& l
     line = SongTagLine(bytes);
 }
 
+SongTagText fileNameText(const std::string& path) {
+    SongTagText lines;
+    lines.title = SongTagLine(std::string("Unknown song:"));
+    lines.artist = SongTagLine(songNameOfPath(path));
+    return lines;
+}
+
 }  // namespace
 
-SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
+SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path, long attributes) {
+    if (isPlaceholder(attributes)) return fileNameText(path);
     SongTagText lines;
     if (reader.LoadFromFile(path, 0, FrameBodies::only({kArtistFrame, kTitleFrame})) <= kLastUsableLoad) {
         keepFrameText(reader, kArtistFrame, lines.artist);
@@ -42,13 +51,9 @@ SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
         return lines;
     }
     Id3v1Tag v1;
-    if (readId3v1Tag(path, v1)) {
-        keepIfNotEmpty(v1.artist, lines.artist);
-        keepIfNotEmpty(v1.title, lines.title);
-    } else {
-        lines.title = SongTagLine(std::string("Unknown song:"));
-        lines.artist = SongTagLine(songNameOfPath(path));
-    }
+    if (!readId3v1Tag(path, v1)) return fileNameText(path);
+    keepIfNotEmpty(v1.artist, lines.artist);
+    keepIfNotEmpty(v1.title, lines.title);
     return lines;
 }
 

@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "platform/FileAttributes.h"
 #include "tags/SongTagText.h"
 #include "tests/core/TagTesting.h"
 
@@ -89,7 +90,7 @@ TEST(FrameBodies, TheSongTagKeepsNoCover) {
     TempFile file(concat({TagBuilder(3).text("TPE1", "Artist").frame("APIC", cover).text("TIT2", "Title").build(),
                           Bytes(300, 0x55)}));
     Tid3v2tag reader;
-    const SongTagText lines = readSongTagText(reader, file.path());
+    const SongTagText lines = readSongTagText(reader, file.path(), FileAttribute::kNormal);
     EXPECT_EQ(lines.artist.codePageText, "Artist");
     EXPECT_EQ(lines.title.codePageText, "Title");
     const TFrameIndex& frames = reader.frameIndex();
