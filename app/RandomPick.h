@@ -28,9 +28,11 @@ struct SongPick {
 // existing file, reseeding from seedSource before every draw as the clock
 // does in the program. A path the shell would run rather than play (a
 // program, a script, a shortcut: see isPlayablePath) counts as a vanished
-// file, without asking check. Once check finds a root unreachable, later
-// draws on that root (see pathRoot) count as vanished files unchecked: on a
-// share that went offline each look can wait for the network's time-out.
+// file, without asking check, and so does a file check finds offline (a
+// placeholder whose data is not here; its drive stays open). Once check
+// finds a root unreachable, later draws on that root (see pathRoot) count as
+// vanished files unchecked: on a share that went offline each look can wait
+// for the network's time-out.
 // Gives up after maxDraws draws with found false.
 SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
                           const SongCheck& check, int maxDraws = kMaxSongDraws);

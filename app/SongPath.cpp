@@ -70,7 +70,10 @@ bool isPlayablePath(const std::string& path) {
     const std::size_t colon = path.find(':');
     if (colon != std::string::npos && (colon != 1 || path.find(':', 2) != std::string::npos)) return false;
     if (hasStepComponent(path)) return false;
-    return !isProgramExtension(openedExtension(path));
+    // A name without an extension gives the shell no type to go by: a
+    // program named so is run as one.
+    const std::string extension = openedExtension(path);
+    return !extension.empty() && !isProgramExtension(extension);
 }
 
 }  // namespace plk

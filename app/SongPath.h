@@ -28,7 +28,9 @@ std::string openedExtension(const std::string& path);
 bool isProgramExtension(const std::string& extension);
 
 // False for what the shell would run instead of opening in a player (see
-// isProgramExtension), and for a path that Windows would read as another one
+// isProgramExtension), for a name without an extension (no type to open it
+// by: the shell runs a program named so), and for a path that Windows would
+// read as another one
 // before opening it, so that its text hides the name really opened: one with
 // a NUL byte (the system stops there), a "/", a colon other than a drive's
 // (a stream: "setup.exe::$DATA"), or a name of only dots and spaces or none

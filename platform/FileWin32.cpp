@@ -21,8 +21,7 @@ long fileAttributes(const std::string& path) {
 
 FileCheck checkFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? FileCheck::kMissing : FileCheck::kExists;
+    if (attributes != INVALID_FILE_ATTRIBUTES) return checkAttributes(static_cast<long>(attributes));
     switch (GetLastError()) {
     // About this one file: the drive or share itself answered.
     case ERROR_FILE_NOT_FOUND:

@@ -66,6 +66,16 @@ void TFrameIndex::setFlagsAsRead(std::uint32_t number, std::uint8_t statusFlags,
 void TFrameIndex::setData(std::uint32_t number, std::vector<std::uint8_t> data) {
     TFrameRecord& record = writable(number);
     record.data = std::move(data);
+    record.bodySize = static_cast<std::uint32_t>(record.data.size());
+    record.bodyKept = true;
+    record.modified = true;
+}
+
+void TFrameIndex::setBodyNotKept(std::uint32_t number, std::uint32_t size) {
+    TFrameRecord& record = writable(number);
+    record.data.clear();
+    record.bodySize = size;
+    record.bodyKept = false;
     record.modified = true;
 }
 

@@ -28,6 +28,8 @@ struct TFrameRecord {
     std::uint32_t dataLength = 0;    // inflated size or data length indicator; 0 when absent
     std::uint8_t encryptionMethod = 0;
     std::uint8_t groupIdentifier = 0;
+    std::uint32_t bodySize = 0;      // of the body as stored in the tag, kept or not
+    bool bodyKept = true;            // false when the load stepped over it: data is empty
     std::vector<std::uint8_t> data;
 };
 
@@ -68,6 +70,8 @@ public:
         return static_cast<std::uint32_t>(record(number).data.size());
     }
     const std::vector<std::uint8_t>& data(std::uint32_t number) const { return record(number).data; }
+    std::uint32_t bodySize(std::uint32_t number) const { return record(number).bodySize; }
+    bool bodyKept(std::uint32_t number) const { return record(number).bodyKept; }
 
     // Write accessors for what the parse fills. Flag and data writes mark the
     // record modified.
@@ -79,7 +83,10 @@ public:
     void setDataLength(std::uint32_t number, std::uint32_t value) { writable(number).dataLength = value; }
     void setEncryptionMethod(std::uint32_t number, std::uint8_t value) { writable(number).encryptionMethod = value; }
     void setGroupIdentifier(std::uint32_t number, std::uint8_t value) { writable(number).groupIdentifier = value; }
+    // The body as read; its size becomes the body size.
     void setData(std::uint32_t number, std::vector<std::uint8_t> data);
+    // A body of size bytes that the load stepped over.
+    void setBodyNotKept(std::uint32_t number, std::uint32_t size);
 
 private:
     TFrameRecord& writable(std::uint32_t number);

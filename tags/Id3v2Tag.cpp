@@ -9,8 +9,9 @@
 
 namespace plk {
 
-std::uint16_t Tid3v2tag::LoadFromFile(const std::string& fileName, std::uint64_t tagOffset) {
-    TagLoader loader(*this);
+std::uint16_t Tid3v2tag::LoadFromFile(const std::string& fileName, std::uint64_t tagOffset,
+                                       const FrameBodies& bodies) {
+    TagLoader loader(*this, bodies);
     return loader.load(fileName, static_cast<std::uint32_t>(tagOffset));
 }
 
@@ -36,7 +37,7 @@ std::uint8_t Tid3v2tag::prepareTextFrame(const std::string& frameId, const std::
     // (id3v2.3.0 §4.2.2, id3v2.4.0-frames §4.2.6).
     if (frameId.size() != 4 || frameId[0] != 'T' || frameId == "TXXX") return TextCode::kNotServed;
     const std::uint32_t number = frameIndex_.find(frameId);
-    if (number == 0) return TextCode::kNoSuchFrame;
+    if (number == 0 || !frameIndex_.bodyKept(number)) return TextCode::kNoSuchFrame;
 
     const std::uint8_t asRead = frameIndex_.formatFlagsAsRead(number);
     if (asRead & FormatFlag::kUnsynchronisation) frameIndex_.RemoveUnsynchronisation(number);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tags/FrameBodies.h"
 #include "tags/FrameIndex.h"
 
 namespace plk {
@@ -21,11 +22,15 @@ public:
     // Loads the tag at tagOffset (its low 32 bits) and returns the load code
     // (TagCodes.h): above 0x00FF means no usable tag was read. Errors of the
     // file system become codes; anything else (out of memory) passes on.
-    std::uint16_t LoadFromFile(const std::string& fileName, std::uint64_t tagOffset);
+    // Every frame is listed in the frame index; only the bodies that bodies
+    // names are kept (for the texts below, those of the frames asked for).
+    std::uint16_t LoadFromFile(const std::string& fileName, std::uint64_t tagOffset,
+                               const FrameBodies& bodies = FrameBodies::all());
 
     // The text of the first frame with this id, decoded to 8-bit Latin-1
     // characters; returns a TextCode. Undoes the frame's unsynchronisation
-    // and compression in place on first use. Valid after a usable load.
+    // and compression in place on first use. Valid after a usable load. A
+    // frame whose body the load did not keep counts as no such frame.
     std::uint8_t GetTextFrame(const std::string& frameId, std::string& text);
 
     // The same text as UTF-16, characters beyond U+00FF kept; the codes are

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/FileAttributes.h"
 #include "resources/resource.h"
 #include "tags/SongTagText.h"
 #include "win32/ImageStrip.h"
@@ -75,7 +76,7 @@ void TForm4::setDpi(int dpi) {
 void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
-    const SongTagText lines = readSongTagText(reader, path);
+    const SongTagText lines = readSongTagText(reader, path, fileAttributes(path));
     Label1.setText(shownText(lines.artist));
     Label2.setText(shownText(lines.title));
     Image1->invalidate();

@@ -31,8 +31,9 @@ public:
     explicit TForm4(Links links);
 
     // Shows the song's artist and title (from its ID3v2 tag, else its ID3v1
-    // tag, else its file name) read with reader. A song that comes while the
-    // popup is visible replaces the texts and holds anew at full strength.
+    // tag, else its file name; a cloud placeholder's file name, unread) read
+    // with reader. A song that comes while the popup is visible replaces the
+    // texts and holds anew at full strength.
     // Throws FileError when the file cannot be opened for the ID3v1 check;
     // the popup's timers are stopped by then, so a visible popup stays as it
     // is until the next song.

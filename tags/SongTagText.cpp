@@ -1,5 +1,6 @@
 #include "tags/SongTagText.h"
 
+#include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
 #include "tags/TextDecoder.h"
@@ -9,6 +10,9 @@ namespace {
 
 // Load codes above this have no usable tag (failures sit in the high byte).
 const std::uint16_t kLastUsableLoad = 0x00FF;
+
+const char kArtistFrame[] = "TPE1";
+const char kTitleFrame[] = "TIT2";
 
 void keepIfNotEmpty(const std::string& text, SongTagLine& line) {
     if (!text.empty()) line = SongTagLine(text);
@@ -29,23 +33,27 @@ void keepFrameText(Tid3v2tag& reader, const std::string& frameId, SongTagLine& l
     line = SongTagLine(bytes);
 }
 
+SongTagText fileNameText(const std::string& path) {
+    SongTagText lines;
+    lines.title = SongTagLine(std::string("Unknown song:"));
+    lines.artist = SongTagLine(songNameOfPath(path));
+    return lines;
+}
+
 }  // namespace
 
-SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path) {
+SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path, long attributes) {
+    if (isPlaceholder(attributes)) return fileNameText(path);
     SongTagText lines;
-    if (reader.LoadFromFile(path, 0) <= kLastUsableLoad) {
-        keepFrameText(reader, "TPE1", lines.artist);
-        keepFrameText(reader, "TIT2", lines.title);
+    if (reader.LoadFromFile(path, 0, FrameBodies::only({kArtistFrame, kTitleFrame})) <= kLastUsableLoad) {
+        keepFrameText(reader, kArtistFrame, lines.artist);
+        keepFrameText(reader, kTitleFrame, lines.title);
         return lines;
     }
     Id3v1Tag v1;
-    if (readId3v1Tag(path, v1)) {
-        keepIfNotEmpty(v1.artist, lines.artist);
-        keepIfNotEmpty(v1.title, lines.title);
-    } else {
-        lines.title = SongTagLine(std::string("Unknown song:"));
-        lines.artist = SongTagLine(songNameOfPath(path));
-    }
+    if (!readId3v1Tag(path, v1)) return fileNameText(path);
+    keepIfNotEmpty(v1.artist, lines.artist);
+    keepIfNotEmpty(v1.title, lines.title);
     return lines;
 }
 

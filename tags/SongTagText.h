@@ -30,8 +30,11 @@ struct SongTagText {
 
 // Loads the file's tag with reader. A line the tags do not fill keeps its
 // default. Throws FileError when the file cannot be opened for the ID3v1
-// check: the caller then does not open the song.
-SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path);
+// check: the caller then does not open the song. attributes are the file's
+// (fileAttributes): a placeholder whose data is elsewhere (isPlaceholder) is
+// not read at all, since the read would wait on the GUI thread for the whole
+// download, or fail without a connection; it shows its file name.
+SongTagText readSongTagText(Tid3v2tag& reader, const std::string& path, long attributes);
 
 // The file's name without its folder and without its last extension:
 // "C:\Music\Song.Name.mp3" gives "Song.Name".

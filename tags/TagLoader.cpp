@@ -222,9 +222,15 @@ bool TagLoader::readFrame() {
     index.setGroupIdentifier(number, extras.groupIdentifier);
     index.setHeaderLength(number, buffer_->consumedPosition() - frameOffset);
 
+    const std::uint32_t bodySize = header.frameSize - extraBytes;
+    if (!bodies_.keeps(index.frameId(number))) {
+        buffer_->skipTagBytes(bodySize);
+        index.setBodyNotKept(number, bodySize);
+        return true;
+    }
     std::vector<std::uint8_t> data;
-    data.reserve(header.frameSize - extraBytes);
-    buffer_->ReadTagBytes(data, header.frameSize - extraBytes);
+    data.reserve(bodySize);
+    buffer_->ReadTagBytes(data, bodySize);
     index.setData(number, std::move(data));
     return true;
 }

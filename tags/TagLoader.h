@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/File.h"
+#include "tags/FrameBodies.h"
 #include "tags/TagReadBuffer.h"
 
 namespace plk {
@@ -19,7 +20,7 @@ struct TagHeader;
 
 class TagLoader {
 public:
-    explicit TagLoader(Tid3v2tag& tag) : tag_(tag) {}
+    TagLoader(Tid3v2tag& tag, const FrameBodies& bodies) : tag_(tag), bodies_(bodies) {}
     TagLoader(const TagLoader&) = delete;
     TagLoader& operator=(const TagLoader&) = delete;
 
@@ -41,6 +42,7 @@ private:
     void warn(std::uint16_t warning) { code_ |= warning; }
 
     Tid3v2tag& tag_;
+    const FrameBodies& bodies_;
     File file_;
     std::vector<std::uint8_t> work_;
     std::unique_ptr<TagReadBuffer> buffer_;

@@ -92,22 +92,24 @@ void TagReadBuffer::prefetch(std::uint32_t n) {
 
 // A large body (a picture) need not pass through the buffer once the
 // buffer has handed over what it holds: it goes from the file straight into
-// its frame, in one read, sparing a copy and a read per segment. Only where
-// no inserted zeros have to be taken out on the way.
-bool TagReadBuffer::readPastBuffer(std::vector<std::uint8_t>& destination, std::uint32_t& n) {
+// its frame, in one read, sparing a copy and a read per segment, or is
+// stepped over with a seek when it is not wanted. Only where no inserted
+// zeros have to be taken out on the way.
+bool TagReadBuffer::takePastBuffer(std::vector<std::uint8_t>* destination, std::uint32_t& n) {
     if (unsynchronised_ || allLoaded_ || n < buffered_ + kCapacity) return false;
     while (buffered_ > 0) {
         const std::uint32_t chunk = std::min(buffered_, kSegmentSize - readPosition_ % kSegmentSize);
-        const std::uint8_t* from = &byteAt(0);
-        destination.insert(destination.end(), from, from + chunk);
+        takeBuffered(destination, chunk);
         n -= chunk;
-        buffered_ -= chunk;
-        readPosition_ = (readPosition_ + chunk) % kCapacity;
     }
     if (n > tagEnd_ - filePosition_) throw TagParseFailure(LoadFailure::kCorrupt);
-    const std::size_t at = destination.size();
-    destination.resize(at + n);
-    if (file_.read(destination.data() + at, n) != n) throw TagReadError();
+    if (destination) {
+        const std::size_t at = destination->size();
+        destination->resize(at + n);
+        if (file_.read(destination->data() + at, n) != n) throw TagReadError();
+    } else {
+        file_.seek(static_cast<std::int64_t>(filePosition_ + n));
+    }
     filePosition_ += n;
     n = 0;
     if (filePosition_ == tagEnd_) allLoaded_ = true;
@@ -115,8 +117,17 @@ bool TagReadBuffer::readPastBuffer(std::vector<std::uint8_t>& destination, std::
     return true;
 }
 
-void TagReadBuffer::ReadTagBytes(std::vector<std::uint8_t>& destination, std::uint32_t n) {
-    if (readPastBuffer(destination, n)) return;
+void TagReadBuffer::takeBuffered(std::vector<std::uint8_t>* destination, std::uint32_t count) {
+    if (destination) {
+        const std::uint8_t* from = &byteAt(0);
+        destination->insert(destination->end(), from, from + count);
+    }
+    buffered_ -= count;
+    readPosition_ = (readPosition_ + count) % kCapacity;
+}
+
+void TagReadBuffer::take(std::vector<std::uint8_t>* destination, std::uint32_t n) {
+    if (takePastBuffer(destination, n)) return;
     while (n > 0) {
         // One copy never crosses the end of a segment.
         const std::uint32_t chunk = std::min(n, kSegmentSize - readPosition_ % kSegmentSize);
@@ -124,12 +135,13 @@ void TagReadBuffer::ReadTagBytes(std::vector<std::uint8_t>& destination, std::ui
         // lose an inserted zero once its successor is loaded.
         if (!allLoaded_ && chunk + 2 > buffered_) refill();
         if (chunk > buffered_) throw TagParseFailure(LoadFailure::kCorrupt);
-        const std::uint8_t* from = &byteAt(0);
-        destination.insert(destination.end(), from, from + chunk);
+        takeBuffered(destination, chunk);
         n -= chunk;
-        buffered_ -= chunk;
-        readPosition_ = (readPosition_ + chunk) % kCapacity;
     }
 }
+
+void TagReadBuffer::ReadTagBytes(std::vector<std::uint8_t>& destination, std::uint32_t n) { take(&destination, n); }
+
+void TagReadBuffer::skipTagBytes(std::uint32_t n) { take(nullptr, n); }
 
 }  // namespace plk

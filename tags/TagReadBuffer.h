@@ -27,6 +27,9 @@ public:
     // Appends the next n bytes of the tag body to destination. Throws
     // TagParseFailure(0xFE) when the body ends first.
     void ReadTagBytes(std::vector<std::uint8_t>& destination, std::uint32_t n);
+    // Consumes the next n bytes of the tag body as ReadTagBytes does, keeping
+    // none of them.
+    void skipTagBytes(std::uint32_t n);
 
     // Makes sure n bytes are buffered when the body holds that many, so that
     // remaining() is exact for them even after unsynchronisation shrank them.
@@ -44,7 +47,10 @@ private:
     std::uint8_t& byteAt(std::uint32_t fromReadPosition);
     void load(std::uint32_t count);
     void refill();
-    bool readPastBuffer(std::vector<std::uint8_t>& destination, std::uint32_t& n);
+    // Each appends to destination, or keeps nothing when it is null.
+    void take(std::vector<std::uint8_t>* destination, std::uint32_t n);
+    bool takePastBuffer(std::vector<std::uint8_t>* destination, std::uint32_t& n);
+    void takeBuffered(std::vector<std::uint8_t>* destination, std::uint32_t count);
     void undoUnsynchronisation(std::uint32_t first);
     void updateProgress();
 

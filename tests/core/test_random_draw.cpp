@@ -165,18 +165,22 @@ TEST(RandomPick, ALibraryWhollyOfflineGivesUpAfterOneLook) {
     EXPECT_EQ(drive.slowLooks, 1);
 }
 
-TEST(RandomPick, VanishedFilesDoNotCloseTheirDrive) {
-    TLibrary library = makeLibrary(20);
-    int looks = 0;
-    std::uint32_t clock = 1;
-    const std::string only = library[13].path();
-    const SongPick pick = pickExistingSong(library, [&] { return clock *= 69069; }, [&](const std::string& path) {
-        ++looks;
-        return path == only ? FileCheck::kExists : FileCheck::kMissing;
-    });
-    ASSERT_TRUE(pick.found);
-    EXPECT_EQ(pick.path, only);
-    EXPECT_EQ(looks, pick.draws);
+// Nor do files whose data is not here (online-only cloud files): the local
+// ones beside them still play.
+TEST(RandomPick, VanishedAndOfflineFilesDoNotCloseTheirDrive) {
+    for (const FileCheck passedOver : {FileCheck::kMissing, FileCheck::kOffline}) {
+        TLibrary library = makeLibrary(20);
+        int looks = 0;
+        std::uint32_t clock = 1;
+        const std::string only = library[13].path();
+        const SongPick pick = pickExistingSong(library, [&] { return clock *= 69069; }, [&](const std::string& path) {
+            ++looks;
+            return path == only ? FileCheck::kExists : passedOver;
+        });
+        ASSERT_TRUE(pick.found);
+        EXPECT_EQ(pick.path, only);
+        EXPECT_EQ(looks, pick.draws);
+    }
 }
 
 }  // namespace

@@ -47,6 +47,14 @@ TEST(PlayablePath, ProgramsScriptsAndShortcutsInAnyLetterCaseAreNot) {
     EXPECT_FALSE(isPlayablePath("C:\\Music\\setup.exe. ."));
 }
 
+// A file without an extension gives the shell no type to go by: a program
+// named so is run.
+TEST(PlayablePath, NamesWithoutAnExtensionAreNot) {
+    for (const char* path : {"C:\\Music\\track", "C:\\mp3 songs.old\\track", "D:track", "\\\\server\\share\\setup",
+                             "C:\\Music\\setup.", "C:\\Music\\setup . .", "C:\\x.exe\\setup"})
+        EXPECT_FALSE(isPlayablePath(path)) << path;
+}
+
 TEST(PlayablePath, PathsTheSystemWouldReadAsAnotherFileAreNot) {
     const char withNul[] = "C:\\Music\\setup.exe\0.mp3";
     EXPECT_FALSE(isPlayablePath(std::string(withNul, sizeof withNul - 1)));
@@ -76,7 +84,7 @@ TEST(PlayablePath, RecordsAndVerdicts) {
 
 TEST(PlayablePath, EverythingElseIsPlayed) {
     for (const char* path : {"C:\\Music\\song.mp3", "C:\\Music\\song.exe.mp3", "C:\\setup.exe\\track.ogg",
-                             "C:\\Music\\track", "D:song.wav", "\\\\server\\share\\a.jsx", "C:\\Music\\a.exe2",
+                             "D:song.wav", "\\\\server\\share\\a.jsx", "C:\\Music\\a.exe2",
                              "C:\\Music\\\xe9t\xe9.flac"})
         EXPECT_TRUE(isPlayablePath(path)) << path;
 }

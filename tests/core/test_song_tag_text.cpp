@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/File.h"
+#include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
 #include "tags/SongTagText.h"
@@ -24,7 +25,7 @@ const Bytes kAudio(300, 0x55);
 SongTagText textOf(const Bytes& contents) {
     TempFile file(contents);
     Tid3v2tag reader;
-    return readSongTagText(reader, file.path());
+    return readSongTagText(reader, file.path(), fileAttributes(file.path()));
 }
 
 TEST(Id3v1Tag, FieldsRunToTheirFirstNulAndKeepTrailingSpaces) {
@@ -88,7 +89,7 @@ TEST(SongTagText, UnusableId3v2FallsBackToId3v1) {
 TEST(SongTagText, WithoutAnyTagTheFileNameIsShown) {
     TempFile file(kAudio);
     Tid3v2tag reader;
-    const SongTagText lines = readSongTagText(reader, file.path());
+    const SongTagText lines = readSongTagText(reader, file.path(), FileAttribute::kNormal);
     EXPECT_EQ(lines.title.codePageText, "Unknown song:");
     EXPECT_EQ(lines.artist.codePageText, songNameOfPath(file.path()));
 
@@ -108,7 +109,22 @@ TEST(SongTagText, NameWithoutFolderAndLastExtension) {
 
 TEST(SongTagText, AFileThatCannotBeOpenedRaises) {
     Tid3v2tag reader;
-    EXPECT_THROW(readSongTagText(reader, "/nonexistent/plinkety/song.mp3"), FileError);
+    EXPECT_THROW(readSongTagText(reader, "/nonexistent/plinkety/song.mp3", FileAttribute::kNormal), FileError);
+}
+
+// A file whose data is elsewhere is not read at all: the read would wait on
+// the GUI thread for the download, or fail without a connection.
+TEST(SongTagText, APlaceholderShowsItsFileNameUnread) {
+    TempFile file(concat({TagBuilder(3).text("TIT2", "Title").build(), kAudio}));
+    const long archive = 0x20, pinned = 0x80000, reparsePoint = 0x400;
+    Tid3v2tag reader;
+    const SongTagText lines = readSongTagText(reader, file.path(), FileAttribute::kRecallOnDataAccess | archive);
+    EXPECT_EQ(lines.title.codePageText, "Unknown song:");
+    EXPECT_EQ(lines.artist.codePageText, songNameOfPath(file.path()));
+    EXPECT_EQ(reader.fileName(), "") << "no tag loaded";
+    EXPECT_NO_THROW(readSongTagText(reader, "/nonexistent/plinkety/song.mp3", FileAttribute::kOffline)) << "nor opened";
+    // Once downloaded (and kept, as a pinned file is) it is a file like any other.
+    EXPECT_EQ(readSongTagText(reader, file.path(), pinned | reparsePoint | archive).title.codePageText, "Title");
 }
 
 }  // namespace

@@ -63,6 +63,11 @@ const std::vector<WideCase>& wideCases() {
         {"UTF-8 surrogate", 3, Bytes{'a', 0xED, 0xA0, 0x80}, 8, u"a", 4, "a"},
         {"UTF-8 beyond U+10FFFF", 3, Bytes{'a', 0xF4, 0x90, 0x80, 0x80}, 8, u"a", 4, "a"},
         {"UTF-8 lead byte 0xF8", 3, Bytes{'a', 0xF8, 0x88, 0x80, 0x80, 0x80}, 8, u"a", 4, "a"},
+        // Three-byte sequences whose lead byte is 0xE0 (U+0800 to U+0FFF).
+        {"Devanagari, UTF-8", 3, Bytes{0xE0, 0xA4, 0x85}, 0, u"\u0905", 4, ""},
+        {"Thai, UTF-8", 3, toBytes(u8"สวัสดี"), 0, u"สวัสดี", 4, ""},
+        {"Tibetan, UTF-8", 3, toBytes(u8"བོད"), 0, u"བོད", 4, ""},
+        {"last two-byte and three-byte lead bytes", 3, Bytes{0xDF, 0xBF, 0xEF, 0xBC, 0xA1}, 0, u"\u07FF\uFF21", 4, ""},
         {"two-byte UTF-8 below U+0100 as always", 3, Bytes{'B', 0xC3, 0xB6, 0xC4, 0x85}, 0, u"Bö\u0105", 4, "B\xF6"},
     };
     return cases;

@@ -52,6 +52,8 @@ class RandomPlay(plk.PlinketyTestCase):
         # an empty line and the batch file would leave its mark.
         shutil.copy(program.recorder, os.path.join(music, "setup.exe"))
         shutil.copy(program.recorder, os.path.join(music, "tree.com"))
+        # A program without an extension: the shell runs it too.
+        shutil.copy(program.recorder, os.path.join(music, "player"))
         marker = os.path.join(program.folder, "batch-ran")
         with open(os.path.join(music, "Run.BAT"), "w", newline="\r\n") as bat:
             bat.write("echo ran > %s\n" % plk.windows_path(marker))
@@ -59,6 +61,7 @@ class RandomPlay(plk.PlinketyTestCase):
         # The last two name setup.exe too, once Windows has read the path.
         plk.write_index(program.index_path, [setup, song, plk.windows_path(os.path.join(music, "Run.BAT")),
                                              plk.windows_path(os.path.join(music, "tree.com")),
+                                             plk.windows_path(os.path.join(music, "player")),
                                              setup + "\\.", setup.replace("\\", "/")])
         program.start()
 

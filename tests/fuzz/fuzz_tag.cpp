@@ -1,6 +1,8 @@
 // libFuzzer target: the input is a file whose tag is loaded at offset 0, then
 // the text of every frame ID present is asked for, as the popup would, 8-bit
-// and wide; where the 8-bit text is whole the wide one must be the same.
+// and wide; where the 8-bit text is whole the wide one must be the same. A
+// second load that keeps only the popup's two bodies must list the same
+// frames and give the same two texts.
 #include <cstddef>
 #include <cstdlib>
 #include <cstdint>
@@ -14,9 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = plk::writeFuzzInput(data, size, ".mp3");
     if (path.empty()) return 0;
 
-    plk::Tid3v2tag tag;
+    plk::Tid3v2tag tag, popup;
     const std::uint16_t code = tag.LoadFromFile(path, 0);
+    if (popup.LoadFromFile(path, 0, plk::FrameBodies::only({"TPE1", "TIT2"})) != code) std::abort();
+    if (popup.frameIndex().count() != tag.frameIndex().count()) std::abort();
     if (plk::isUsableLoad(code)) {
+        for (const char* id : {"TPE1", "TIT2"}) {
+            std::string whole, kept;
+            if (tag.GetTextFrame(id, whole) != popup.GetTextFrame(id, kept) || whole != kept) std::abort();
+        }
         const plk::TFrameIndex& frames = tag.frameIndex();
         for (std::uint32_t n = 1; n <= frames.count(); ++n) {
             std::string text;

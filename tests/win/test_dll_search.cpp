@@ -1,5 +1,6 @@
 // A DLL beside the program is not loaded by name once the program has
-// restricted the search to the system folder; system DLLs still are.
+// restricted the search to the system folder; system DLLs still are. The
+// program's own late lookups name the system folder, whatever the loader.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include "win32/ComApartment.h"
 #include "win32/DllSearch.h"
 #include "win32/ProgramProcess.h"
+#include "win32/SystemLibrary.h"
 
 namespace plk {
 namespace {
@@ -18,6 +20,46 @@ std::string besideThisProgram(const char* name) {
     char path[MAX_PATH];
     std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+std::wstring inSystemFolder(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    return std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH)) + L'\\' + name;
+}
+
+// Before the search is restricted below: a DLL planted beside the program is
+// found by its bare name, but the system library lookup never asks for one,
+// also where the loader lacks the search flags (Windows 7 without its 2011
+// update, which Wine is not: there the flags' absence is only told).
+TEST(SystemLibrary, EveryLibraryButTheCommonControlsIsLoadedFromTheSystemFolder) {
+    const HMODULE planted = LoadLibraryA("plkprobe.dll");
+    ASSERT_NE(planted, nullptr);
+    FreeLibrary(planted);
+    const struct { const char* library; const wchar_t* name; } libraries[] = {
+        {"plkprobe.dll", L"plkprobe.dll"}, {"shlwapi.dll", L"shlwapi.dll"}, {"ole32.dll", L"ole32.dll"},
+        {"KERNEL32.DLL", L"KERNEL32.DLL"}, {"shcore.dll", L"shcore.dll"}};
+    for (const bool searchFlags : {true, false}) {
+        SCOPED_TRACE(searchFlags ? "search flags" : "no search flags");
+        for (const auto& library : libraries) {
+            SystemLibraryLoad load;
+            const bool loaded = systemLibraryLoad(library.library, searchFlags, load);
+            if (!searchFlags && library.name == std::wstring(L"shcore.dll")) {
+                EXPECT_FALSE(loaded) << "shcore is not looked up where Windows 7 lacks the update";
+                continue;
+            }
+            ASSERT_TRUE(loaded) << library.library;
+            EXPECT_EQ(load.file, inSystemFolder(library.name));
+            EXPECT_NE(load.flags, 0u) << "the system folder's search for what it loads in turn";
+        }
+        SystemLibraryLoad probe;
+        ASSERT_TRUE(systemLibraryLoad("plkprobe.dll", searchFlags, probe));
+        EXPECT_EQ(LoadLibraryExW(probe.file.c_str(), nullptr, probe.flags), nullptr);
+        SystemLibraryLoad controls;
+        ASSERT_TRUE(systemLibraryLoad("comctl32.dll", searchFlags, controls));
+        EXPECT_EQ(controls.file, L"comctl32.dll") << "the manifest's side-by-side version";
+    }
+    EXPECT_EQ(systemLibraryFunction("plkprobe.dll", "plkProbe"), nullptr);
+    EXPECT_NE(systemLibraryFunction("shlwapi.dll", "AssocIsDangerous"), nullptr);
 }
 
 TEST(DllSearch, ADllBesideTheProgramIsNoLongerFoundByName) {

@@ -74,12 +74,13 @@ std::string quoted(const std::string& utf8) {
 void dumpTag(std::ostream& out, const std::string& fileName, bool listFrames, const std::vector<std::string>& ids,
              bool wideText) {
     Tid3v2tag tag;
-    const std::uint16_t code = tag.LoadFromFile(fileName, 0);
+    // The bodies of the frames asked for; the others are only listed.
+    const std::uint16_t code = tag.LoadFromFile(fileName, 0, FrameBodies::only(ids));
     out << "load 0x" << hex(code, 4) << '\n';
     if (listFrames) {
         const TFrameIndex& frames = tag.frameIndex();
         for (std::uint32_t n = 1; n <= frames.count(); ++n)
-            out << "frame " << n << ' ' << frames.frameId(n) << ' ' << frames.dataSize(n) << " 0x"
+            out << "frame " << n << ' ' << frames.frameId(n) << ' ' << frames.bodySize(n) << " 0x"
                 << hex(frames.formatFlags(n), 2) << '\n';
     }
     if (!isUsableLoad(code)) return;

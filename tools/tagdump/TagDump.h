@@ -1,7 +1,7 @@
 // The text tagdump prints for one file. Other tooling parses it, so its
 // format is fixed:
 //   load 0xHHHH
-//   frame N ID SIZE 0xHH          (with --frames; N from 1, SIZE in bytes, current format flags)
+//   frame N ID SIZE 0xHH          (with --frames; N from 1, SIZE of the body in the tag, current format flags)
 //   ID CODE HEX                   (only for a usable load; HEX is "-" for empty text)
 // With --wide the texts come from the wide accessor, as quoted UTF-8:
 //   ID CODE "TEXT"                (\" \\ and \xHH for characters below U+0020)
