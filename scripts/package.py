@@ -2,7 +2,8 @@
 """Writes the release zips from built trees: for each Windows build,
 OUT/plinkety-<version>-<arch>.zip holding that build's plinkety.exe as it is,
 and README-Windows.txt, LICENSE and THIRD-PARTY-NOTICES with Windows line
-ends. The version is the project's, from CMakeLists.txt.
+ends. The version is the project's, from CMakeLists.txt. Beside them go the
+package managers' manifests for the two zips (manifests.py).
 
     package.py BUILD_DIR OUT_DIR
 """
@@ -12,6 +13,8 @@ import sys
 import time
 import zipfile
 from pathlib import Path
+
+from manifests import write_manifests, zip_name
 
 ROOT = Path(__file__).resolve().parent.parent
 ARCHS = ("x86", "x64")
@@ -47,12 +50,15 @@ def write_zip(path, exe):
 def main(build, out):
     out.mkdir(parents=True, exist_ok=True)
     version = project_version()
+    zips = {}
     for arch in ARCHS:
         exe = build / ("windows-" + arch) / "plinkety.exe"
         if not exe.is_file():
             sys.exit("package: %s is missing: build first (scripts/build.sh)" % exe)
-        path = out / ("plinkety-%s-%s.zip" % (version, arch))
-        write_zip(path, exe)
+        zips[arch] = out / zip_name(version, arch)
+        write_zip(zips[arch], exe)
+        print("package: %s" % zips[arch])
+    for path in write_manifests(build, out, zips):
         print("package: %s" % path)
 
 

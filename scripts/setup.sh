@@ -24,6 +24,8 @@ PACKAGES=(
   wine wine64 xvfb xauth xdotool x11-utils imagemagick file python3
   # drawing the program's artwork (tools/art/make_art.py)
   python3-pil fonts-dejavu-core
+  # checking the package managers' manifests against their schemas
+  python3-jsonschema python3-yaml
 )
 PACKAGES_32BIT=(wine32:i386)
 
