@@ -16,7 +16,7 @@ namespace plk {
 // own message, ready for the error box.
 class FileError : public std::runtime_error {
 public:
-    // kInUse: another program holds the file for writing (see Access::kHold).
+    // kInUse: a kHold open found the file held by another program.
     enum class Kind { kOpen, kIo, kInUse };
     FileError(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
     Kind kind() const { return kind_; }

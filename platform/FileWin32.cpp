@@ -53,7 +53,7 @@ File::File(const std::string& path, Access access) {
     const HANDLE opened =
         CreateFileA(path.c_str(), wanted, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_SHARING_VIOLATION) fail(FileError::Kind::kInUse);
+        if (access == Access::kHold && GetLastError() == ERROR_SHARING_VIOLATION) fail(FileError::Kind::kInUse);
         fail(FileError::Kind::kOpen);
     }
     if (access == Access::kCreate && !SetEndOfFile(opened)) {
