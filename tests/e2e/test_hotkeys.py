@@ -1,5 +1,6 @@
-"""Global hotkeys: set in their dialog, pressed from another application,
-changed, and kept across a restart."""
+"""Global hotkeys: set in their dialog, pressed from another application
+(also while their dialog lies behind it), changed, and kept across a
+restart; where the focus goes after a hotkey."""
 
 import os
 import subprocess
@@ -107,6 +108,67 @@ class Hotkeys(plk.PlinketyTestCase):
         program.key("ctrl+alt+k")
         self.assertEqual(self.wait_opened(program, 3), [song] * 3)
         self.assertEqual(program.message_boxes(), [])
+
+    def test_hotkeys_work_while_their_dialog_lies_behind_another_window(self):
+        program = self.new_program()
+        song_path = os.path.join(program.folder, "song.wav")
+        with open(song_path, "wb") as f:
+            f.write(b"not really music")
+        song = plk.windows_path(song_path)
+        plk.write_index(program.index_path, [song])
+        program.write_settings("[General]\nautostart=0\nhotkey=Ctrl+Alt+P\n")
+        program.start()
+        notepad = self.start_notepad()
+
+        # With the keyboard, the dialog takes the combination into its field;
+        # behind Notepad, the hotkey plays.
+        dialog = self.open_dialog(program)
+        program.key("ctrl+alt+p")
+        self.click_into(program, notepad, 100, 100)
+        program.key("ctrl+alt+p")
+        self.assertEqual(self.wait_opened(program, 1), [song])
+        self.click_into(program, dialog)
+        program.key("Escape")
+        plk.wait_for(lambda: not program.find_windows(DIALOG), what="the dialog to close")
+        program.exit()
+        self.assertEqual(program.opened_files(), [song])
+
+    def test_the_focus_goes_back_past_an_open_dialog_but_not_past_the_hotkeys_own_box(self):
+        program = self.new_program()
+        # No library: the play hotkey greets with a box. Not on top: a hotkey
+        # brings the program, and so the About dialog, forward.
+        program.write_settings("[General]\nautostart=0\nstayontop=0\nhotkey=Ctrl+Alt+P\nhotkeypa=Ctrl+Alt+A\n")
+        program.start()
+        program.menu("b")
+        program.wait_foreground("About")
+        notepad = self.start_notepad()
+        self.click_into(program, notepad, 100, 100)
+        program.wait_foreground(NOTEPAD)
+        spy = plk.OpacitySpy(program.window)
+        self.addCleanup(spy.close)
+
+        def press_and_wait_for_the_fade(keys):
+            seen = len(spy.alphas())
+            program.key(keys)
+            plk.wait_for(lambda: 235 in spy.alphas()[seen:] and spy.alphas()[-1] == 125,
+                         what="the button to light and fade")
+
+        # The hand-back follows the fade's start: once it has faded, the
+        # foreground is where it stays.
+        press_and_wait_for_the_fade("ctrl+alt+a")
+        program.wait_foreground(NOTEPAD)
+
+        press_and_wait_for_the_fade("ctrl+alt+p")
+        welcome = program.wait_message_box(0)
+        self.assertTrue(welcome.startswith("Welcome!"), welcome)
+        program.wait_foreground("Information")
+
+        # Pressed again from Notepad, the hotkey brings its box back: no second one.
+        self.click_into(program, notepad, 100, 100)
+        program.wait_foreground(NOTEPAD)
+        program.key("ctrl+alt+p")
+        program.wait_foreground("Information")
+        self.assertEqual(program.message_boxes(), [welcome])
 
 
 if __name__ == "__main__":
