@@ -122,6 +122,30 @@ TEST_F(PlayButtonTest, StartupGoesOnAfterTheIndexCannotBeRead) {
     EXPECT_EQ(rect.bottom - rect.top, 37);
 }
 
+// The classes of the windows about to be activated, while a hook lives.
+std::vector<std::string> g_activated;
+
+LRESULT CALLBACK recordActivation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        char name[32] = {};
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        g_activated.push_back(name);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct Unhook { void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); } };
+using HookHandle = UniqueHandle<handle_traits::Basic<HHOOK, nullptr, Unhook>>;
+
+TEST_F(PlayButtonTest, TheOwnerWindowIsActivatedBeforeTheButtonShows) {
+    g_activated.clear();
+    HookHandle hook(SetWindowsHookExA(WH_CBT, recordActivation, nullptr, GetCurrentThreadId()));
+    ASSERT_TRUE(hook);
+    TForm1 form;
+    hook.reset();
+    EXPECT_EQ(g_activated, (std::vector<std::string>{"PlinketyApplication", "TForm1"}));
+}
+
 TEST_F(PlayButtonTest, RandomPlayOpensTheExistingFileAndPlayAgainRepeatsIt) {
     const std::string song = tree_.file("music\\song.plktest");
     writeIndex({tree_.root() + "music\\gone1.plktest", song, tree_.root() + "music\\gone2.plktest"});
