@@ -122,15 +122,16 @@ TEST_F(PlayButtonTest, StartupGoesOnAfterTheIndexCannotBeRead) {
     EXPECT_EQ(rect.bottom - rect.top, 37);
 }
 
-// The classes of the windows about to be activated, while a hook lives.
+// The owner window and the Play button, by class, in the order they are
+// activated while a hook lives. (Hidden, the owner window hands activation
+// on to whatever window of the thread is left.)
 std::vector<std::string> g_activated;
 
 LRESULT CALLBACK recordActivation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        char name[32] = {};
-        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+    char name[32] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) &&
+        (std::string(name) == "PlinketyApplication" || std::string(name) == "TForm1"))
         g_activated.push_back(name);
-    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
