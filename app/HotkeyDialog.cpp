@@ -93,11 +93,19 @@ void TForm5::registerHotkey(ShortCut value, int id) {
 }
 
 void TForm5::activate(WPARAM state, HWND other) {
+    // The hotkeys are off only while the dialog has the keyboard: typing the
+    // current combination into a field must show it there, not play a song
+    // and take the focus away. Behind another window, they work. A dialog
+    // being hidden is already off the screen when it loses the keyboard:
+    // OK and Cancel register for themselves, and the program's end hides
+    // it after the hotkeys are withdrawn for good.
     if (LOWORD(state) == WA_INACTIVE) {
         focus_.activate(hwnd(), state);
         leftProgram_ = !ofThisProgram(other);
+        if (visible()) form1_.registerStoredHotkeys();
         return;
     }
+    form1_.withdrawHotkeys();
     // Coming back from another application, the dialog was the program's
     // active window all along: the fields keep what is typed in them.
     if (leftProgram_ && !ofThisProgram(other)) {
@@ -128,13 +136,8 @@ LRESULT TForm5::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         activate(wParam, reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_SHOWWINDOW:
-        // A dialog being shown is always activated afresh. While it is open
-        // the hotkeys are off: typing the current combination into a field
-        // must show it there, not play a song and take the focus away.
-        if (wParam) {
-            leftProgram_ = false;
-            form1_.withdrawHotkeys();
-        }
+        // A dialog being shown is always activated afresh.
+        if (wParam) leftProgram_ = false;
         return defaultHandling(message, wParam, lParam);
     case WM_CLOSE:
         Button2Click();  // the close box

@@ -1,5 +1,6 @@
 // The Set Global Hotkeys dialog: a key-combination field for each of the two
-// hotkeys. Both hotkeys are off while it is open. OK registers, stores and
+// hotkeys. Both hotkeys are off while it has the keyboard; leaving it for
+// another window registers the stored ones again. OK registers, stores and
 // remembers both; Cancel, Esc and the close box register the stored ones
 // again. Modeless; closing only hides it.
 #pragma once

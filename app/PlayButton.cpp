@@ -103,12 +103,10 @@ void TForm1::FormCreate() {
     show();
     traceStartup("button shown");
     // The other windows are yet to be created before the message loop runs:
-    // the button is drawn now rather than after them. What the button does
-    // not need to be seen (its hint, the owner window on the screen) comes
-    // after it.
+    // the button is drawn now rather than after them. Its hint is not needed
+    // to see it and comes after it.
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     hint_ = std::make_unique<Tooltip>(hwnd(), Image1->hwnd(), kHint);
-    ShowWindow(Application::ownerWindow(), SW_SHOWNA);
 }
 
 void TForm1::readSettings(int defaultLeft, int defaultTop) {
@@ -134,11 +132,13 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
 void TForm1::hideTaskbarButton() {
     // The owner window stands for the program on the taskbar and in Alt+Tab;
     // as a tool window it appears in neither. The style only takes effect
-    // while the window is hidden; FormCreate shows it again once the button
-    // is on the screen.
+    // while the window is hidden. It is shown again at once, and activated,
+    // before the button is shown: the foreground the program was started
+    // with goes first to the window that stands for the application.
     const HWND owner = Application::ownerWindow();
     ShowWindow(owner, SW_HIDE);
     SetWindowLongPtrA(owner, GWL_EXSTYLE, GetWindowLongPtrA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    ShowWindow(owner, SW_SHOW);
 }
 
 void TForm1::FormClose() { withdrawHotkeys(); }

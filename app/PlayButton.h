@@ -79,7 +79,7 @@ public:
     HWND previousForeground = nullptr;
     bool focusHandBack = false;
     // Both hotkeys let go, and registered again from the stored texts (the
-    // Set Global Hotkeys dialog holds them off while it is open).
+    // Set Global Hotkeys dialog holds them off while it has the keyboard).
     void withdrawHotkeys();
     void registerStoredHotkeys();
 
@@ -149,6 +149,9 @@ private:
     void openSong(const std::string& path);
 
     void createHotkeyTimers();
+    void playForHotkey(WPARAM id);
+    // The message box that a hotkey being served has raised, or none.
+    HWND hotkeyBox() const;
 
     TSettings settings_;
     ImageStrip ImageList1;
@@ -162,6 +165,8 @@ private:
 
     std::unique_ptr<CallbackTimer> Timer3;
     std::unique_ptr<CallbackTimer> Timer4;
+    // A hotkey's play is under way: a box shown now is that hotkey's.
+    bool servingHotkey_ = false;
 
     TForm2* aboutDialog_ = nullptr;
     TForm3* rebuildDialog_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/Hotkeys.h"
 #include "playagain/PlayAgainButton.h"
 #include "win32/Application.h"
+#include "win32/ErrorBox.h"
 
 namespace plk {
 namespace {
@@ -40,12 +41,24 @@ void TForm1::withdrawHotkeys() {
 }
 
 void TForm1::registerStoredHotkeys() {
+    // An id registered again while it still holds keys would answer to both
+    // combinations: its keys are let go first.
+    withdrawHotkeys();
     if (!PlayHotkeyText.empty()) registerHotkeyText(hwnd(), kPlayHotkeyId, PlayHotkeyText);
     if (!PlayAgainHotkeyText.empty()) registerHotkeyText(hwnd(), kPlayAgainHotkeyId, PlayAgainHotkeyText);
 }
 
+HWND TForm1::hotkeyBox() const { return servingHotkey_ ? Application::shownMessageBox() : nullptr; }
+
 void TForm1::WMHotKey(WPARAM id) {
     if (id != kPlayHotkeyId && id != kPlayAgainHotkeyId) return;
+    // A message box's own loop delivers the hotkey while the box waits for
+    // its answer: pressed again while the box of a hotkey is up, a hotkey
+    // brings that box back to the front instead of raising a second one.
+    if (const HWND box = hotkeyBox()) {
+        SetForegroundWindow(box);
+        return;
+    }
     const HWND owner = Application::ownerWindow();
     if (IsIconic(owner)) ShowWindow(owner, SW_RESTORE);
     if (!StayOnTop) {
@@ -56,6 +69,15 @@ void TForm1::WMHotKey(WPARAM id) {
     setAlpha(kPressedAlpha);
     focusHandBack = true;
     Timer3->start();
+    // The error box of a song that cannot be read is shown here, while the
+    // hotkey is still being served: it is the hotkey's box too.
+    const bool outer = servingHotkey_;
+    servingHotkey_ = true;
+    runHandler([this, id] { playForHotkey(id); });
+    servingHotkey_ = outer;
+}
+
+void TForm1::playForHotkey(WPARAM id) {
     if (id == kPlayHotkeyId) {
         runRandomizedFile();
     } else {
@@ -70,9 +92,10 @@ void TForm1::Timer3Timer() {
     // a pointer resting where the button appeared has begun its fade-in.
     if (!focusHandBack) return;
     startFadeOut();
-    // A box or dialog the hotkey brought up (no library, a song that cannot
-    // be read) is the user's to answer: the hand-back would bury it.
-    if (previousForeground && !Application::boxOrDialogShown()) SetForegroundWindow(previousForeground);
+    // A box the hotkey raised (no library, a song that cannot be read) is
+    // the user's to answer: the hand-back would bury it. A dialog that was
+    // merely open (About, brought forward with the program) is not.
+    if (previousForeground && !hotkeyBox()) SetForegroundWindow(previousForeground);
 }
 
 void TForm1::Timer4Timer() {

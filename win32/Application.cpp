@@ -1,6 +1,7 @@
 #include "win32/Application.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "resources/resource.h"
 #include "win32/AnsiPath.h"
@@ -10,6 +11,8 @@ namespace plk {
 namespace {
 
 const char kOwnerClass[] = "PlinketyApplication";
+// The system's dialog class, which MessageBox's windows have.
+const char kMessageBoxClass[] = "#32770";
 
 std::string g_title;
 HWND g_owner = nullptr;
@@ -104,11 +107,12 @@ bool Application::routeToDialog(MSG& message) {
     return false;
 }
 
-bool Application::boxOrDialogShown() {
-    bool shown = false;
+HWND Application::shownMessageBox() {
+    HWND shown = nullptr;
     forEachThreadWindow([&](HWND window) {
-        const bool captioned = (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-        if (window != g_owner && captioned && IsWindowVisible(window)) shown = true;
+        char name[8] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (!shown && IsWindowVisible(window) && std::strcmp(name, kMessageBoxClass) == 0) shown = window;
     });
     return shown;
 }

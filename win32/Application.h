@@ -44,9 +44,11 @@ public:
     static void addDialog(HWND dialog);
     static void removeDialog(HWND dialog);
 
-    // Whether a box or a dialog of this program is shown: a visible window
-    // of this thread with a caption, other than the owner window.
-    static bool boxOrDialogShown();
+    // A message box of this program on the screen, or none: a visible window
+    // of this thread of the system's dialog class, which message boxes (and
+    // the folder picker) have. The program's own dialogs have classes of
+    // their own and are not counted.
+    static HWND shownMessageBox();
     // Hides every window of this thread, for the program's end.
     static void hideWindows();
 

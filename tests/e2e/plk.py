@@ -423,6 +423,27 @@ class Plinkety:
         self.start_helper("--zorder").wait(30)
         return self.helper_lines()[seen].split("|")
 
+    def foreground(self):
+        """(title, class) of Wine's foreground window, asked with
+        GetForegroundWindow: without a window manager X's focus does not
+        follow it. (None, None) when there is none."""
+        seen = len(self.helper_lines())
+        self.start_helper("--foreground").wait(30)
+        line = self.helper_lines()[seen]
+        return tuple(line.split("|", 1)) if line else (None, None)
+
+    def wait_foreground(self, title, timeout=20):
+        """Waits until the window titled title is the foreground window."""
+        last = [None]
+
+        def there():
+            last[0] = self.foreground()
+            return last[0][0] == title
+        try:
+            wait_for(there, timeout, interval=0.2, what="%r in the foreground" % title)
+        except AssertionError as failure:
+            raise AssertionError("%s; it is %r" % (failure, last[0])) from None
+
     def screenshot(self, path):
         run("import", "-window", "root", path)
         return path

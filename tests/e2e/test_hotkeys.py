@@ -1,5 +1,6 @@
-"""Global hotkeys: set in their dialog, pressed from another application,
-changed, and kept across a restart."""
+"""Global hotkeys: set in their dialog, pressed from another application
+(also while their dialog lies behind it), changed, and kept across a
+restart; where the focus goes after a hotkey."""
 
 import os
 import subprocess
@@ -52,19 +53,31 @@ class Hotkeys(plk.PlinketyTestCase):
         program.key("Return")
         plk.wait_for(lambda: not program.find_windows(DIALOG), what="the dialog to close")
 
-    def wait_opened(self, program, count):
-        return plk.wait_for(lambda: len(program.opened_files()) >= count and program.opened_files(),
-                            what="%d opened files" % count)
-
-    def test_hotkeys_from_another_application_changed_and_after_a_restart(self):
+    def start_with_one_song(self, settings):
+        """The program started with these settings and a library of one song."""
         program = self.new_program()
         song_path = os.path.join(program.folder, "song.wav")
         with open(song_path, "wb") as f:
             f.write(b"not really music")
         song = plk.windows_path(song_path)
         plk.write_index(program.index_path, [song])
-        program.write_settings("[General]\nautostart=0\n")
+        program.write_settings(settings)
         program.start()
+        return program, song
+
+    def press_and_wait_for_the_fade(self, program, spy, keys):
+        """Presses a hotkey and waits until the button has lit and faded back."""
+        seen = len(spy.alphas())
+        program.key(keys)
+        plk.wait_for(lambda: 235 in spy.alphas()[seen:] and spy.alphas()[-1] == 125,
+                     what="the button to light and fade")
+
+    def wait_opened(self, program, count):
+        return plk.wait_for(lambda: len(program.opened_files()) >= count and program.opened_files(),
+                            what="%d opened files" % count)
+
+    def test_hotkeys_from_another_application_changed_and_after_a_restart(self):
+        program, song = self.start_with_one_song("[General]\nautostart=0\n")
 
         # The dialog opens with the focus in the first field; Tab goes to the second.
         self.open_dialog(program)
@@ -79,8 +92,7 @@ class Hotkeys(plk.PlinketyTestCase):
         self.addCleanup(spy.close)
 
         # Play again with no last song only lights the button.
-        program.key("ctrl+alt+a")
-        plk.wait_for(lambda: 235 in spy.alphas() and spy.alphas()[-1] == 125, what="the button to light and fade")
+        self.press_and_wait_for_the_fade(program, spy, "ctrl+alt+a")
         self.assertEqual(program.opened_files(), [])
 
         program.key("ctrl+alt+p")
@@ -107,6 +119,54 @@ class Hotkeys(plk.PlinketyTestCase):
         program.key("ctrl+alt+k")
         self.assertEqual(self.wait_opened(program, 3), [song] * 3)
         self.assertEqual(program.message_boxes(), [])
+
+    def test_hotkeys_work_while_their_dialog_lies_behind_another_window(self):
+        program, song = self.start_with_one_song("[General]\nautostart=0\nhotkey=Ctrl+Alt+P\n")
+        notepad = self.start_notepad()
+
+        # With the keyboard, the dialog takes the combination into its field;
+        # behind Notepad, the hotkey plays.
+        dialog = self.open_dialog(program)
+        program.key("ctrl+alt+p")
+        self.click_into(program, notepad, 100, 100)
+        program.key("ctrl+alt+p")
+        self.assertEqual(self.wait_opened(program, 1), [song])
+        self.click_into(program, dialog)
+        program.key("Escape")
+        plk.wait_for(lambda: not program.find_windows(DIALOG), what="the dialog to close")
+        program.exit()
+        self.assertEqual(program.opened_files(), [song])
+
+    def test_the_focus_goes_back_past_an_open_dialog_but_not_past_the_hotkeys_own_box(self):
+        program = self.new_program()
+        # No library: the play hotkey greets with a box. Not on top: a hotkey
+        # brings the program, and so the About dialog, forward.
+        program.write_settings("[General]\nautostart=0\nstayontop=0\nhotkey=Ctrl+Alt+P\nhotkeypa=Ctrl+Alt+A\n")
+        program.start()
+        program.menu("b")
+        program.wait_foreground("About")
+        notepad = self.start_notepad()
+        self.click_into(program, notepad, 100, 100)
+        program.wait_foreground(NOTEPAD)
+        spy = plk.OpacitySpy(program.window)
+        self.addCleanup(spy.close)
+
+        # The hand-back follows the fade's start: once it has faded, the
+        # foreground is where it stays.
+        self.press_and_wait_for_the_fade(program, spy, "ctrl+alt+a")
+        program.wait_foreground(NOTEPAD)
+
+        self.press_and_wait_for_the_fade(program, spy, "ctrl+alt+p")
+        welcome = program.wait_message_box(0)
+        self.assertTrue(welcome.startswith("Welcome!"), welcome)
+        program.wait_foreground("Information")
+
+        # Pressed again from Notepad, the hotkey brings its box back: no second one.
+        self.click_into(program, notepad, 100, 100)
+        program.wait_foreground(NOTEPAD)
+        program.key("ctrl+alt+p")
+        program.wait_foreground("Information")
+        self.assertEqual(program.message_boxes(), [welcome])
 
 
 if __name__ == "__main__":

@@ -9,6 +9,8 @@
  *   recorder --window TITLE   shows a window titled TITLE until it is ended;
  *   recorder --zorder         logs the titles of the visible top-level
  *                             windows, topmost first, on one line, split by |;
+ *   recorder --foreground     logs the title and the class of the foreground
+ *                             window, split by | (an empty line for none);
  *   recorder --paste FILE     puts the UTF-8 text of FILE on the clipboard
  *                             as UTF-16 text, logs "pasted" and stays until
  *                             it is ended, as a program a user copies from. */
@@ -102,6 +104,20 @@ static int log_zorder(void) {
     return 0;
 }
 
+static int log_foreground(void) {
+    char line[300] = "";
+    HWND window = GetForegroundWindow();
+    if (window) {
+        size_t length;
+        GetWindowTextA(window, line, 128);
+        length = strlen(line);
+        line[length++] = '|';
+        GetClassNameA(window, line + length, 128);
+    }
+    append_line(line, strlen(line));
+    return 0;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
     const char *arg = commandLine;
     size_t length;
@@ -110,6 +126,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (strncmp(arg, "--hold ", 7) == 0) return hold(arg + 7);
     if (strncmp(arg, "--window ", 9) == 0) return show_window(arg + 9);
     if (strcmp(arg, "--zorder") == 0) return log_zorder();
+    if (strcmp(arg, "--foreground") == 0) return log_foreground();
     if (strncmp(arg, "--paste ", 8) == 0) return put_on_clipboard(arg + 8);
     length = strlen(arg);
     /* The association passes "%1" quoted. */

@@ -171,20 +171,33 @@ TEST_F(HotkeyDialogTest, OkRegistersStoresAndRemembersBoth) {
     EXPECT_TRUE(held(kCtrlAlt | VK_F11));
 }
 
-TEST_F(HotkeyDialogTest, TheHotkeysAreOffWhileTheDialogIsOpen) {
+TEST_F(HotkeyDialogTest, TheHotkeysAreOffOnlyWhileTheDialogHasTheKeyboard) {
     start("hotkey=Ctrl+Alt+F11\r\nhotkeypa=Ctrl+Alt+F10\r\n");
+    const HWND other = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 60, 60, nullptr,
+                                       nullptr, nullptr, nullptr);
+    const auto heldBoth = [&] { return held(kCtrlAlt | VK_F11) && held(kCtrlAlt | VK_F10); };
+    const auto heldNeither = [&] { return !held(kCtrlAlt | VK_F11) && !held(kCtrlAlt | VK_F10); };
     // Cancel, Esc and the close box each give the stored ones back.
     for (const auto close : {+[](HWND dialog) { SendMessageA(GetDlgItem(dialog, TForm5::Button2), BM_CLICK, 0, 0); },
                              +[](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); },
                              +[](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); }}) {
         dialog_->showDialog();
-        EXPECT_FALSE(held(kCtrlAlt | VK_F11));
-        EXPECT_FALSE(held(kCtrlAlt | VK_F10));
+        EXPECT_TRUE(heldNeither());
+        // Behind another window the hotkeys work; back in front, they are off.
+        SetForegroundWindow(other);
+        EXPECT_TRUE(heldBoth());
+        SetForegroundWindow(dialog_->hwnd());
+        EXPECT_TRUE(heldNeither());
         close(dialog_->hwnd());
         EXPECT_FALSE(dialog_->visible());
-        EXPECT_TRUE(held(kCtrlAlt | VK_F11));
-        EXPECT_TRUE(held(kCtrlAlt | VK_F10));
+        EXPECT_TRUE(heldBoth());
     }
+    // The program's end withdraws them before it hides the dialog that has
+    // the keyboard: they stay withdrawn.
+    dialog_->showDialog();
+    form_->endRun();
+    EXPECT_TRUE(heldNeither());
+    DestroyWindow(other);
 }
 
 TEST_F(HotkeyDialogTest, ChangedOrEmptiedCombinationLetsTheOldKeysGo) {

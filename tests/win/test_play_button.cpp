@@ -123,6 +123,31 @@ TEST_F(PlayButtonTest, StartupGoesOnAfterTheIndexCannotBeRead) {
     EXPECT_EQ(rect.bottom - rect.top, 37);
 }
 
+// The owner window and the Play button, by class, in the order they are
+// activated while a hook lives. (Hidden, the owner window hands activation
+// on to whatever window of the thread is left.)
+std::vector<std::string> g_activated;
+
+LRESULT CALLBACK recordActivation(int code, WPARAM wParam, LPARAM lParam) {
+    char name[32] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) &&
+        (std::string(name) == "PlinketyApplication" || std::string(name) == "TForm1"))
+        g_activated.push_back(name);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct Unhook { void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); } };
+using HookHandle = UniqueHandle<handle_traits::Basic<HHOOK, nullptr, Unhook>>;
+
+TEST_F(PlayButtonTest, TheOwnerWindowIsActivatedBeforeTheButtonShows) {
+    g_activated.clear();
+    HookHandle hook(SetWindowsHookExA(WH_CBT, recordActivation, nullptr, GetCurrentThreadId()));
+    ASSERT_TRUE(hook);
+    TForm1 form;
+    hook.reset();
+    EXPECT_EQ(g_activated, (std::vector<std::string>{"PlinketyApplication", "TForm1"}));
+}
+
 TEST_F(PlayButtonTest, RandomPlayOpensTheExistingFileAndPlayAgainRepeatsIt) {
     const std::string song = tree_.file("music\\song.plktest");
     writeIndex({tree_.root() + "music\\gone1.plktest", song, tree_.root() + "music\\gone2.plktest"});
@@ -449,20 +474,47 @@ TEST_F(PlayButtonTest, APointerRestingWhereTheButtonAppearsBrightensItForGood) {
     EXPECT_EQ(test::windowAlpha(face.form.hwnd()), 205);
 }
 
-TEST_F(PlayButtonTest, AHotkeysBoxStaysInFrontOfTheUsersWindow) {
-    Face face;
-    const HWND other = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 60, 60, nullptr,
-                                       nullptr, nullptr, nullptr);
+TEST_F(PlayButtonTest, TheFocusGoesBackPastAnOpenDialogButNotPastTheHotkeysOwnBox) {
+    test::MessageBoxRecorder boxes;
+    Face face;  // no index: the play hotkey asks whether to build the library
+    TForm1& form = face.form;
+    const auto window = [](const char* className, const char* title) {
+        return CreateWindowExA(0, className, title, WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 200, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+    };
+    const HWND other = window("STATIC", "elsewhere");
+    const HWND dialog = window("STATIC", "About");  // one of the program's, merely open
     SetForegroundWindow(other);
-    ASSERT_TRUE(test::pumpUntil([&] { return face.form.previousForeground == other; }));
-    SendMessageA(face.form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
-    // A box of the program, as the hotkey's "Welcome!" would show, in front.
-    const HWND box = CreateWindowExA(WS_EX_DLGMODALFRAME, "STATIC", "Information", WS_POPUP | WS_CAPTION | WS_VISIBLE,
-                                     100, 100, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(box);
-    ASSERT_TRUE(test::pumpUntil([&] { return alpha(face.form.hwnd()) == 125; }));
-    EXPECT_EQ(GetForegroundWindow(), box);
-    DestroyWindow(box);
+    ASSERT_TRUE(test::pumpUntil([&] { return form.previousForeground == other; }));
+    const auto fadedOut = [&] { return test::pumpUntil([&] { return alpha(form.hwnd()) == 125; }); };
+
+    // The program brought forward puts the open dialog in front; it does not
+    // keep the keyboard.
+    SendMessageA(form.hwnd(), WM_HOTKEY, kPlayAgainHotkeyId, 0);
+    SetForegroundWindow(dialog);
+    ASSERT_TRUE(fadedOut());
+    EXPECT_EQ(GetForegroundWindow(), other);
+
+    // The hotkey's own box keeps it; pressed again while the box is up, the
+    // hotkey brings the box back rather than a second one.
+    HWND box = nullptr, afterHandBack = nullptr, afterAgain = nullptr;
+    boxes.onShow = [&](const test::ShownBox&) {
+        if (box) return;
+        box = window("#32770", "Information");
+        ASSERT_TRUE(box);
+        SetForegroundWindow(box);
+        fadedOut();
+        afterHandBack = GetForegroundWindow();
+        SetForegroundWindow(other);
+        SendMessageA(form.hwnd(), WM_HOTKEY, kPlayHotkeyId, 0);
+        afterAgain = GetForegroundWindow();
+        DestroyWindow(box);
+    };
+    SendMessageA(form.hwnd(), WM_HOTKEY, kPlayHotkeyId, 0);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(afterHandBack, box);
+    EXPECT_EQ(afterAgain, box);
+    DestroyWindow(dialog);
     DestroyWindow(other);
 }
 
