@@ -20,6 +20,7 @@ void MetadataFile::read(std::uint64_t offset, std::uint8_t* bytes, std::size_t n
 std::size_t MetadataFile::readSome(std::uint64_t offset, std::uint8_t* bytes, std::size_t n) {
     if (offset >= size_) return 0;
     n = static_cast<std::size_t>(std::min<std::uint64_t>(n, size_ - offset));
+    if (n == 0) return 0;
     const bool cached = offset >= cacheOffset_ && offset + n <= cacheOffset_ + cache_.size();
     if (!cached) {
         if (n > kCacheSize) {

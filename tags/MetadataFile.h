@@ -15,7 +15,7 @@ namespace plk {
 
 class MetadataFile {
 public:
-    static constexpr std::size_t kCacheSize = 4096;
+    static constexpr std::size_t kCacheSize = 1024;
 
     // Opened shared, as the ID3v1 check opens a song. Throws FileError.
     explicit MetadataFile(const std::string& path);

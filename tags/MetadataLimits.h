@@ -8,9 +8,10 @@
 
 namespace plk {
 
-// Bytes taken from one file in all, headers and texts together. Seeking over
-// media, pictures and other fields costs nothing against it.
-constexpr std::uint64_t kMetadataReadBudget = 2u << 20;
+// Bytes taken from one file in all, headers and texts together, each read
+// of the system counted whole (MetadataFile reads ahead up to 1 KB). Seeking
+// over media, pictures and other fields costs nothing against it.
+constexpr std::uint64_t kMetadataReadBudget = 4u << 20;
 // Bytes of one title or artist value read; the rest of a longer value is
 // passed over. The popup's line shows a few dozen characters.
 constexpr std::size_t kMaxValueBytes = 4096;

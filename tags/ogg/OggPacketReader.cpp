@@ -13,9 +13,10 @@ const std::uint8_t kFullSegment = 255;  // the packet goes on in the next segmen
 
 }  // namespace
 
-OggPacketReader::OggPacketReader(MetadataFile& file) : file_(file), page_(readOggPage(file, 0)), serial_(page_.serial) {
+OggPacketReader::OggPacketReader(MetadataFile& file, std::uint64_t firstPage)
+    : file_(file), page_(readOggPage(file, firstPage)), serial_(page_.serial) {
     if (!(page_.flags & OggPageFlag::kFirst) || (page_.flags & OggPageFlag::kContinued))
-        throw MetadataRefused("the first Ogg page begins no stream");
+        throw MetadataRefused("the page begins no stream");
     position_ = page_.bodyOffset;
 }
 

@@ -1,4 +1,4 @@
-// The packets of an Ogg file's first logical stream, each read in order as a
+// The packets of one logical stream of an Ogg file, each read in order as a
 // ByteSource (RFC 3533 §5, §6). A packet is cut into segments of 255 bytes,
 // the last shorter (0 when the size is a multiple of 255); one whose segments
 // run to the end of a page goes on at the start of the stream's next page,
@@ -15,9 +15,9 @@ namespace plk {
 
 class OggPacketReader : public ByteSource {
 public:
-    // Reads the file's first page, which must begin a stream. Throws
-    // MetadataRefused.
-    explicit OggPacketReader(MetadataFile& file);
+    // Reads the stream's first page, at firstPage, which must begin it.
+    // Throws MetadataRefused.
+    OggPacketReader(MetadataFile& file, std::uint64_t firstPage);
 
     // Goes to the start of the stream's next packet (at first, of its first),
     // passing over what is left of the current one without reading it. False

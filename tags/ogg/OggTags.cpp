@@ -1,8 +1,10 @@
 #include "tags/ogg/OggTags.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "tags/ByteOrder.h"
+#include "tags/MetadataFile.h"
 #include "tags/MetadataLimits.h"
 #include "tags/MetadataRefused.h"
 #include "tags/SongTags.h"
@@ -53,27 +55,45 @@ void readFlacHeaderPackets(OggPacketReader& packets, SongTags& tags) {
     }
 }
 
+SongFormat codecOf(const std::uint8_t (&head)[8], std::size_t size) {
+    if (size >= 5 && begins(head, kFlacMapping)) return SongFormat::kOggFlac;
+    if (size >= 7 && begins(head, kVorbisIdentification)) return SongFormat::kOggVorbis;
+    if (size >= 8 && begins(head, kOpusIdentification)) return SongFormat::kOpus;
+    return SongFormat::kNone;
+}
+
+// The first page of the first stream of a codec read here, by the start of
+// the packet on each stream's first page; false when none is.
+bool findStream(MetadataFile& file, std::uint64_t& firstPage, SongFormat& codec) {
+    std::uint64_t at = 0;
+    for (unsigned n = 0; n < kMaxStructures && at < file.size(); ++n) {
+        const OggPage page = readOggPage(file, at);
+        if (!(page.flags & OggPageFlag::kFirst)) return false;
+        std::uint8_t head[8] = {};
+        const std::size_t size = page.segmentCount ? std::min<std::size_t>(page.lacing[0], sizeof head) : 0;
+        file.read(page.bodyOffset, head, size);
+        codec = codecOf(head, size);
+        if (codec != SongFormat::kNone) return firstPage = at, true;
+        at = page.end();
+    }
+    return false;
+}
+
 }  // namespace
 
 void readOggTags(MetadataFile& file, SongTags& tags) {
-    OggPacketReader packets(file);
-    if (!packets.nextPacket()) throw MetadataRefused("no Ogg packet");
-    std::uint8_t head[8];
-    packets.read(head, 5);
-    if (begins(head, kFlacMapping)) {
-        tags.format = SongFormat::kOggFlac;
+    std::uint64_t firstPage = 0;
+    SongFormat codec = SongFormat::kNone;
+    if (!findStream(file, firstPage, codec)) return;
+    tags.format = codec;
+    OggPacketReader packets(file, firstPage);
+    packets.nextPacket();
+    if (codec == SongFormat::kOggFlac) {
+        packets.skip(std::strlen(kFlacMapping));
         return readFlacHeaderPackets(packets, tags);
     }
-    packets.read(head + 5, 2);
-    if (begins(head, kVorbisIdentification)) {
-        tags.format = SongFormat::kOggVorbis;
-        return readCommentPacket(packets, kVorbisComment, tags);
-    }
-    packets.read(head + 7, 1);
-    if (begins(head, kOpusIdentification)) {
-        tags.format = SongFormat::kOpus;
-        return readCommentPacket(packets, kOpusComment, tags);
-    }
+    packets.skip(std::strlen(codec == SongFormat::kOpus ? kOpusIdentification : kVorbisIdentification));
+    readCommentPacket(packets, codec == SongFormat::kOpus ? kOpusComment : kVorbisComment, tags);
 }
 
 }  // namespace plk
