@@ -46,6 +46,9 @@ const Bytes kHeaderGuid = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
 // 8CABDCA1-A947-11CF-8EE4-00C00C205365
 const Bytes kFilePropertiesGuid = {0xA1, 0xDC, 0xAB, 0x8C, 0x47, 0xA9, 0xCF, 0x11,
                                    0x8E, 0xE4, 0x00, 0xC0, 0x0C, 0x20, 0x53, 0x65};
+// B7DC0791-A9B7-11CF-8EE6-00C00C205365
+const Bytes kStreamPropertiesGuid = {0x91, 0x07, 0xDC, 0xB7, 0xB7, 0xA9, 0xCF, 0x11,
+                                     0x8E, 0xE6, 0x00, 0xC0, 0x0C, 0x20, 0x53, 0x65};
 
 }  // namespace
 
@@ -177,8 +180,9 @@ Bytes asfFile(const std::u16string& title, const std::u16string& author, const B
         kContentDescriptionGuid, concat({littleEndianBytes(titleBytes.size(), 2), littleEndianBytes(authorBytes.size(), 2),
                                          littleEndianBytes(2, 2), littleEndianBytes(0, 2), littleEndianBytes(0, 2),
                                          titleBytes, authorBytes, {0, 0}}));
-    const Bytes objects = concat({asfObject(kFilePropertiesGuid, Bytes(80, 0)), extraObjects, description});
-    const std::uint32_t count = extraObjects.empty() ? 2 : 3;
+    const Bytes objects = concat({asfObject(kFilePropertiesGuid, Bytes(80, 0)), asfObject(kStreamPropertiesGuid, Bytes(54, 0)),
+                                  extraObjects, description});
+    const std::uint32_t count = extraObjects.empty() ? 3 : 4;
     return concat({kHeaderGuid, littleEndianBytes(30 + objects.size(), 8), littleEndianBytes(count, 4), {1, 2}, objects,
                    Bytes(50, 0)});
 }

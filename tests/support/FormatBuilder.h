@@ -50,8 +50,8 @@ Bytes m4aFile(const Bytes& items, std::size_t mediaSize = 64, bool moovLast = fa
 // The same moov atom alone, for files built around it.
 Bytes moovWithItems(const Bytes& items);
 
-// An ASF header: the Header Object holding a File Properties stand-in, a
-// Content Description Object with these strings, and the extra objects.
+// An ASF header: the Header Object holding File Properties and Stream
+// Properties stand-ins (zeros), a Content Description Object with these strings, and the extra objects.
 Bytes asfFile(const std::u16string& title, const std::u16string& author, const Bytes& extraObjects = {});
 // An ASF object: GUID (16 bytes as stored), size, body.
 Bytes asfObject(const Bytes& guid, const Bytes& body);
