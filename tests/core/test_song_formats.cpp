@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "tags/MetadataFile.h"
 #include "tags/SongTags.h"
@@ -164,17 +163,12 @@ TEST(SongFormats, ChosenByContentNotByExtension) {
     EXPECT_FALSE(isContainerTagExtension(".WAV"));
 }
 
-// A file of size bytes whose first bytes are head and last bytes tail, the
-// rest a hole the file system leaves unwritten.
+// A file in the temporary folder built with writeSparseFile, removed when
+// the object goes.
 class SparseFile {
 public:
     SparseFile(const Bytes& head, std::uint64_t size, const Bytes& tail) : path_(TempFile(Bytes()).path() + ".big") {
-        std::ofstream out(path_, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(head.data()), static_cast<std::streamsize>(head.size()));
-        out.close();
-        std::filesystem::resize_file(path_, size - tail.size());
-        std::ofstream end(path_, std::ios::binary | std::ios::app);
-        end.write(reinterpret_cast<const char*>(tail.data()), static_cast<std::streamsize>(tail.size()));
+        writeSparseFile(path_, head, size, tail);
     }
     ~SparseFile() { std::filesystem::remove(path_); }
     const std::string& path() const { return path_; }

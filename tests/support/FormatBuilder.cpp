@@ -1,6 +1,8 @@
 #include "tests/support/FormatBuilder.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 namespace plk::test {
 namespace {
@@ -185,6 +187,14 @@ Bytes asfFile(const std::u16string& title, const std::u16string& author, const B
     const std::uint32_t count = extraObjects.empty() ? 3 : 4;
     return concat({kHeaderGuid, littleEndianBytes(30 + objects.size(), 8), littleEndianBytes(count, 4), {1, 2}, objects,
                    Bytes(50, 0)});
+}
+
+void writeSparseFile(const std::string& path, const Bytes& head, std::uint64_t size, const Bytes& tail) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(head.data()), static_cast<std::streamsize>(head.size()));
+    std::filesystem::resize_file(path, size - tail.size());
+    std::ofstream(path, std::ios::binary | std::ios::app)
+        .write(reinterpret_cast<const char*>(tail.data()), static_cast<std::streamsize>(tail.size()));
 }
 
 }  // namespace plk::test

@@ -57,4 +57,8 @@ Bytes asfFile(const std::u16string& title, const std::u16string& author, const B
 Bytes asfObject(const Bytes& guid, const Bytes& body);
 Bytes asfExtendedContentDescriptionGuid();
 
+// Writes a file of size bytes: head, then a hole the file system need not
+// store (it reads as zeros), then tail.
+void writeSparseFile(const std::string& path, const Bytes& head, std::uint64_t size, const Bytes& tail);
+
 }  // namespace plk::test
