@@ -20,6 +20,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/MedianTime.h"
 #include "tags/Id3v2Tag.h"
 #include "tags/SongTags.h"
 #include "tests/support/FormatBuilder.h"
@@ -34,16 +35,7 @@ const std::string kFields[] = {"TITLE=Дыхание", "ARTIST=Björk"};
 // The median of runs timings of read, in microseconds; the file's pages are
 // in the cache by then, as a song's first bytes are once the shell has
 // listed its folder.
-double medianMicroseconds(const std::function<void()>& read, int runs) {
-    std::vector<double> times;
-    for (int k = 0; k < runs; ++k) {
-        const auto start = std::chrono::steady_clock::now();
-        read();
-        times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
+double medianMicroseconds(const std::function<void()>& read, int runs) { return 1000 * plk::medianMs(runs, read); }
 
 struct Case {
     const char* name;

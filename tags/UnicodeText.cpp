@@ -7,16 +7,6 @@ namespace {
 
 const char16_t kReplacement = 0xFFFD;
 
-void appendCodePoint(std::u16string& text, char32_t c) {
-    if (c < 0x10000) {
-        text += static_cast<char16_t>(c);
-        return;
-    }
-    c -= 0x10000;
-    text += static_cast<char16_t>(0xD800 + (c >> 10));
-    text += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-}
-
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -56,6 +46,16 @@ std::size_t utf8Sequence(const std::uint8_t* bytes, std::size_t size, char32_t& 
 }
 
 }  // namespace
+
+void appendCodePoint(std::u16string& text, char32_t c) {
+    if (c < 0x10000) {
+        text += static_cast<char16_t>(c);
+        return;
+    }
+    c -= 0x10000;
+    text += static_cast<char16_t>(0xD800 + (c >> 10));
+    text += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+}
 
 std::u16string utf16FromUtf8(const std::uint8_t* bytes, std::size_t size) {
     std::u16string text;

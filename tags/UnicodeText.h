@@ -19,6 +19,9 @@ std::u16string utf16FromUtf8(const std::uint8_t* bytes, std::size_t size);
 // surrogate without its partner becomes U+FFFD.
 std::u16string utf16FromUtf16(const std::uint8_t* bytes, std::size_t size, bool bigEndian);
 
+// Appends one code point, beyond U+FFFF as a surrogate pair.
+void appendCodePoint(std::u16string& text, char32_t c);
+
 // A surrogate without its partner becomes U+FFFD.
 std::string utf8FromUtf16(const std::u16string& text);
 
