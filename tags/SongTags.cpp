@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/File.h"
+#include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
 #include "tags/MetadataFile.h"
@@ -98,8 +99,11 @@ bool isContainerTagExtension(const std::string& upperExtension) {
     return false;
 }
 
-SongTags readContainerTags(const std::string& path) {
+SongTags readContainerTags(const std::string& path) { return readContainerTags(path, fileAttributes(path)); }
+
+SongTags readContainerTags(const std::string& path, long attributes) {
     SongTags tags;
+    if (isPlaceholder(attributes)) return tags;
     try {
         MetadataFile file(path);
         readByContent(file, tags);

@@ -29,8 +29,12 @@ bool isContainerTagExtension(const std::string& upperExtension);
 // The FLAC, Ogg, MP4 and ASF readers alone: kNone for any other content.
 // Reads headers and metadata only, a few MB at most of any file however
 // large. Never throws for what the file holds or for a file that cannot be
-// opened or read (format kNone); only out of memory passes on.
-SongTags readContainerTags(const std::string& path);
+// opened or read (format kNone); only out of memory passes on. attributes
+// are the file's (fileAttributes): a placeholder whose data is elsewhere
+// (isPlaceholder) is not opened at all, since the read would wait on the GUI
+// thread for the download; it gives kNone.
+SongTags readContainerTags(const std::string& path, long attributes);
+SongTags readContainerTags(const std::string& path);  // with the file's own attributes
 
 // readContainerTags, and for any other content the ID3v2 tag at the start,
 // else the ID3v1 tag at the end: what the popup shows for an MP3 file, as

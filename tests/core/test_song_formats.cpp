@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/FileAttributes.h"
 #include "tags/MetadataFile.h"
 #include "tags/SongTags.h"
 #include "tags/UnicodeText.h"
@@ -158,6 +159,11 @@ TEST(SongFormats, ChosenByContentNotByExtension) {
                   expected);
     }
     EXPECT_EQ(readSongTags("/nonexistent/song.flac").format, SongFormat::kNone);
+    // A file whose data is elsewhere is not read: the read would wait for
+    // the download on the GUI thread.
+    TempFile placeholder(flacWithComment({"TITLE=online only"}));
+    EXPECT_EQ(readContainerTags(placeholder.path(), FileAttribute::kRecallOnDataAccess).format, SongFormat::kNone);
+    EXPECT_EQ(utf8FromUtf16(readContainerTags(placeholder.path(), FileAttribute::kNormal).title), "online only");
     EXPECT_TRUE(isContainerTagExtension(".M4A"));
     EXPECT_FALSE(isContainerTagExtension(".MP3"));
     EXPECT_FALSE(isContainerTagExtension(".WAV"));
