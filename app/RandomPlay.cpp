@@ -7,6 +7,8 @@
 #include "library/RebuildDialog.h"
 #include "platform/FileAttributes.h"
 #include "tags/SongTagPopup.h"
+#include "tags/SongTagText.h"
+#include "tags/SongTags.h"
 #include "win32/Notice.h"
 #include "win32/ShellOpen.h"
 
@@ -45,6 +47,18 @@ std::uint32_t clockSeed() {
     return GetTickCount();
 }
 
+// A song of another format than MP3 shows its title and artist where its
+// tags hold one or the other, the missing one as the popup's stand-in; a
+// file with neither, or one its reader refuses, leaves the popup alone.
+void showOtherFormatTags(TForm4& popup, const std::string& path) {
+    const SongTags tags = readContainerTags(path);
+    if (tags.title.empty() && tags.artist.empty()) return;
+    SongTagText lines;
+    if (!tags.artist.empty()) lines.artist = SongTagLine(tags.artist);
+    if (!tags.title.empty()) lines.title = SongTagLine(tags.title);
+    popup.showSongText(lines);
+}
+
 }  // namespace
 
 void TForm1::ReadIndex() { reloadIndex(IndexFileName, Library, NoLibrary); }
@@ -69,6 +83,7 @@ void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
     if (isMp3Path(path)) ShowID3(path);
+    else if (songTag_ && isContainerTagExtension(asciiUpper(extensionOf(path)))) showOtherFormatTags(*songTag_, path);
     shellOpen(hwnd(), path);
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "about/AboutDialog.h"
+#include "bench/MedianTime.h"
 #include "win32/CommonControls.h"
 #include "resources/resource.h"
 #include "win32/Application.h"
@@ -23,17 +24,6 @@
 
 namespace plk {
 namespace {
-
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
 
 // The process's private (committed) memory. Wine leaves PrivateUsage at 0;
 // PagefileUsage is the same commit charge.

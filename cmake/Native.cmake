@@ -23,6 +23,13 @@ target_compile_options(plinkety_core_unsanitized PRIVATE -O2)
 target_link_libraries(plinkety_core_unsanitized PUBLIC ZLIB::ZLIB)
 list(APPEND PLINKETY_CORE_TARGETS plinkety_core_unsanitized)
 
+# TagLib, where installed: the peer reader of the tag benchmarks and of the
+# format readers' tests.
+find_package(PkgConfig)
+if(PkgConfig_FOUND)
+  pkg_check_modules(TAGLIB IMPORTED_TARGET taglib)
+endif()
+
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)

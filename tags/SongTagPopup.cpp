@@ -76,7 +76,15 @@ void TForm4::setDpi(int dpi) {
 void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
-    const SongTagText lines = readSongTagText(reader, path, fileAttributes(path));
+    showLines(readSongTagText(reader, path, fileAttributes(path)));
+}
+
+void TForm4::showSongText(const SongTagText& lines) {
+    update(&SongTagFade::stopTimers);
+    showLines(lines);
+}
+
+void TForm4::showLines(const SongTagText& lines) {
     Label1.setText(shownText(lines.artist));
     Label2.setText(shownText(lines.title));
     Image1->invalidate();

@@ -17,6 +17,7 @@
 namespace plk {
 
 class Tid3v2tag;
+struct SongTagText;
 
 class TForm4 : public FadingWindow<SongTagFade> {
 public:
@@ -38,6 +39,8 @@ public:
     // the popup's timers are stopped by then, so a visible popup stays as it
     // is until the next song.
     void ShowID3(Tid3v2tag& reader, const std::string& path);
+    // Shows lines read elsewhere (a song of another format) the same way.
+    void showSongText(const SongTagText& lines);
 
     // The theme commands: picture number theme of the strip, the repaint,
     // and the labels' colour (black when inverted, else white).
@@ -60,6 +63,8 @@ private:
     void FormShow() override;
     void FormHide() override;
     void paintLabels(HDC imageDc) const;
+    // The new song's lines in place, then its fade.
+    void showLines(const SongTagText& lines);
 
     Links links_;
     ImageStrip ImageList1;

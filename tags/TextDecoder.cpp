@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "tags/TagCodes.h"
+#include "tags/UnicodeText.h"
 
 namespace plk {
 
@@ -15,15 +16,7 @@ constexpr bool kKeepsBeyondLatin1 = std::is_same_v<Text, std::u16string>;
 
 void append(std::string& text, char32_t c) { text += static_cast<char>(c); }
 
-void append(std::u16string& text, char32_t c) {
-    if (c < 0x10000) {
-        text += static_cast<char16_t>(c);
-        return;
-    }
-    c -= 0x10000;
-    text += static_cast<char16_t>(0xD800 + (c >> 10));
-    text += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-}
+void append(std::u16string& text, char32_t c) { appendCodePoint(text, c); }
 
 bool isControl(unsigned c) { return c >= 0x01 && c <= 0x1F; }
 

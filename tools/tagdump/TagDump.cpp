@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "tags/Id3v2Tag.h"
+#include "tags/SongTags.h"
 #include "tags/TagCodes.h"
+#include "tags/UnicodeText.h"
 
 namespace plk {
 
@@ -22,52 +24,21 @@ std::string hexBytes(const std::string& text) {
     return digits;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// A surrogate without its partner becomes U+FFFD.
-std::string utf8FromUtf16(const std::u16string& text) {
-    std::string out;
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        char32_t c = text[k];
-        const bool high = c >= 0xD800 && c <= 0xDBFF;
-        if (high && k + 1 < text.size() && text[k + 1] >= 0xDC00 && text[k + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++k] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
-        appendUtf8(out, c);
-    }
-    return out;
-}
-
-// One line whatever the text holds: the quote, the backslash and control
-// characters (a terminating NUL or line break stays in a Latin-1 text) are
-// escaped. The bytes of a UTF-8 sequence are all 0x80 or above.
-std::string quoted(const std::string& utf8) {
-    std::string escaped = "\"";
+// One line whatever the text holds: control characters (a terminating NUL
+// or line break stays in a Latin-1 text) are escaped, and in a quoted text
+// also the quote and the backslash. The bytes of a UTF-8 sequence are all
+// 0x80 or above.
+std::string oneLine(const std::string& utf8, bool quotes) {
+    std::string escaped;
     for (const char c : utf8) {
-        if (c == '"' || c == '\\') escaped += '\\';
+        if (quotes && (c == '"' || c == '\\')) escaped += '\\';
         if (static_cast<unsigned char>(c) < 0x20) escaped += "\\x" + hex(static_cast<unsigned>(c), 2);
         else escaped += c;
     }
-    return escaped + '"';
+    return escaped;
 }
+
+std::string quoted(const std::string& utf8) { return '"' + oneLine(utf8, true) + '"'; }
 
 }  // namespace
 
@@ -95,6 +66,13 @@ void dumpTag(std::ostream& out, const std::string& fileName, bool listFrames, co
         const unsigned textCode = tag.GetTextFrame(id, text);
         out << id << ' ' << textCode << ' ' << hexBytes(text) << '\n';
     }
+}
+
+void dumpSongTags(std::ostream& out, const std::string& fileName) {
+    const SongTags tags = readSongTags(fileName);
+    out << "format: " << formatName(tags.format) << '\n'
+        << "title: " << oneLine(utf8FromUtf16(tags.title), false) << '\n'
+        << "artist: " << oneLine(utf8FromUtf16(tags.artist), false) << '\n';
 }
 
 }  // namespace plk
