@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "library/IndexFile.h"
@@ -21,7 +22,20 @@ using SongCheck = std::function<FileCheck(const std::string&)>;
 struct SongPick {
     bool found = false;
     std::string path;
+    std::uint32_t record = 0;  // its position in the library
     int draws = 0;
+};
+
+// The look at one drawn path, for one click: see pickExistingSong.
+class SongCandidates {
+public:
+    explicit SongCandidates(const SongCheck& check) : check_(check) {}
+    bool playable(const std::string& path);
+
+private:
+    const SongCheck& check_;
+    // Remembered for this click only: a share may be back by the next one.
+    std::set<std::string> unreachableRoots_;
 };
 
 // Draws records of library (which must not be empty) until one names an
