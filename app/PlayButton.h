@@ -9,8 +9,11 @@
 #include "app/AutostartChoice.h"
 #include "app/ButtonBrightness.h"
 #include "app/DefaultPosition.h"
+#include "app/RandomPick.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
+#include "played/KeptRound.h"
+#include "played/RecentSongs.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/ImageStrip.h"
@@ -28,6 +31,7 @@ class TForm4;
 class TForm5;
 class TForm6;
 class Tid3v2tag;
+struct SongTagText;
 
 class TForm1 : public Window {
 public:
@@ -69,6 +73,9 @@ public:
     std::string PlayAgainHotkeyText;
     int StartPosX = 0;
     int StartPosY = 0;
+    // "Avoid repeats": random play draws among the songs not yet opened in
+    // the round, which plkplayed.dat keeps while it is on.
+    bool AvoidRepeats = false;
 
     const TSettings& settings() const { return settings_; }
 
@@ -147,6 +154,23 @@ private:
 
     void offerRebuild(const std::string& text);
     void openSong(const std::string& path);
+    bool canOpenAgain(const std::string& path);
+
+    // "Avoid repeats" and "Recently played" (RoundPlay.cpp).
+    void readRoundSetting();
+    void Avoidrepeats1Click();
+    // Takes up the round in plkplayed.dat; the recent list too, at start.
+    void takeUpRound(bool readBackRecent);
+    // The reload of the library, the round carried over by path.
+    void reloadWithRound();
+    SongPick pickSong();
+    // A song of the round was opened: the round's file gets it. A file that
+    // cannot be written is said once a run; the round goes on in memory.
+    void keepInRound(std::uint32_t record);
+    void rememberRecent(const std::string& path, const SongTagText* shown);
+    void RecentSong1Click(std::size_t index);
+    void WMInitMenuPopup(HMENU menu);
+    std::wstring captionOfFile(const std::string& path);
 
     void createHotkeyTimers();
 
@@ -159,6 +183,11 @@ private:
     bool positionSaved_ = false;
     FadeTimers timers_;
     AutostartChoice autostart_;
+
+    std::unique_ptr<KeptRound> round_;  // while AvoidRepeats
+    bool roundFileWarned_ = false;
+    RecentSongs recent_;
+    HMENU recentlyPlayed_ = nullptr;  // a submenu of PopupMenu1
 
     std::unique_ptr<CallbackTimer> Timer3;
     std::unique_ptr<CallbackTimer> Timer4;

@@ -2,6 +2,7 @@
 #include "app/PlayButton.h"
 
 #include "app/RandomPick.h"
+#include "app/RoundPick.h"
 #include "app/SongPath.h"
 #include "app/SongPathWin32.h"
 #include "library/RebuildDialog.h"
@@ -47,29 +48,48 @@ std::uint32_t clockSeed() {
 
 }  // namespace
 
-void TForm1::ReadIndex() { reloadIndex(IndexFileName, Library, NoLibrary); }
+void TForm1::ReadIndex() {
+    if (round_) return reloadWithRound();
+    reloadIndex(IndexFileName, Library, NoLibrary);
+    if (AvoidRepeats) takeUpRound(true);
+}
 
 void TForm1::Image1Click() { runRandomizedFile(); }
 
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = pickExistingSong(Library, clockSeed, checkPlayableFile);
+    const SongPick pick = pickSong();
     if (!pick.found) return offerRebuild(noneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
+    if (round_) keepInRound(pick.record);
+}
+
+SongPick TForm1::pickSong() {
+    if (round_) return pickUnplayedSong(Library, round_->round(), clockSeed, checkPlayableFile);
+    return pickExistingSong(Library, clockSeed, checkPlayableFile);
 }
 
 void TForm1::playAgain() {
-    if (LastSong.empty() || !isPlayablePath(LastSong) || checkPlayableFile(LastSong) != FileCheck::kExists) return;
+    if (!canOpenAgain(LastSong)) return;
     openSong(LastSong);
+}
+
+bool TForm1::canOpenAgain(const std::string& path) {
+    return !path.empty() && isPlayablePath(path) && checkPlayableFile(path) == FileCheck::kExists;
 }
 
 void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
-    if (isMp3Path(path)) ShowID3(path);
+    if (isMp3Path(path) && songTag_ && TagReader) {
+        const SongTagText shown = songTag_->ShowID3(*TagReader, path);
+        shellOpen(hwnd(), path);
+        return rememberRecent(path, &shown);
+    }
     shellOpen(hwnd(), path);
+    rememberRecent(path, nullptr);
 }
 
 void TForm1::ShowID3(const std::string& path) {

@@ -73,7 +73,7 @@ void TForm4::setDpi(int dpi) {
     if (visible()) FormShow();
 }
 
-void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
+SongTagText TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
     const SongTagText lines = readSongTagText(reader, path, fileAttributes(path));
@@ -81,6 +81,7 @@ void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     Label2.setText(shownText(lines.title));
     Image1->invalidate();
     update(&SongTagFade::showSong);
+    return lines;
 }
 
 void TForm4::drawTheme(int theme) {
