@@ -57,7 +57,7 @@ void TForm1::takeUpRound(bool readBackRecent) {
 }
 
 void TForm1::reloadWithRound() {
-    const PathList songs = round_->songsBeforeReload(Library);
+    const std::vector<std::uint64_t> songs = round_->songsBeforeReload();
     // A read that fails part-way leaves the records read before it, which
     // the round follows too.
     try {

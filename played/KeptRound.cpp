@@ -1,6 +1,5 @@
 #include "played/KeptRound.h"
 
-#include "played/PathPositions.h"
 #include "played/PlayedFile.h"
 
 namespace plk {

@@ -23,8 +23,8 @@ public:
     PathList load(const TLibrary& library);
     // The library was loaded again: the round's songs keep their place by
     // path, new ones are unplayed, those gone drop out.
-    PathList songsBeforeReload(const TLibrary& library) const { return round_.openedPaths(library); }
-    void reloaded(const TLibrary& library, const PathList& songs) { round_.carryOver(library, songs); }
+    std::vector<std::uint64_t> songsBeforeReload() const { return round_.openedFingerprints(); }
+    void reloaded(const TLibrary& library, const std::vector<std::uint64_t>& songs) { round_.carryOver(library, songs); }
 
     // The song of an unplayed record was opened: the round has it, and the
     // file gets it at its end, or alone when it begins the round. Throws

@@ -7,7 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "library/LibraryRecord.h"
+
 namespace plk {
+
+// The path bytes of a record, without a copy.
+inline std::string_view pathView(const TLibraryRecord& record) {
+    return std::string_view(record.Path.chars, record.Path.length);
+}
 
 class PathList {
 public:

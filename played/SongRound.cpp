@@ -3,17 +3,58 @@
 #include <utility>
 
 #include "app/RandomDraw.h"
-#include "played/PathPositions.h"
-
 namespace plk {
+namespace {
 
-void SongRound::reset(const TLibrary& library) { reset(library, PathPositions(library)); }
+std::vector<std::uint64_t> libraryFingerprints(const TLibrary& library) {
+    return fingerprintsOf(library.size(), [&](std::size_t k) { return pathView(library[k]); });
+}
 
-void SongRound::reset(const TLibrary& library, const PathPositions& positions) {
+// Whether each record's path an earlier record holds. Only records of one
+// fingerprint can share a path; their paths are compared.
+std::vector<bool> repeatedPaths(const TLibrary& library, const std::vector<Fingerprint>& sorted) {
+    std::vector<bool> repeated(library.size(), false);
+    for (std::size_t k = 1; k < sorted.size(); ++k) {
+        // The records themselves are looked at only here: read for every
+        // fingerprint, in this order, they would cost a miss of the cache each.
+        if (sorted[k].value != sorted[k - 1].value) continue;
+        const std::string_view path = pathView(library[sorted[k].index]);
+        for (std::size_t j = k; j-- > 0 && sorted[j].value == sorted[k].value;) {
+            if (repeated[sorted[j].index] || pathView(library[sorted[j].index]) != path) continue;
+            repeated[sorted[k].index] = true;
+            break;
+        }
+    }
+    return repeated;
+}
+
+// The record of each song of opened, or kNone: the first record of its
+// fingerprint, which is never a repeated path.
+std::vector<std::uint32_t> recordsOf(const std::vector<Fingerprint>& records, const std::vector<std::uint64_t>& opened) {
+    std::vector<std::uint32_t> found(opened.size(), SongRound::kNone);
+    const std::vector<Fingerprint> songs = sortedFingerprints(opened);
+    std::size_t at = 0;
+    for (const Fingerprint& song : songs) {
+        while (at < records.size() && records[at].value < song.value) ++at;
+        if (at < records.size() && records[at].value == song.value) found[song.index] = records[at].index;
+    }
+    return found;
+}
+
+}  // namespace
+
+void SongRound::reset(const TLibrary& library) {
+    fingerprints_ = libraryFingerprints(library);
+    reset(library, sortedFingerprints(fingerprints_));
+}
+
+void SongRound::reset(const TLibrary& library, const std::vector<Fingerprint>& sorted) {
+    const std::vector<bool> repeated = repeatedPaths(library, sorted);
     order_.clear();
+    order_.reserve(library.size());
     place_.assign(library.size(), kNone);
     for (std::uint32_t record = 0; record < library.size(); ++record) {
-        if (!positions.isFirst(record)) continue;
+        if (repeated[record]) continue;
         place_[record] = static_cast<std::uint32_t>(order_.size());
         order_.push_back(record);
     }
@@ -23,11 +64,16 @@ void SongRound::reset(const TLibrary& library, const PathPositions& positions) {
 }
 
 void SongRound::carryOver(const TLibrary& library, const PathList& opened) {
-    const PathPositions positions(library);
-    reset(library, positions);
-    for (std::size_t k = 0; k < opened.size(); ++k) {
-        const std::uint32_t record = positions.find(opened[k]);
-        if (record != PathPositions::kNone && place_[record] < unplayed_) markOpened(record);
+    carryOver(library, fingerprintsOf(opened.size(), [&](std::size_t k) { return opened[k]; }));
+}
+
+void SongRound::carryOver(const TLibrary& library, const std::vector<std::uint64_t>& opened) {
+    fingerprints_ = libraryFingerprints(library);
+    const std::vector<Fingerprint> records = sortedFingerprints(fingerprints_);
+    reset(library, records);
+    const std::vector<std::uint32_t> found = recordsOf(records, opened);
+    for (const std::uint32_t record : found) {
+        if (record != kNone && place_[record] < unplayed_) markOpened(record);
     }
 }
 
@@ -69,6 +115,13 @@ void SongRound::swapPlaces(std::uint32_t a, std::uint32_t b) {
     std::swap(order_[a], order_[b]);
     place_[order_[a]] = a;
     place_[order_[b]] = b;
+}
+
+std::vector<std::uint64_t> SongRound::openedFingerprints() const {
+    std::vector<std::uint64_t> values;
+    values.reserve(opened_);
+    for (std::uint32_t k = songCount(); k > songCount() - opened_; --k) values.push_back(fingerprints_[order_[k - 1]]);
+    return values;
 }
 
 PathList SongRound::openedPaths(const TLibrary& library) const {

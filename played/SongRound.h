@@ -7,18 +7,18 @@
 // there), then those opened, newest first. A second array gives each record
 // its place in the first. Drawing takes an index into the unplayed part;
 // opening or passing a song over swaps it out of that part. Eight bytes a
-// record, and no scan of the library.
+// record, and no scan of the library; with the paths' fingerprints that
+// carry the round over to a reloaded library, sixteen.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "library/IndexFile.h"
+#include "played/PathFingerprints.h"
 #include "played/PathList.h"
 
 namespace plk {
-
-class PathPositions;
 
 class SongRound {
 public:
@@ -29,7 +29,11 @@ public:
     void reset(const TLibrary& library);
     // A round over library in which the songs of opened (oldest first) that
     // it still lists are opened, in that order; the rest are unplayed.
+    // The songs are matched by fingerprint (pathFingerprint).
     void carryOver(const TLibrary& library, const PathList& opened);
+    // The same from the songs' fingerprints, as openedFingerprints gives
+    // them before the library is reloaded.
+    void carryOver(const TLibrary& library, const std::vector<std::uint64_t>& opened);
 
     std::uint32_t songCount() const { return static_cast<std::uint32_t>(order_.size()); }
     std::uint32_t unplayedCount() const { return unplayed_; }
@@ -49,16 +53,21 @@ public:
     void markOpened(std::uint32_t record);
     void markPassed(std::uint32_t record);
 
-    // The paths of the opened songs, oldest first.
+    // The paths of the opened songs, oldest first, and their fingerprints.
     PathList openedPaths(const TLibrary& library) const;
+    std::vector<std::uint64_t> openedFingerprints() const;
 
 private:
-    void reset(const TLibrary& library, const PathPositions& positions);
+    void reset(const TLibrary& library, const std::vector<Fingerprint>& fingerprints);
     void swapPlaces(std::uint32_t a, std::uint32_t b);
     std::uint32_t takeOutOfUnplayed(std::uint32_t record);
 
     std::vector<std::uint32_t> order_;  // records: unplayed | passed over | opened, newest first
     std::vector<std::uint32_t> place_;  // each record's index in order_; kNone for a repeated path
+    // Each record's path as pathFingerprint gives it: the round's songs are
+    // taken over to a reloaded library without a look at each song's
+    // record, which would cost a miss of the cache each.
+    std::vector<std::uint64_t> fingerprints_;
     std::uint32_t unplayed_ = 0;
     std::uint32_t opened_ = 0;
     std::uint32_t avoid_ = kNone;  // the last round's last song, until this round opens one
