@@ -57,23 +57,31 @@ void TForm1::takeUpRound(bool readBackRecent) {
 }
 
 void TForm1::reloadWithRound() {
+    // A library that was empty (no index at start, or one that failed to
+    // load) held none of the round's songs: the file still knows them.
+    const bool fromFile = round_->round().songCount() == 0;
     const std::vector<std::uint64_t> songs = round_->songsBeforeReload();
+    const auto carryOver = [&] {
+        if (fromFile) round_->load(Library);
+        else round_->reloaded(Library, songs);
+    };
     // A read that fails part-way leaves the records read before it, which
     // the round follows too.
     try {
         reloadIndex(IndexFileName, Library, NoLibrary);
     } catch (...) {
-        round_->reloaded(Library, songs);
+        carryOver();
         throw;
     }
-    round_->reloaded(Library, songs);
+    carryOver();
 }
 
 void TForm1::keepInRound(std::uint32_t record) {
     try {
         round_->opened(Library, record);
     } catch (const FileError& error) {
-        if (roundFileWarned_) return;
+        // A folder the code page cannot spell was reported at start.
+        if (roundFileWarned_ || !Application::exeFolderReachable()) return;
         roundFileWarned_ = true;
         warnRoundNotKept(round_->filePath(), error.what());
     }
