@@ -292,6 +292,16 @@ TEST_F(PlayedFileTest, TheRoundIsWrittenInPlaceAndTakenUpAgain) {
     EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a new one";
 }
 
+TEST_F(PlayedFileTest, AFileThatCannotBeWrittenLeavesTheRoundInMemory) {
+    const TLibrary library = libraryOf(songNames(2));
+    KeptRound kept(folder_ + "/no such folder/" + kPlayedFileName);
+    kept.load(library);
+    EXPECT_THROW(kept.opened(library, 1), FileError);
+    EXPECT_EQ(kept.round().lastOpened(), 1u);
+    std::uint32_t seed = 3;
+    EXPECT_EQ(kept.round().draw(seed), 0u) << "the song stays played";
+}
+
 TEST(RecentSongs, NewestFirstEachSongOnceAtMostTen) {
     RecentSongs recent;
     for (int k = 0; k < 12; ++k) recent.add("C:\\s" + std::to_string(k), L"song " + std::to_wstring(k));

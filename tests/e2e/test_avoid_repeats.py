@@ -1,6 +1,7 @@
 """Avoid repeats: every song once a round, across a restart; the songs played last in their submenu."""
 
 import os
+import subprocess
 
 import plk
 
@@ -25,17 +26,20 @@ class AvoidRepeats(plk.PlinketyTestCase):
         return plk.wait_for(lambda: len(program.opened_files()) > opened and program.opened_files()[-1],
                             what="the recorder to log an opened file")
 
-    def test_every_song_once_before_a_repeat_and_the_recent_songs_reopen(self):
-        program = self.new_program()
+    def make_library(self, program, names):
         music = os.path.join(program.folder, "music")
         os.makedirs(music)
-        names = ["one.wav", "two & three.ogg", "four.wav", "five.flac", "six.wav"]
         songs = []
         for name in names:
             with open(os.path.join(music, name), "wb") as f:
                 f.write(b"not really music")
             songs.append(plk.windows_path(os.path.join(music, name)))
         plk.write_index(program.index_path, songs)
+        return songs
+
+    def test_every_song_once_before_a_repeat_and_the_recent_songs_reopen(self):
+        program = self.new_program()
+        songs = self.make_library(program, ["one.wav", "two & three.ogg", "four.wav", "five.flac", "six.wav"])
         # Created empty, as a package manager does.
         open(os.path.join(program.folder, "plkplayed.dat"), "wb").close()
         program.wine_debug += ",trace+text"  # what the menu draws
@@ -74,6 +78,25 @@ class AvoidRepeats(plk.PlinketyTestCase):
             self.assertIn(name, texts)
         self.assertEqual(program.message_boxes(), [])
         self.assertEqual(len(self.played_file(program)), 1, "a recent song changes nothing in the round")
+
+    def test_a_round_file_that_cannot_be_written_is_said_once_and_play_goes_on(self):
+        program = self.new_program()
+        songs = self.make_library(program, ["a.wav", "b.wav", "c.wav"])
+        program.write_settings("[General]\nnorepeat=1\n")
+        played = os.path.join(program.folder, "plkplayed.dat")
+        open(played, "wb").close()
+        # Immutable refuses writers even to root, as a read-only file does to a user.
+        if subprocess.run(["chattr", "+i", played], stderr=subprocess.DEVNULL).returncode != 0:
+            self.skipTest("this file system cannot make a file immutable")
+        self.addCleanup(subprocess.run, ["chattr", "-i", played])
+        program.start()
+        first = self.click_and_wait(program)
+        self.assertIn("cannot write the songs of this round", program.wait_message_box(0))
+        program.answer_box("Warning", "Return")
+        later = [self.click_and_wait(program) for _ in range(2)]
+        self.assertEqual(sorted(p.lower() for p in [first] + later), sorted(s.lower() for s in songs))
+        self.assertEqual(len(program.message_boxes()), 1)
+        self.assertEqual(os.path.getsize(played), 0)
 
 
 if __name__ == "__main__":
