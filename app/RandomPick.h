@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <set>
 #include <string>
 
 #include "library/IndexFile.h"
@@ -26,18 +25,6 @@ struct SongPick {
     int draws = 0;
 };
 
-// The look at one drawn path, for one click: see pickExistingSong.
-class SongCandidates {
-public:
-    explicit SongCandidates(const SongCheck& check) : check_(check) {}
-    bool playable(const std::string& path);
-
-private:
-    const SongCheck& check_;
-    // Remembered for this click only: a share may be back by the next one.
-    std::set<std::string> unreachableRoots_;
-};
-
 // Draws records of library (which must not be empty) until one names an
 // existing file, reseeding from seedSource before every draw as the clock
 // does in the program. A path the shell would run rather than play (a
@@ -50,5 +37,12 @@ private:
 // Gives up after maxDraws draws with found false.
 SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
                           const SongCheck& check, int maxDraws = kMaxSongDraws);
+
+// The same loop with its own draw: draw turns a fresh seed into a record,
+// and passedOver hears of each record drawn in vain.
+using RecordDraw = std::function<std::uint32_t(std::uint32_t& seed)>;
+SongPick pickSongWith(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
+                      const SongCheck& check, int maxDraws, const RecordDraw& draw,
+                      const std::function<void(std::uint32_t record)>& passedOver);
 
 }  // namespace plk
