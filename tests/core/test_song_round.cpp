@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -166,7 +167,7 @@ TEST(SongRound, TheDrawAmongTheUnplayedIsUniform) {
         const std::uint32_t last = round.lastOpened();
         if (c.newRound) round.beginNewRound();
         std::mt19937 clock(20240601u);
-        std::vector<int> byRecord(20), byCandidate, skewed(c.candidates);
+        std::vector<int> byRecord(20), skewed(c.candidates);
         for (int k = 0; k < kDraws; ++k) {
             const std::uint32_t seed = clock();
             std::uint32_t s = seed;
@@ -177,10 +178,7 @@ TEST(SongRound, TheDrawAmongTheUnplayedIsUniform) {
             ++skewed[std::min<std::size_t>(drawIndex(s, std::uint32_t(c.candidates + 1)), c.candidates - 1)];
         }
         std::vector<int> unplayed;
-        for (std::uint32_t record = 0; record < 20; ++record) {
-            if (byRecord[record] == 0) continue;
-            unplayed.push_back(byRecord[record]);
-        }
+        std::copy_if(byRecord.begin(), byRecord.end(), std::back_inserter(unplayed), [](int n) { return n > 0; });
         EXPECT_EQ(unplayed.size(), c.candidates) << "only the unplayed are drawn, each of them";
         if (c.newRound) {
             EXPECT_EQ(byRecord[last], 0) << "the last round's last song";
