@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/AutostartChoice.h"
@@ -14,6 +15,7 @@
 #include "library/IndexFile.h"
 #include "played/KeptRound.h"
 #include "played/RecentSongs.h"
+#include "tags/SongTagText.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/ImageStrip.h"
@@ -31,7 +33,6 @@ class TForm4;
 class TForm5;
 class TForm6;
 class Tid3v2tag;
-struct SongTagText;
 
 class TForm1 : public Window {
 public:
@@ -46,8 +47,9 @@ public:
     // Opens LastSong again, when there is one and it still exists.
     void playAgain();
     // Shows an MP3 file's artist and title in the Song Tag popup before it
-    // is opened. Throws FileError when the file cannot be read for its tag.
-    void ShowID3(const std::string& path);
+    // is opened, and returns the lines shown (none without the popup).
+    // Throws FileError when the file cannot be read for its tag.
+    std::optional<SongTagText> ShowID3(const std::string& path);
 
     // The brightness: the layered alpha (keeping the fades in step with it),
     // and the fade-out started without stopping a running fade-in.
@@ -167,7 +169,7 @@ private:
     // A song of the round was opened: the round's file gets it. A file that
     // cannot be written is said once a run; the round goes on in memory.
     void keepInRound(std::uint32_t record);
-    void rememberRecent(const std::string& path, const SongTagText* shown);
+    void rememberRecent(const std::string& path, const std::optional<SongTagText>& shown);
     void RecentSong1Click(std::size_t index);
     void WMInitMenuPopup(HMENU menu);
     std::wstring captionOfFile(const std::string& path);

@@ -83,17 +83,14 @@ bool TForm1::canOpenAgain(const std::string& path) {
 void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
-    if (isMp3Path(path) && songTag_ && TagReader) {
-        const SongTagText shown = songTag_->ShowID3(*TagReader, path);
-        shellOpen(hwnd(), path);
-        return rememberRecent(path, &shown);
-    }
+    const std::optional<SongTagText> shown = isMp3Path(path) ? ShowID3(path) : std::nullopt;
     shellOpen(hwnd(), path);
-    rememberRecent(path, nullptr);
+    rememberRecent(path, shown);
 }
 
-void TForm1::ShowID3(const std::string& path) {
-    if (songTag_ && TagReader) songTag_->ShowID3(*TagReader, path);
+std::optional<SongTagText> TForm1::ShowID3(const std::string& path) {
+    if (!songTag_ || !TagReader) return std::nullopt;
+    return songTag_->ShowID3(*TagReader, path);
 }
 
 void TForm1::offerRebuild(const std::string& text) {

@@ -21,7 +21,7 @@ std::wstring shownLine(const SongTagLine& line) {
 }
 
 // What the popup showed, or the file's name where there was no tag.
-std::wstring recentCaption(const std::string& path, const SongTagText* shown) {
+std::wstring recentCaption(const std::string& path, const std::optional<SongTagText>& shown) {
     if (shown && shown->fromTag) return songCaption(shownLine(shown->title), shownLine(shown->artist));
     return fileCaption(wideFromCodePage(path));
 }
@@ -29,8 +29,8 @@ std::wstring recentCaption(const std::string& path, const SongTagText* shown) {
 void warnRoundNotKept(const std::string& path, const std::string& reason) {
     showNotice(NoticeKind::Warning,
                "Plinkety cannot write the songs of this round to\r\n\r\n" + path + "\r\n\r\n" + reason +
-                   "\r\n\r\nRandom play goes on avoiding repeats until Plinkety ends, but after a restart "
-                   "the round begins anew.");
+                   "\r\n\r\nRandom play goes on avoiding repeats until Plinkety ends, but a restart "
+                   "will not remember the songs played from now on.");
 }
 
 }  // namespace
@@ -87,7 +87,7 @@ void TForm1::keepInRound(std::uint32_t record) {
     }
 }
 
-void TForm1::rememberRecent(const std::string& path, const SongTagText* shown) {
+void TForm1::rememberRecent(const std::string& path, const std::optional<SongTagText>& shown) {
     recent_.add(path, recentCaption(path, shown));
 }
 
@@ -101,12 +101,11 @@ void TForm1::RecentSong1Click(std::size_t index) {
 }
 
 std::wstring TForm1::captionOfFile(const std::string& path) {
-    if (!isMp3Path(path) || !TagReader) return recentCaption(path, nullptr);
+    if (!isMp3Path(path) || !TagReader) return recentCaption(path, std::nullopt);
     try {
-        const SongTagText read = readSongTagText(*TagReader, path, fileAttributes(path));
-        return recentCaption(path, &read);
+        return recentCaption(path, readSongTagText(*TagReader, path, fileAttributes(path)));
     } catch (const FileError&) {
-        return recentCaption(path, nullptr);  // gone, or held by another program
+        return recentCaption(path, std::nullopt);  // gone, or held by another program
     }
 }
 
