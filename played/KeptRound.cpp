@@ -5,10 +5,9 @@
 namespace plk {
 
 PathList KeptRound::load(const TLibrary& library) {
-    const PlayedRecords played = readPlayedFile(filePath_);
     PathList songs;
-    for (const TLibraryRecord& record : played.records) songs.add(pathView(record));
-    fileRecords_ = static_cast<std::uint32_t>(played.records.size());
+    for (const TLibraryRecord& record : readPlayedFile(filePath_)) songs.add(pathView(record));
+    fileRecords_ = static_cast<std::uint32_t>(songs.size());
     round_.carryOver(library, songs);
     return songs;
 }

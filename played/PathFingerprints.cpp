@@ -10,10 +10,6 @@ namespace {
 // within the cache.
 const int kBucketBits = 12;
 
-bool before(const Fingerprint& a, const Fingerprint& b) {
-    return a.value < b.value || (a.value == b.value && a.index < b.index);
-}
-
 std::size_t bucketOf(std::uint64_t value) { return static_cast<std::size_t>(value >> (64 - kBucketBits)); }
 
 std::uint64_t mix(std::uint64_t hash) {
@@ -59,7 +55,11 @@ std::vector<Fingerprint> sortedFingerprints(const std::vector<std::uint64_t>& va
     std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
     for (std::size_t k = 0; k < values.size(); ++k)
         sorted[next[bucketOf(values[k])]++] = Fingerprint{values[k], static_cast<std::uint32_t>(k)};
-    for (std::size_t b = 0; b + 1 < starts.size(); ++b) std::sort(sorted.begin() + starts[b], sorted.begin() + starts[b + 1], before);
+    const auto before = [](const Fingerprint& x, const Fingerprint& y) {
+        return x.value < y.value || (x.value == y.value && x.index < y.index);
+    };
+    for (std::size_t b = 0; b + 1 < starts.size(); ++b)
+        std::sort(sorted.begin() + starts[b], sorted.begin() + starts[b + 1], before);
     return sorted;
 }
 

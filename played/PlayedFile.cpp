@@ -18,10 +18,10 @@ File openForWriting(const std::string& path) {
 std::int64_t offsetOf(std::uint32_t records) { return std::int64_t(records) * std::int64_t(sizeof(TLibraryRecord)); }
 
 // Takes the sound records at the front of records; false after one that is not.
-bool keepSound(const std::vector<TLibraryRecord>& records, std::size_t count, PlayedRecords& played) {
+bool keepSound(const std::vector<TLibraryRecord>& records, std::size_t count, std::vector<TLibraryRecord>& played) {
     for (std::size_t k = 0; k < count; ++k) {
         if (!isSoundRecord(records[k])) return false;
-        played.records.push_back(records[k]);
+        played.push_back(records[k]);
     }
     return true;
 }
@@ -40,22 +40,19 @@ bool isSoundRecord(const TLibraryRecord& record) {
     return folder;
 }
 
-PlayedRecords readPlayedFile(const std::string& path, std::size_t maxRecords) {
-    PlayedRecords played;
+std::vector<TLibraryRecord> readPlayedFile(const std::string& path, std::size_t maxRecords) {
+    std::vector<TLibraryRecord> played;
     if (!fileExists(path)) return played;
     try {
         File file(path, File::Access::kRead);
-        const std::int64_t size = file.size();
         std::vector<TLibraryRecord> chunk(kRecordsPerRead);
-        while (played.records.size() < maxRecords) {
-            const std::size_t want = std::min(kRecordsPerRead, maxRecords - played.records.size());
+        while (played.size() < maxRecords) {
+            const std::size_t want = std::min(kRecordsPerRead, maxRecords - played.size());
             const std::size_t got = file.read(chunk.data(), want * sizeof(TLibraryRecord)) / sizeof(TLibraryRecord);
             if (!keepSound(chunk, got, played) || got < want) break;
         }
-        played.whole = offsetOf(static_cast<std::uint32_t>(played.records.size())) == size;
     } catch (const FileError&) {
         // Unreadable from here on: what was sound so far stands.
-        played.whole = false;
     }
     return played;
 }

@@ -20,16 +20,11 @@ const char kPlayedFileName[] = "plkplayed.dat";
 // backslash). A record of another file, or of zeros, is not.
 bool isSoundRecord(const TLibraryRecord& record);
 
-struct PlayedRecords {
-    std::vector<TLibraryRecord> records;  // the sound records, in file order
-    bool whole = true;                    // false when anything came after them
-};
-
 // Reads the file at path as far as it is sound: whole records up to the
 // first one that is not (see isSoundRecord), at most maxRecords of them; a
 // fragment at the end is ignored. No file, an empty one, or one that cannot
 // be read is a round with nothing played. Never throws FileError.
-PlayedRecords readPlayedFile(const std::string& path, std::size_t maxRecords = kMaxIndexRecords);
+std::vector<TLibraryRecord> readPlayedFile(const std::string& path, std::size_t maxRecords = kMaxIndexRecords);
 
 // The writes, each through the file itself: opened (created when missing),
 // written and closed. They throw FileError.
