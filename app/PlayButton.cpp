@@ -5,6 +5,7 @@
 #include "app/HotkeyDialog.h"
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
+#include "app/RecentPlayedMenu.h"
 #include "library/RebuildDialog.h"
 #include "playagain/PlayAgainButton.h"
 #include "resources/resource.h"
@@ -71,7 +72,7 @@ void TForm1::createControls() {
     Image1->onMouseLeave = [this] { CMMouseLeave(); };
     Image1->onMouseDown = [this] { ImageMouseDown(); };
     Image1->onMouseUp = [this] { ImageMouseUp(); };
-    buildPopupMenu1(PopupMenu1);
+    recentlyPlayed_ = buildPopupMenu1(PopupMenu1);
     createHotkeyTimers();
 }
 
@@ -117,6 +118,7 @@ void TForm1::readSettings(int defaultLeft, int defaultTop) {
     if (const UINT item = themeItem(Theme)) PopupMenu1.checkRadio(item);
 
     InvertLabels = settings_.readBool("clinvert", false);
+    readRoundSetting();
 
     autostart_.read();
     // A path that names no file is not written; the box about a folder the
@@ -318,9 +320,12 @@ void TForm1::menuCommand(UINT id) {
     case Orange1: themeClick(3); break;
     case Green1: themeClick(4); break;
     case Exit1: ExitClick(); break;
+    case Avoidrepeats1: Avoidrepeats1Click(); break;
     case Globalhotkey1: Globalhotkey1Click(); break;
     case est21: est21Click(); break;
-    default: break;
+    default:
+        if (isRecentSongItem(id)) RecentSong1Click(recentIndex(id));
+        break;
     }
 }
 
@@ -392,6 +397,9 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOTKEY:
         WMHotKey(wParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        WMInitMenuPopup(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_DPICHANGED:
         WMDpiChanged(wParam, lParam);

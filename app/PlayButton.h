@@ -4,13 +4,18 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/AutostartChoice.h"
 #include "app/ButtonBrightness.h"
 #include "app/DefaultPosition.h"
+#include "app/RandomPick.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
+#include "played/KeptRound.h"
+#include "played/RecentSongs.h"
+#include "tags/SongTagText.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/ImageStrip.h"
@@ -42,8 +47,9 @@ public:
     // Opens LastSong again, when there is one and it still exists.
     void playAgain();
     // Shows an MP3 file's artist and title in the Song Tag popup before it
-    // is opened. Throws FileError when the file cannot be read for its tag.
-    void ShowID3(const std::string& path);
+    // is opened, and returns the lines shown (none without the popup).
+    // Throws FileError when the file cannot be read for its tag.
+    std::optional<SongTagText> ShowID3(const std::string& path);
 
     // The brightness: the layered alpha (keeping the fades in step with it),
     // and the fade-out started without stopping a running fade-in.
@@ -69,6 +75,9 @@ public:
     std::string PlayAgainHotkeyText;
     int StartPosX = 0;
     int StartPosY = 0;
+    // "Avoid repeats": random play draws among the songs not yet opened in
+    // the round, which plkplayed.dat keeps while it is on.
+    bool AvoidRepeats = false;
 
     const TSettings& settings() const { return settings_; }
 
@@ -147,6 +156,23 @@ private:
 
     void offerRebuild(const std::string& text);
     void openSong(const std::string& path);
+    bool canOpenAgain(const std::string& path);
+
+    // "Avoid repeats" and "Recently played" (RoundPlay.cpp).
+    void readRoundSetting();
+    void Avoidrepeats1Click();
+    // Takes up the round in plkplayed.dat; the recent list too, at start.
+    void takeUpRound(bool readBackRecent);
+    // The reload of the library, the round carried over by path.
+    void reloadWithRound();
+    SongPick pickSong();
+    // A song of the round was opened: the round's file gets it. A file that
+    // cannot be written is said once a run; the round goes on in memory.
+    void keepInRound(std::uint32_t record);
+    void rememberRecent(const std::string& path, const std::optional<SongTagText>& shown);
+    void RecentSong1Click(std::size_t index);
+    void WMInitMenuPopup(HMENU menu);
+    std::wstring captionOfFile(const std::string& path);
 
     void createHotkeyTimers();
     void playForHotkey(WPARAM id);
@@ -162,6 +188,11 @@ private:
     bool positionSaved_ = false;
     FadeTimers timers_;
     AutostartChoice autostart_;
+
+    std::unique_ptr<KeptRound> round_;  // while AvoidRepeats
+    bool roundFileWarned_ = false;
+    RecentSongs recent_;
+    HMENU recentlyPlayed_ = nullptr;  // a submenu of PopupMenu1
 
     std::unique_ptr<CallbackTimer> Timer3;
     std::unique_ptr<CallbackTimer> Timer4;

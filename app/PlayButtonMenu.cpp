@@ -1,5 +1,7 @@
 #include "app/PlayButtonMenu.h"
 
+#include "app/RecentPlayedMenu.h"
+
 namespace plk {
 
 UINT themeItem(int theme) {
@@ -12,7 +14,7 @@ UINT autostartItem(int mode) {
     return mode >= 0 && mode < 3 ? items[mode] : 0;
 }
 
-void buildPopupMenu1(PopupMenu& menu) {
+HMENU buildPopupMenu1(PopupMenu& menu) {
     const HMENU root = menu.root();
     const HMENU est11 = menu.addSubmenu(root, "&Options");
     menu.addItem(est11, Reindex1, "Re&build music library...");
@@ -24,6 +26,9 @@ void buildPopupMenu1(PopupMenu& menu) {
     menu.addItem(est11, Globalhotkey1, "Set global &hotkeys...");
     menu.addSeparator(est11);  // N4
     menu.addItem(est11, Alwaysontop1, "Always on &top");
+    menu.addItem(est11, Avoidrepeats1, "Avoid &repeats");
+
+    const HMENU recentlyPlayed = addRecentlyPlayedMenu(menu, root);
 
     const HMENU apperance1 = menu.addSubmenu(root, "&Theme");
     menu.addItem(apperance1, Black1, "&Black");
@@ -41,6 +46,7 @@ void buildPopupMenu1(PopupMenu& menu) {
     menu.addRadioGroup({Black1, Gray1, Blue1, Orange1, Green1});
     menu.checkRadio(StartwithWindows1);
     menu.checkRadio(Black1);
+    return recentlyPlayed;
 }
 
 }  // namespace plk

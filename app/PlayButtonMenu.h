@@ -20,6 +20,7 @@ enum PopupMenu1Item : UINT {
     Green1,
     est21,
     Exit1,
+    Avoidrepeats1,
 };
 
 // The theme item of a theme number, or 0 for a number that has none.
@@ -29,7 +30,8 @@ UINT themeItem(int theme);
 UINT autostartItem(int mode);
 
 // Fills menu with the items in order. Initially "&Start with Windows" and
-// "&Black" are checked and "Always on &top" is not.
-void buildPopupMenu1(PopupMenu& menu);
+// "&Black" are checked and "Always on &top" and "Avoid &repeats" are not.
+// Returns the "Recently &played" submenu, which fillRecentlyPlayed fills.
+HMENU buildPopupMenu1(PopupMenu& menu);
 
 }  // namespace plk

@@ -21,6 +21,7 @@ using SongCheck = std::function<FileCheck(const std::string&)>;
 struct SongPick {
     bool found = false;
     std::string path;
+    std::uint32_t record = 0;  // its position in the library
     int draws = 0;
 };
 
@@ -36,5 +37,12 @@ struct SongPick {
 // Gives up after maxDraws draws with found false.
 SongPick pickExistingSong(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
                           const SongCheck& check, int maxDraws = kMaxSongDraws);
+
+// The same loop with its own draw: draw turns a fresh seed into a record,
+// and passedOver hears of each record drawn in vain.
+using RecordDraw = std::function<std::uint32_t(std::uint32_t& seed)>;
+SongPick pickSongWith(const TLibrary& library, const std::function<std::uint32_t()>& seedSource,
+                      const SongCheck& check, int maxDraws, const RecordDraw& draw,
+                      const std::function<void(std::uint32_t record)>& passedOver);
 
 }  // namespace plk

@@ -2,6 +2,7 @@
 #include "app/PlayButton.h"
 
 #include "app/RandomPick.h"
+#include "app/RoundPick.h"
 #include "app/SongPath.h"
 #include "app/SongPathWin32.h"
 #include "library/RebuildDialog.h"
@@ -50,45 +51,66 @@ std::uint32_t clockSeed() {
 // A song of another format than MP3 shows its title and artist where its
 // tags hold one or the other, the missing one as the popup's stand-in; a
 // file with neither, or one its reader refuses, leaves the popup alone.
-void showOtherFormatTags(TForm4& popup, const std::string& path) {
+// Returns the lines shown, or nothing.
+std::optional<SongTagText> showOtherFormatTags(TForm4& popup, const std::string& path) {
     const SongTags tags = readContainerTags(path);
-    if (tags.title.empty() && tags.artist.empty()) return;
+    if (tags.title.empty() && tags.artist.empty()) return std::nullopt;
     SongTagText lines;
     if (!tags.artist.empty()) lines.artist = SongTagLine(tags.artist);
     if (!tags.title.empty()) lines.title = SongTagLine(tags.title);
     popup.showSongText(lines);
+    return lines;
 }
 
 }  // namespace
 
-void TForm1::ReadIndex() { reloadIndex(IndexFileName, Library, NoLibrary); }
+void TForm1::ReadIndex() {
+    if (round_) return reloadWithRound();
+    reloadIndex(IndexFileName, Library, NoLibrary);
+    if (AvoidRepeats) takeUpRound(true);
+}
 
 void TForm1::Image1Click() { runRandomizedFile(); }
 
 void TForm1::runRandomizedFile() {
     if (NoLibrary) return offerRebuild(kWelcomeText);
     if (Library.empty()) return offerRebuild(kNoFilesText);
-    const SongPick pick = pickExistingSong(Library, clockSeed, checkPlayableFile);
+    const SongPick pick = pickSong();
     if (!pick.found) return offerRebuild(noneFoundText());
     LastSong = pick.path;
     openSong(LastSong);
+    if (round_) keepInRound(pick.record);
+}
+
+SongPick TForm1::pickSong() {
+    if (round_) return pickUnplayedSong(Library, round_->round(), clockSeed, checkPlayableFile);
+    return pickExistingSong(Library, clockSeed, checkPlayableFile);
 }
 
 void TForm1::playAgain() {
-    if (LastSong.empty() || !isPlayablePath(LastSong) || checkPlayableFile(LastSong) != FileCheck::kExists) return;
+    if (!canOpenAgain(LastSong)) return;
     openSong(LastSong);
+}
+
+bool TForm1::canOpenAgain(const std::string& path) {
+    return !path.empty() && isPlayablePath(path) && checkPlayableFile(path) == FileCheck::kExists;
 }
 
 void TForm1::openSong(const std::string& path) {
     // An MP3 file that cannot be read for its tag throws here, and is then
     // not opened.
-    if (isMp3Path(path)) ShowID3(path);
-    else if (songTag_ && isContainerTagExtension(asciiUpper(extensionOf(path)))) showOtherFormatTags(*songTag_, path);
+    std::optional<SongTagText> shown;
+    if (isMp3Path(path))
+        shown = ShowID3(path);
+    else if (songTag_ && isContainerTagExtension(asciiUpper(extensionOf(path))))
+        shown = showOtherFormatTags(*songTag_, path);
     shellOpen(hwnd(), path);
+    rememberRecent(path, shown);
 }
 
-void TForm1::ShowID3(const std::string& path) {
-    if (songTag_ && TagReader) songTag_->ShowID3(*TagReader, path);
+std::optional<SongTagText> TForm1::ShowID3(const std::string& path) {
+    if (!songTag_ || !TagReader) return std::nullopt;
+    return songTag_->ShowID3(*TagReader, path);
 }
 
 void TForm1::offerRebuild(const std::string& text) {

@@ -68,6 +68,7 @@ exe_sizes() {
 }
 
 run_bench "library index load (native)" "$build/bench/bench_index"
+run_bench "avoid repeats: draw and reload (native)" "$build/bench/bench_round"
 if [ -x "$build/bench/bench_tags" ]; then
   run_bench "tag reads against TagLib (native)" "$build/bench/bench_tags"
 else

@@ -73,10 +73,12 @@ void TForm4::setDpi(int dpi) {
     if (visible()) FormShow();
 }
 
-void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
+SongTagText TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     // The timers stop before the file is read, also when reading fails.
     update(&SongTagFade::stopTimers);
-    showLines(readSongTagText(reader, path, fileAttributes(path)));
+    const SongTagText lines = readSongTagText(reader, path, fileAttributes(path));
+    showLines(lines);
+    return lines;
 }
 
 void TForm4::showSongText(const SongTagText& lines) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tags/SongTagFade.h"
+#include "tags/SongTagText.h"
 #include "win32/FadingWindow.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
@@ -37,8 +38,8 @@ public:
     // texts and holds anew at full strength.
     // Throws FileError when the file cannot be opened for the ID3v1 check;
     // the popup's timers are stopped by then, so a visible popup stays as it
-    // is until the next song.
-    void ShowID3(Tid3v2tag& reader, const std::string& path);
+    // is until the next song. Returns the lines shown.
+    SongTagText ShowID3(Tid3v2tag& reader, const std::string& path);
     // Shows lines read elsewhere (a song of another format) the same way.
     void showSongText(const SongTagText& lines);
 

@@ -37,6 +37,7 @@ SongTagText fileNameText(const std::string& path) {
     SongTagText lines;
     lines.title = SongTagLine(std::string("Unknown song:"));
     lines.artist = SongTagLine(songNameOfPath(path));
+    lines.fromTag = false;
     return lines;
 }
 

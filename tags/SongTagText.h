@@ -26,6 +26,7 @@ struct SongTagLine {
 struct SongTagText {
     SongTagLine artist{std::string("Unknown Artist")};
     SongTagLine title{std::string("Unknown Title")};
+    bool fromTag = true;  // false: "Unknown song:" and the file's name
 };
 
 // Loads the file's tag with reader. A line the tags do not fill keeps its
