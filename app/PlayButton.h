@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/AutostartChoice.h"
-#include "app/ButtonBrightness.h"
+#include "face/ButtonBrightness.h"
 #include "app/DefaultPosition.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"

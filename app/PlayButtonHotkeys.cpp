@@ -4,7 +4,7 @@
 #include "app/PlayButton.h"
 
 #include "app/Hotkeys.h"
-#include "playagain/PlayAgainButton.h"
+#include "face/PlayAgainButton.h"
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
 

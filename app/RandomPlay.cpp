@@ -6,7 +6,7 @@
 #include "app/SongPathWin32.h"
 #include "library/RebuildDialog.h"
 #include "platform/FileAttributes.h"
-#include "tags/SongTagPopup.h"
+#include "face/SongTagPopup.h"
 #include "win32/Notice.h"
 #include "win32/ShellOpen.h"
 

@@ -1,7 +1,7 @@
 // The Play button's hover, press and hotkey brightness, tick by tick.
 #include <gtest/gtest.h>
 
-#include "app/ButtonBrightness.h"
+#include "face/ButtonBrightness.h"
 #include "tests/core/FadeTicks.h"
 
 namespace plk::test {

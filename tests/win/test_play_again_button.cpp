@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "playagain/PlayAgainButton.h"
+#include "face/PlayAgainButton.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Controls.h"
 

@@ -10,7 +10,7 @@
 
 #include "platform/File.h"
 #include "tags/Id3v2Tag.h"
-#include "tags/SongTagPopup.h"
+#include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
 #include "win32/Controls.h"

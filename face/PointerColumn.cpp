@@ -1,4 +1,4 @@
-#include "playagain/PointerColumn.h"
+#include "face/PointerColumn.h"
 
 namespace plk {
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "playagain/PlayAgainFade.h"
-#include "win32/FadingWindow.h"
+#include "face/PlayAgainFade.h"
+#include "face/FadingWindow.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/ImageStrip.h"

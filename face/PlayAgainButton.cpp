@@ -1,8 +1,8 @@
-#include "playagain/PlayAgainButton.h"
+#include "face/PlayAgainButton.h"
 
 #include <utility>
 
-#include "playagain/PointerColumn.h"
+#include "face/PointerColumn.h"
 #include "resources/resource.h"
 #include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"

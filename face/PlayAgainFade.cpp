@@ -1,4 +1,4 @@
-#include "playagain/PlayAgainFade.h"
+#include "face/PlayAgainFade.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tags/SongTagText.h"
+#include "face/SongTagText.h"
 
 #include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "tags/SongTagFade.h"
-#include "win32/FadingWindow.h"
+#include "face/SongTagFade.h"
+#include "face/FadingWindow.h"
 #include "win32/Handles.h"
 #include "win32/ImageControl.h"
 #include "win32/ImageStrip.h"

@@ -1,10 +1,10 @@
-#include "tags/SongTagPopup.h"
+#include "face/SongTagPopup.h"
 
 #include <utility>
 
 #include "platform/FileAttributes.h"
 #include "resources/resource.h"
-#include "tags/SongTagText.h"
+#include "face/SongTagText.h"
 #include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
 #include "win32/WideText.h"

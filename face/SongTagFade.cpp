@@ -1,4 +1,4 @@
-#include "tags/SongTagFade.h"
+#include "face/SongTagFade.h"
 
 namespace plk {
 namespace {

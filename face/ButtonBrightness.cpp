@@ -1,4 +1,4 @@
-#include "app/ButtonBrightness.h"
+#include "face/ButtonBrightness.h"
 
 namespace plk {
 namespace {
