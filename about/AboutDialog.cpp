@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "face/FaceFrame.h"
 #include "resources/ProductInfo.h"
 #include "resources/resource.h"
 #include "win32/BitmapPixels.h"
@@ -48,10 +49,12 @@ TForm2::TForm2(std::function<bool()> highContrast) : highContrast_(std::move(hig
 
 void TForm2::scaleBanner() {
     // The banner is drawn for 96 DPI; at another it is resized with the area
-    // filter, which keeps the lettering smooth.
+    // filter, which keeps the lettering smooth (and, as for every picture of
+    // the program, never makes the floating windows' colour key).
     scaledBanner_.reset();
     if (Image1.bitmap && scale().dpi() != kBaseDpi)
-        scaledBanner_ = resizedBitmap(Image1.bitmap.get(), scale().px(Image1.width), scale().px(Image1.height));
+        scaledBanner_ = resizedBitmap(Image1.bitmap.get(), scale().px(Image1.width), scale().px(Image1.height),
+                                      kColourKey);
 }
 
 void TForm2::createControls() {

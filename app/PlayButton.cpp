@@ -5,14 +5,16 @@
 #include "app/HotkeyDialog.h"
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
-#include "library/RebuildDialog.h"
+#include "face/FaceFrame.h"
+#include "face/FaceLayout.h"
 #include "face/PlayAgainButton.h"
+#include "face/SongTagPopup.h"
+#include "face/ThemeStrip.h"
+#include "library/RebuildDialog.h"
 #include "resources/resource.h"
 #include "tags/Id3v2Tag.h"
-#include "face/SongTagPopup.h"
 #include "win32/Application.h"
 #include "win32/ErrorBox.h"
-#include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
 #include "win32/MonitorDpi.h"
 #include "win32/MouseTracking.h"
@@ -23,7 +25,6 @@
 namespace plk {
 namespace {
 
-const int kButtonSize = 37;  // at 96 DPI
 const char kHint[] = "To move Play button, hold control key and left mouse button";
 
 // Said once at start, instead of "Unable to write to ..." at every change.
@@ -49,7 +50,7 @@ void startupStep(Step&& step) {
 
 TForm1::TForm1()
     : timers_(FadeTimers::of<ButtonBrightness>()), autostart_(PopupMenu1, settings_, Application::title()) {
-    create(layeredWindowParams("TForm1", Application::title(), kButtonSize, kButtonSize));
+    create(layeredWindowParams("TForm1", Application::title(), kButtonSide, kButtonSide));
     traceStartup("Play button window");
     createControls();
     traceStartup("Play button controls");
@@ -166,7 +167,18 @@ void TForm1::endRun() {
     songTag_ = nullptr;
     hotkeyDialog_ = nullptr;
     playAgainButton_ = nullptr;
+    companions_.clear();
     Application::hideWindows();
+}
+
+void TForm1::setSongTag(TForm4& popup) {
+    songTag_ = &popup;
+    companions_.push_back(&popup);
+}
+
+void TForm1::setPlayAgain(TForm6& button) {
+    playAgainButton_ = &button;
+    companions_.push_back(&button);
 }
 
 void TForm1::FormDestroy() { savePosition(); }
@@ -200,7 +212,7 @@ void TForm1::placeButton(const DisplayScale& scale, ScreenPoint place) {
 void TForm1::layOut(const DisplayScale& scale) {
     setScale(scale);
     const FaceLayout face = faceLayout(scale);
-    ImageList1 = loadScaledImageStrip(IDB_PLAYBUTTON, scale, face.buttonPicture());
+    ImageList1 = loadThemeStrip(IDB_PLAYBUTTON, scale, face.buttonPicture());
     Image1->place(face.frame, face.frame, face.buttonPicture().width, face.buttonPicture().height);
 }
 
@@ -215,8 +227,7 @@ void TForm1::WMDpiChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm1::rescaleCompanions() {
-    if (songTag_) songTag_->setDpi(scale().dpi());
-    if (playAgainButton_) playAgainButton_->setDpi(scale().dpi());
+    for (Companion* companion : companions_) companion->setDpi(scale().dpi());
 }
 
 void TForm1::WMDisplayChange() {
@@ -231,8 +242,7 @@ void TForm1::WMDisplayChange() {
     const PixelSize size{now.right - now.left, now.bottom - now.top};
     const ScreenPoint place = reachablePlace(here, size, monitorRects(), home);
     if (place.x == here.x && place.y == here.y) return;
-    if (playAgainButton_) playAgainButton_->hideAtOnce();
-    if (songTag_) songTag_->hideAtOnce();
+    for (Companion* companion : companions_) companion->hideAtOnce();
     takeStartPosition(place);
     placeButton(place);
     InvalidateRect(hwnd(), nullptr, FALSE);
@@ -243,8 +253,7 @@ void TForm1::paint() {
     // Shape1: a black frame with a white fill, under Image1.
     const PaintDc dc(hwnd());
     const FaceLayout face = faceLayout(scale());
-    drawFrame(dc.get(), face.button.width, face.button.height, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
-              face.frame);
+    drawFaceFrame(dc.get(), face.button, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), scale());
     traceStartup("button painted");
 }
 
@@ -252,8 +261,7 @@ void TForm1::FormMouseMove(WPARAM keys) {
     if (!(keys & MK_LBUTTON) || !(keys & MK_CONTROL)) return;
     // Neither companion follows the drag: the Play Again button is placed
     // afresh the next time it shows, the popup with the next song.
-    if (playAgainButton_) playAgainButton_->hideAtOnce();
-    if (songTag_) songTag_->hideAtOnce();
+    for (Companion* companion : companions_) companion->hideAtOnce();
     ReleaseCapture();
     // The system's move loop follows the pointer until the button is
     // released. The low four bits of the move command name the spot being
@@ -302,7 +310,7 @@ void TForm1::timerTick(WPARAM id) {
 
 void TForm1::applyBrightness() {
     timers_.sync(hwnd(), [this](UINT id) { return brightness_.running(static_cast<int>(id)); });
-    setWindowAlpha(hwnd(), brightness_.alpha());
+    setFaceAlpha(hwnd(), brightness_.alpha());
 }
 
 void TForm1::menuCommand(UINT id) {
@@ -368,11 +376,9 @@ void TForm1::themeClick(int theme) {
 
 void TForm1::applyTheme() {
     Image1->drawImage(ImageList1, Theme);
-    if (songTag_) songTag_->drawTheme(Theme);
-    if (playAgainButton_) playAgainButton_->drawTheme(Theme);
+    for (Companion* companion : companions_) companion->drawTheme(Theme);
     Image1->repaint();
-    if (songTag_) songTag_->repaintImage();
-    if (playAgainButton_) playAgainButton_->repaintImage();
+    for (Companion* companion : companions_) companion->repaintImage();
     if (songTag_) songTag_->setLabelColour(InvertLabels);
 }
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/AutostartChoice.h"
 #include "face/ButtonBrightness.h"
@@ -28,6 +29,7 @@ class TForm4;
 class TForm5;
 class TForm6;
 class Tid3v2tag;
+class Companion;
 
 class TForm1 : public Window {
 public:
@@ -93,9 +95,9 @@ public:
     // The windows created after this one, wired by the program's entry.
     void setAboutDialog(TForm2& dialog) { aboutDialog_ = &dialog; }
     void setRebuildDialog(TForm3& dialog) { rebuildDialog_ = &dialog; }
-    void setSongTag(TForm4& popup) { songTag_ = &popup; }
+    void setSongTag(TForm4& popup);
     void setHotkeyDialog(TForm5& dialog) { hotkeyDialog_ = &dialog; }
-    void setPlayAgain(TForm6& button) { playAgainButton_ = &button; }
+    void setPlayAgain(TForm6& button);
 
     HWND image() const { return Image1->hwnd(); }
     const Tooltip& hint() const { return *hint_; }
@@ -173,6 +175,8 @@ private:
     TForm4* songTag_ = nullptr;
     TForm5* hotkeyDialog_ = nullptr;
     TForm6* playAgainButton_ = nullptr;
+    // The popup and Play Again, in that order, for what both do alike.
+    std::vector<Companion*> companions_;
 };
 
 }  // namespace plk

@@ -20,18 +20,18 @@ void ButtonBrightness::pointerLeft() {
 void ButtonBrightness::tick(int timer) {
     if (timer == Timer1 && running(Timer1)) {
         // From 235 (pressed, or the hotkey) the first tick drops to 205.
-        if (alpha_ < kHover) {
+        if (alpha_ < kHoverAlpha) {
             alpha_ += kStep;
         } else {
             stop(Timer1);
-            alpha_ = kHover;
+            alpha_ = kHoverAlpha;
         }
     } else if (timer == Timer2 && running(Timer2)) {
-        if (alpha_ > kRest) {
+        if (alpha_ > kRestAlpha) {
             alpha_ -= kStep;
         } else {
             stop(Timer2);
-            alpha_ = kRest;
+            alpha_ = kRestAlpha;
         }
     }
 }

@@ -4,32 +4,25 @@
 // starts or stops its timers to match running().
 #pragma once
 
+#include "face/FadeState.h"
+
 namespace plk {
 
-class ButtonBrightness {
+class ButtonBrightness : public FadeState {
 public:
     // The window's timers, by their ids, and how often each ticks.
     enum Timer { Timer1 = 1, Timer2 = 2 };  // fade-in to 205, fade-out to 125
-    struct TimerInterval {
-        Timer id;
-        unsigned ms;
-    };
-    static constexpr TimerInterval kTimers[] = {{Timer1, 10}, {Timer2, 10}};
-
-    static constexpr int kRest = 125;
-    static constexpr int kHover = 205;
-    static constexpr int kPressed = 235;
+    static constexpr FadeTimer kTimers[] = {{Timer1, 10}, {Timer2, 10}};
 
     int alpha() const { return alpha_; }
-    bool running(int timer) const { return (running_ & (1u << timer)) != 0; }
 
     // The pointer came onto the picture: the fade-out gives way to the fade-in.
     void pointerEntered();
     // The pointer left the picture or the frame: the other way round.
     void pointerLeft();
     // Any mouse button, on the picture. The timers run on.
-    void press() { alpha_ = kPressed; }
-    void release() { alpha_ = kHover; }
+    void press() { alpha_ = kFullAlpha; }
+    void release() { alpha_ = kHoverAlpha; }
     // The hotkey's light and its fade-out, which starts without stopping a
     // running fade-in: that one stops at its next tick, setting 205.
     void setAlpha(int alpha) { alpha_ = alpha; }
@@ -38,11 +31,7 @@ public:
     void tick(int timer);
 
 private:
-    void start(Timer timer) { running_ |= 1u << timer; }
-    void stop(Timer timer) { running_ &= ~(1u << timer); }
-
-    int alpha_ = kRest;
-    unsigned running_ = 0;
+    int alpha_ = kRestAlpha;
 };
 
 }  // namespace plk

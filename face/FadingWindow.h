@@ -10,10 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "face/FaceFrame.h"
+#include "win32/FadeTimers.h"
 #include "win32/Handles.h"
 #include "win32/LayeredWindow.h"
 #include "win32/Window.h"
-#include "win32/FadeTimers.h"
 
 namespace plk {
 
@@ -39,7 +40,7 @@ protected:
         WindowParams params = layeredWindowParams(className, text, width, height);
         params.dpi = dpi;
         create(params);
-        setWindowAlpha(hwnd(), fade_.alpha());
+        setFaceAlpha(hwnd(), fade_.alpha());
     }
 
     // Runs change on the fade state, then starts and stops the timers, sets
@@ -50,7 +51,7 @@ protected:
         const bool wasVisible = fade_.visible();
         std::invoke(std::forward<Change>(change), fade_);
         timers_.sync(hwnd(), [this](UINT id) { return fade_.running(static_cast<int>(id)); });
-        setWindowAlpha(hwnd(), fade_.alpha());
+        setFaceAlpha(hwnd(), fade_.alpha());
         if (fade_.visible() && !wasVisible) {
             FormShow();
             // Never activated: the user's window keeps the keyboard.
@@ -90,8 +91,8 @@ private:
         const PaintDc dc(hwnd());
         RECT client{};
         GetClientRect(hwnd(), &client);
-        drawFrame(dc.get(), client.right, client.bottom, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)),
-                  faceLayout(scale()).frame);
+        drawFaceFrame(dc.get(), PixelSize{client.right, client.bottom},
+                      static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)), scale());
     }
 
     Fade fade_;

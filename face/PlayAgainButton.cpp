@@ -4,23 +4,19 @@
 
 #include "face/PointerColumn.h"
 #include "resources/resource.h"
-#include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
 #include "win32/MouseTracking.h"
 
 namespace plk {
+namespace {
+
+const CompanionShape kShape{"TForm6", "Play Again", IDB_PLAYAGAIN, &FaceLayout::playAgainPlace};
+
+}  // namespace
 
 TForm6::TForm6(Links links)
-    : FadingWindow(),
-      links_(std::move(links)),
-      theme_(links_.theme) {
-    // Laid out for the Play button's monitor, whose companion it is.
-    const DisplayScale scale = links_.playButton ? Window::scaleOf(links_.playButton) : DisplayScale();
-    const FaceLayout face = faceLayout(scale);
-    createLayered("TForm6", "Play Again", face.playAgain.width, face.playAgain.height, scale.dpi());
-    ImageList1 = loadScaledImageStrip(IDB_PLAYAGAIN, scale, face.playAgainPicture());
-    Image1 = std::make_unique<ImageControl>(hwnd(), face.frame, face.frame, face.playAgainPicture().width,
-                                            face.playAgainPicture().height);
+    : CompanionWindow(kShape, links.playButton, links.theme), links_(std::move(links)) {
+    layOut();
     Image1->onMouseEnter = [this] { CMMouseEnter(); };
     Image1->onMouseLeave = [this] { CMMouseLeave(); };
     Image1->onMouseDown = [this] { Image1MouseDown(); };
@@ -44,31 +40,9 @@ bool TForm6::pointerInColumn(POINT screenPoint) const {
     return isInPointerColumn(playButton, windowRect().top, screenPoint.x, screenPoint.y);
 }
 
-void TForm6::drawTheme(int theme) {
-    theme_ = theme;
-    Image1->drawImage(ImageList1, theme);
-}
-
-void TForm6::setDpi(int dpi) {
-    const DisplayScale scale(dpi);
-    if (scale == this->scale()) return;
-    setScale(scale);
-    const FaceLayout face = faceLayout(scale);
-    ImageList1 = loadScaledImageStrip(IDB_PLAYAGAIN, scale, face.playAgainPicture());
-    Image1->place(face.frame, face.frame, face.playAgainPicture().width, face.playAgainPicture().height);
-    drawTheme(theme_);
-    if (visible()) FormShow();
-}
-
 void TForm6::FormShow() {
-    // The Play button may have gone to a monitor of another DPI meanwhile.
-    setDpi(Window::scaleOf(links_.playButton).dpi());
-    const FaceLayout face = faceLayout(scale());
-    RECT button{};
-    GetWindowRect(links_.playButton, &button);
     // The bottom row of the frame lies over the Play button's top row.
-    moveWindowTo(hwnd(), button.left, button.top - face.playAgainAboveButton, face.playAgain.width,
-                 face.playAgain.height);
+    placeBesideButton();
     placeTopmost(hwnd());
 }
 

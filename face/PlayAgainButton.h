@@ -9,15 +9,12 @@
 #include <functional>
 #include <memory>
 
+#include "face/CompanionWindow.h"
 #include "face/PlayAgainFade.h"
-#include "face/FadingWindow.h"
-#include "win32/Handles.h"
-#include "win32/ImageControl.h"
-#include "win32/ImageStrip.h"
 
 namespace plk {
 
-class TForm6 : public FadingWindow<PlayAgainFade> {
+class TForm6 : public CompanionWindow<PlayAgainFade> {
 public:
     // What the button needs of the Play button window.
     struct Links {
@@ -39,20 +36,12 @@ public:
     // to this button's top, between the Play button's left and right edges.
     bool pointerInColumn(POINT screenPoint) const;
 
-    // The theme commands: picture number theme of the strip, and the repaint.
-    void drawTheme(int theme);
-    void repaintImage() const { Image1->repaint(); }
-    // Lays the button out for dpi, the Play button's; placed anew if shown.
-    void setDpi(int dpi);
-
     // The pointer and the mouse buttons on the picture.
     void CMMouseEnter();
     void CMMouseLeave();
     void Image1MouseDown();
     void Image1MouseUp();
     void Image1Click();
-
-    HWND image() const { return Image1->hwnd(); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -62,9 +51,6 @@ private:
     void FormShow() override;
 
     Links links_;
-    int theme_;  // the picture shown, drawn again at a new DPI
-    ImageStrip ImageList1;
-    std::unique_ptr<ImageControl> Image1;
 };
 
 }  // namespace plk

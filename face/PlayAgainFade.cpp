@@ -71,11 +71,11 @@ void PlayAgainFade::tick(int timer) {
     if (!running(timer)) return;  // a tick that was queued before the timer stopped
     switch (timer) {
     case Timer1:
-        if (alpha_ < kRest) alpha_ += kAppearStep;
+        if (alpha_ < kRestAlpha) alpha_ += kAppearStep;
         else stop(Timer1);
         break;
-    case Timer2: stepTowards(Timer2, kHover, kPointerStep); break;
-    case Timer3: stepTowards(Timer3, kRest, -kPointerStep); break;
+    case Timer2: stepTowards(Timer2, kHoverAlpha, kPointerStep); break;
+    case Timer3: stepTowards(Timer3, kRestAlpha, -kPointerStep); break;
     case Timer5: fadeToHidden(Timer5, kFadeAwayStep); break;
     case Timer6:
         if (alpha_ < kFlashPeak) {

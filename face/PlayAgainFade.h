@@ -6,9 +6,11 @@
 // match running().
 #pragma once
 
+#include "face/FadeState.h"
+
 namespace plk {
 
-class PlayAgainFade {
+class PlayAgainFade : public FadeState {
 public:
     // The window's timers, by their ids (there is no Timer4), and how often
     // each ticks.
@@ -20,20 +22,11 @@ public:
         Timer6 = 6,  // flash up
         Timer7 = 7,  // flash down and hide
     };
-    struct TimerInterval {
-        Timer id;
-        unsigned ms;
-    };
-    static constexpr TimerInterval kTimers[] = {{Timer1, 20}, {Timer2, 10}, {Timer3, 10},
+    static constexpr FadeTimer kTimers[] = {{Timer1, 20}, {Timer2, 10}, {Timer3, 10},
                                                 {Timer5, 20}, {Timer6, 10}, {Timer7, 10}};
-
-    static constexpr int kRest = 125;
-    static constexpr int kHover = 205;
-    static constexpr int kPressed = 235;
 
     int alpha() const { return alpha_; }
     bool visible() const { return visible_; }
-    bool running(int timer) const { return (running_ & (1u << timer)) != 0; }
 
     // Shows the button (from alpha 0 when it was hidden) and raises it to
     // rest; during a fade-away it rises again from where it is.
@@ -47,8 +40,8 @@ public:
     void pointerEntered();
     void pointerLeft();
     // Any mouse button, on the picture.
-    void press() { alpha_ = kPressed; }
-    void release() { alpha_ = kHover; }
+    void press() { alpha_ = kFullAlpha; }
+    void release() { alpha_ = kHoverAlpha; }
     // Hides the button: alpha 0, the appear, fade-away and flash timers
     // stopped. The pointer's timers run on.
     void hide();
@@ -56,15 +49,12 @@ public:
     void tick(int timer);
 
 private:
-    void start(Timer timer) { running_ |= 1u << timer; }
-    void stop(Timer timer) { running_ &= ~(1u << timer); }
     bool flashing() const { return running(Timer6) || running(Timer7); }
     void stepTowards(Timer timer, int limit, int step);
     void fadeToHidden(Timer timer, int step);
 
     int alpha_ = 0;
     bool visible_ = false;
-    unsigned running_ = 0;
 };
 
 }  // namespace plk

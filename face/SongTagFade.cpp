@@ -26,7 +26,7 @@ void SongTagFade::showSong() {
 
 void SongTagFade::hide() {
     visible_ = false;
-    alpha_ = kHiddenAlpha;
+    alpha_ = kRestAlpha;
     stopTimers();
 }
 
@@ -47,7 +47,7 @@ void SongTagFade::tick(int timer) {
         stop(Timer2);
         break;
     case Timer3:
-        if (alpha_ > kHiddenAlpha) alpha_ -= kStep;
+        if (alpha_ > kRestAlpha) alpha_ -= kStep;
         else hide();
         break;
     default: break;

@@ -5,9 +5,11 @@
 // becomes visible) and starts or stops its timers to match running().
 #pragma once
 
+#include "face/FadeState.h"
+
 namespace plk {
 
-class SongTagFade {
+class SongTagFade : public FadeState {
 public:
     // The popup's timers, by their ids, and how often each ticks.
     enum Timer {
@@ -15,18 +17,10 @@ public:
         Timer2 = 2,  // end of the hold
         Timer3 = 3,  // fade out to 125, then hide
     };
-    struct TimerInterval {
-        Timer id;
-        unsigned ms;
-    };
-    static constexpr TimerInterval kTimers[] = {{Timer1, 10}, {Timer2, 2200}, {Timer3, 10}};
-
-    static constexpr int kHiddenAlpha = 125;
-    static constexpr int kFullAlpha = 235;
+    static constexpr FadeTimer kTimers[] = {{Timer1, 10}, {Timer2, 2200}, {Timer3, 10}};
 
     int alpha() const { return alpha_; }
     bool visible() const { return visible_; }
-    bool running(int timer) const { return (running_ & (1u << timer)) != 0; }
 
     // The first step for a new song, before its tag is read.
     void stopTimers();
@@ -39,12 +33,8 @@ public:
     void tick(int timer);
 
 private:
-    void start(Timer timer) { running_ |= 1u << timer; }
-    void stop(Timer timer) { running_ &= ~(1u << timer); }
-
-    int alpha_ = kHiddenAlpha;
+    int alpha_ = kRestAlpha;
     bool visible_ = false;
-    unsigned running_ = 0;
 };
 
 }  // namespace plk

@@ -5,7 +5,6 @@
 #include "platform/FileAttributes.h"
 #include "resources/resource.h"
 #include "face/SongTagText.h"
-#include "win32/ImageStrip.h"
 #include "win32/LayeredWindow.h"
 #include "win32/WideText.h"
 
@@ -16,6 +15,8 @@ namespace {
 const RECT kArtistBox{8, 20, 8 + 137, 20 + 14};
 const RECT kTitleBox{8, 4, 8 + 137, 4 + 13};
 const int kLabelFontHeight = 10;  // pixels at 96 DPI
+
+const CompanionShape kShape{"TForm4", "Song Tag", IDB_SONGTAG, &FaceLayout::songTagPlace};
 
 RECT scaled(const RECT& box, const DisplayScale& scale) {
     return RECT{scale.px(box.left), scale.px(box.top), scale.px(box.right), scale.px(box.bottom)};
@@ -30,17 +31,10 @@ std::wstring shownText(const SongTagLine& line) {
 }  // namespace
 
 TForm4::TForm4(Links links)
-    : FadingWindow(),
+    : CompanionWindow(kShape, links.playButton, links.theme),
       links_(std::move(links)),
       Label1(kArtistBox),
-      Label2(kTitleBox),
-      theme_(links_.theme) {
-    // Laid out for the Play button's monitor, beside which it shows.
-    const DisplayScale scale = links_.playButton ? Window::scaleOf(links_.playButton) : DisplayScale();
-    const FaceLayout face = faceLayout(scale);
-    createLayered("TForm4", "Song Tag", face.songTag.width, face.songTag.height, scale.dpi());
-    Image1 = std::make_unique<ImageControl>(hwnd(), face.frame, face.frame, face.songTagPicture().width,
-                                            face.songTagPicture().height);
+      Label2(kTitleBox) {
     Image1->onPaintOver = [this](HDC dc) { paintLabels(dc); };
     layOut();
     FormCreate();
@@ -52,9 +46,7 @@ void TForm4::FormCreate() {
 }
 
 void TForm4::layOut() {
-    const FaceLayout face = faceLayout(scale());
-    ImageList1 = loadScaledImageStrip(IDB_SONGTAG, scale(), face.songTagPicture());
-    Image1->place(face.frame, face.frame, face.songTagPicture().width, face.songTagPicture().height);
+    CompanionWindow::layOut();
     Label1.setBounds(scaled(kArtistBox, scale()));
     Label2.setBounds(scaled(kTitleBox, scale()));
     // Tahoma with a character height of 10 pixels at 96 DPI, made for the
@@ -62,15 +54,6 @@ void TForm4::layOut() {
     labelFont_.reset(CreateFontA(-scale().px(kLabelFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                  DEFAULT_PITCH | FF_DONTCARE, "Tahoma"));
-}
-
-void TForm4::setDpi(int dpi) {
-    const DisplayScale scale(dpi);
-    if (scale == this->scale()) return;
-    setScale(scale);
-    layOut();
-    drawTheme(theme_);
-    if (visible()) FormShow();
 }
 
 void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
@@ -83,11 +66,6 @@ void TForm4::ShowID3(Tid3v2tag& reader, const std::string& path) {
     update(&SongTagFade::showSong);
 }
 
-void TForm4::drawTheme(int theme) {
-    theme_ = theme;
-    Image1->drawImage(ImageList1, theme);
-}
-
 void TForm4::setLabelColour(bool invertLabels) {
     Label1.setColour(labelColour(invertLabels));
     Label2.setColour(labelColour(invertLabels));
@@ -96,16 +74,10 @@ void TForm4::setLabelColour(bool invertLabels) {
 
 void TForm4::FormShow() {
     placeTopmost(hwnd());
-    // The Play button may have gone to a monitor of another DPI meanwhile.
-    setDpi(Window::scaleOf(links_.playButton).dpi());
-    const FaceLayout face = faceLayout(scale());
-    RECT button{};
-    GetWindowRect(links_.playButton, &button);
     // The popup's right edge lies one pixel left of the button. No adjustment
     // for the screen's edges: with the button at the left edge the popup lies
     // partly or wholly off the screen.
-    moveWindowTo(hwnd(), button.left - face.songTagLeftOfButton, button.top, face.songTag.width,
-                 face.songTag.height);
+    placeBesideButton();
 }
 
 void TForm4::FormHide() {

@@ -7,18 +7,16 @@
 #include <memory>
 #include <string>
 
+#include "face/CompanionWindow.h"
 #include "face/SongTagFade.h"
-#include "face/FadingWindow.h"
 #include "win32/Handles.h"
-#include "win32/ImageControl.h"
-#include "win32/ImageStrip.h"
 #include "win32/TextLabel.h"
 
 namespace plk {
 
 class Tid3v2tag;
 
-class TForm4 : public FadingWindow<SongTagFade> {
+class TForm4 : public CompanionWindow<SongTagFade> {
 public:
     // What the popup needs of the Play button window.
     struct Links {
@@ -39,34 +37,24 @@ public:
     // is until the next song.
     void ShowID3(Tid3v2tag& reader, const std::string& path);
 
-    // The theme commands: picture number theme of the strip, the repaint,
-    // and the labels' colour (black when inverted, else white).
-    void drawTheme(int theme);
-    void repaintImage() const { Image1->repaint(); }
+    // The labels' colour: black when inverted, else white.
     void setLabelColour(bool invertLabels);
-    // Lays the popup out for dpi, the Play button's; placed anew if shown.
-    void setDpi(int dpi);
-
 
     // What is shown, for the tests: the artist and title lines, the picture.
     const TextLabel& artistLabel() const { return Label1; }
     const TextLabel& titleLabel() const { return Label2; }
-    HWND image() const { return Image1->hwnd(); }
 
 private:
     void FormCreate();
     // The picture, the labels' boxes and their font at the popup's scale.
-    void layOut();
+    void layOut() override;
     void FormShow() override;
     void FormHide() override;
     void paintLabels(HDC imageDc) const;
 
     Links links_;
-    ImageStrip ImageList1;
-    std::unique_ptr<ImageControl> Image1;
     TextLabel Label1;  // artist
     TextLabel Label2;  // title
-    int theme_;        // the picture shown, drawn again at a new DPI
     FontHandle labelFont_;
 };
 

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "win32/LayeredWindow.h"
-
 namespace plk {
 namespace {
 
@@ -53,10 +51,10 @@ BitmapHandle bitmapOfPixels(const Pixels& pixels) {
     return section;
 }
 
-Colour colourKeyPixel() { return Colour{GetBValue(kColourKey), GetGValue(kColourKey), GetRValue(kColourKey)}; }
+Colour pixelColour(COLORREF colour) { return Colour{GetBValue(colour), GetGValue(colour), GetRValue(colour)}; }
 
-BitmapHandle resizedBitmap(HBITMAP bitmap, int width, int height) {
-    return bitmapOfPixels(resampleArea(pixelsOfBitmap(bitmap), width, height, colourKeyPixel()));
+BitmapHandle resizedBitmap(HBITMAP bitmap, int width, int height, COLORREF colourKey) {
+    return bitmapOfPixels(resampleArea(pixelsOfBitmap(bitmap), width, height, pixelColour(colourKey)));
 }
 
 }  // namespace plk

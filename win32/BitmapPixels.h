@@ -19,11 +19,11 @@ Pixels pixelsOfBitmap(HBITMAP bitmap);
 // A 24-bit DIB section holding the pixels (blue, green, red).
 BitmapHandle bitmapOfPixels(const Pixels& pixels);
 
-// The layered windows' colour key as Pixels hold it.
-Colour colourKeyPixel();
+// A colour as Pixels hold it.
+Colour pixelColour(COLORREF colour);
 
 // The bitmap reduced or enlarged to width × height with the area filter;
-// no pixel comes out the layered windows' colour key unless all it covers is.
-BitmapHandle resizedBitmap(HBITMAP bitmap, int width, int height);
+// no pixel comes out colourKey unless all it covers is.
+BitmapHandle resizedBitmap(HBITMAP bitmap, int width, int height, COLORREF colourKey);
 
 }  // namespace plk

@@ -1,7 +1,6 @@
-// Image strips: a bitmap resource of equal pictures side by side, of which
-// one at a time is drawn. Plain GDI rather than an image list: the Play
-// button draws its picture before it is shown, and the common controls
-// library is loaded only after that.
+// Image strips: a bitmap of equal pictures side by side, of which one at a
+// time is drawn. Plain GDI rather than an image list: a window may draw its
+// picture before the common controls library is loaded.
 #pragma once
 
 #include <windows.h>
@@ -30,15 +29,11 @@ private:
     int count_ = 0;
 };
 
-// The strip of five pictures drawn for the artwork scale of the DPI (see
-// artScaleFor), each made picture's size: as drawn when it has that size
-// already, else reduced (or, beyond the largest scale, enlarged) with the
-// area filter, picture by picture. resourceId is the strip's 100 % resource.
-// A missing resource gives an empty strip.
-ImageStrip loadScaledImageStrip(int resourceId, const DisplayScale& scale, PixelSize picture);
-
-// The resource of a strip at an artwork scale: the 100 % strip's own id, or
-// (id - 100) * 1000 + per cent (IDB_PLAYBUTTON at 150 % is 1150).
-int scaledStripResource(int resourceId, int percent);
+// The strip of pictures in drawn, each made picture's size: as drawn when
+// it has that size already, else reduced or enlarged with the area filter,
+// picture by picture, so that no picture's edge bleeds into the next; the
+// filter makes no pixel colourKey unless all it covers is. An empty drawn
+// bitmap gives an empty strip.
+ImageStrip fittedImageStrip(BitmapHandle drawn, int pictures, PixelSize picture, COLORREF colourKey);
 
 }  // namespace plk

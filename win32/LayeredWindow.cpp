@@ -21,8 +21,8 @@ WindowParams layeredWindowParams(const char* className, const std::string& text,
     return params;
 }
 
-void setWindowAlpha(HWND window, int alpha) {
-    SetLayeredWindowAttributes(window, kColourKey, static_cast<BYTE>(std::clamp(alpha, 0, 255)),
+void setWindowAlpha(HWND window, int alpha, COLORREF colourKey) {
+    SetLayeredWindowAttributes(window, colourKey, static_cast<BYTE>(std::clamp(alpha, 0, 255)),
                                LWA_COLORKEY | LWA_ALPHA);
 }
 

@@ -28,7 +28,7 @@
 #include "win32/Controls.h"
 #include "win32/DeflatedBitmap.h"
 #include "win32/Handles.h"
-#include "win32/ImageStrip.h"
+#include "face/ThemeStrip.h"
 #include "win32/MonitorDpi.h"
 
 namespace plk {

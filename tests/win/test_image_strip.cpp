@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "face/ThemeStrip.h"
 #include "resources/art_scales.h"
 #include "resources/resource.h"
 #include "win32/Application.h"
