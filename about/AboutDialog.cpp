@@ -7,9 +7,9 @@
 #include "face/FaceFrame.h"
 #include "resources/ProductInfo.h"
 #include "resources/resource.h"
-#include "win32/BitmapPixels.h"
-#include "win32/Controls.h"
-#include "win32/MonitorDpi.h"
+#include "gui/BitmapPixels.h"
+#include "gui/Controls.h"
+#include "gui/MonitorDpi.h"
 
 namespace plk {
 namespace {

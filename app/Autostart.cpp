@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "win32/Handles.h"
+#include "system/Handles.h"
 #include "platform/SystemMessage.h"
 
 namespace plk {

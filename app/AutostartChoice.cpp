@@ -5,7 +5,7 @@
 
 #include "app/Autostart.h"
 #include "app/PlayButtonMenu.h"
-#include "win32/Notice.h"
+#include "system/Notice.h"
 
 namespace plk {
 namespace {

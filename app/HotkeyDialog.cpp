@@ -4,7 +4,7 @@
 
 #include "app/Hotkeys.h"
 #include "app/PlayButton.h"
-#include "win32/Controls.h"
+#include "gui/Controls.h"
 
 namespace plk {
 namespace {

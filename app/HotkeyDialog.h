@@ -6,8 +6,8 @@
 #pragma once
 
 #include "app/HotkeyText.h"
-#include "win32/DialogFocus.h"
-#include "win32/ModelessDialog.h"
+#include "gui/DialogFocus.h"
+#include "gui/ModelessDialog.h"
 
 namespace plk {
 

@@ -13,14 +13,14 @@
 #include "library/RebuildDialog.h"
 #include "resources/resource.h"
 #include "tags/Id3v2Tag.h"
-#include "win32/Application.h"
-#include "win32/ErrorBox.h"
-#include "win32/LayeredWindow.h"
-#include "win32/MonitorDpi.h"
-#include "win32/MouseTracking.h"
-#include "win32/Notice.h"
-#include "win32/Placement.h"
-#include "win32/StartupTrace.h"
+#include "gui/Application.h"
+#include "gui/ErrorBox.h"
+#include "gui/LayeredWindow.h"
+#include "gui/MonitorDpi.h"
+#include "gui/MouseTracking.h"
+#include "system/Notice.h"
+#include "gui/Placement.h"
+#include "system/StartupTrace.h"
 
 namespace plk {
 namespace {

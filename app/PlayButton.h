@@ -12,14 +12,14 @@
 #include "app/DefaultPosition.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
-#include "win32/Handles.h"
-#include "win32/ImageControl.h"
-#include "win32/ImageStrip.h"
-#include "win32/PopupMenu.h"
-#include "win32/Tooltip.h"
-#include "win32/Window.h"
-#include "win32/CallbackTimer.h"
-#include "win32/FadeTimers.h"
+#include "system/Handles.h"
+#include "gui/ImageControl.h"
+#include "gui/ImageStrip.h"
+#include "gui/PopupMenu.h"
+#include "gui/Tooltip.h"
+#include "gui/Window.h"
+#include "gui/CallbackTimer.h"
+#include "gui/FadeTimers.h"
 
 namespace plk {
 

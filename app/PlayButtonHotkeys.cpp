@@ -5,8 +5,8 @@
 
 #include "app/Hotkeys.h"
 #include "face/PlayAgainButton.h"
-#include "win32/Application.h"
-#include "win32/ErrorBox.h"
+#include "gui/Application.h"
+#include "gui/ErrorBox.h"
 
 namespace plk {
 namespace {

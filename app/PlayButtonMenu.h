@@ -1,7 +1,7 @@
 // PopupMenu1, the Play button's right-click menu, in its initial layout.
 #pragma once
 
-#include "win32/PopupMenu.h"
+#include "gui/PopupMenu.h"
 
 namespace plk {
 

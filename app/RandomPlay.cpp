@@ -7,8 +7,8 @@
 #include "library/RebuildDialog.h"
 #include "platform/FileAttributes.h"
 #include "face/SongTagPopup.h"
-#include "win32/Notice.h"
-#include "win32/ShellOpen.h"
+#include "system/Notice.h"
+#include "system/ShellOpen.h"
 
 namespace plk {
 namespace {

@@ -10,11 +10,11 @@
 #include "library/RebuildDialog.h"
 #include "face/PlayAgainButton.h"
 #include "face/SongTagPopup.h"
-#include "win32/Application.h"
-#include "win32/ComApartment.h"
-#include "win32/ErrorBox.h"
-#include "win32/ProgramProcess.h"
-#include "win32/StartupTrace.h"
+#include "gui/Application.h"
+#include "system/ComApartment.h"
+#include "gui/ErrorBox.h"
+#include "system/ProgramProcess.h"
+#include "system/StartupTrace.h"
 
 namespace {
 

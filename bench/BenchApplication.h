@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "win32/Application.h"
-#include "win32/CommonControls.h"
+#include "gui/Application.h"
+#include "gui/CommonControls.h"
 
 namespace plk {
 

@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "about/AboutDialog.h"
-#include "win32/CommonControls.h"
+#include "gui/CommonControls.h"
 #include "resources/resource.h"
-#include "win32/Application.h"
-#include "win32/JpegBitmap.h"
+#include "gui/Application.h"
+#include "gui/JpegBitmap.h"
 
 namespace plk {
 namespace {

@@ -25,8 +25,8 @@
 #include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Application.h"
-#include "win32/ShellOpen.h"
+#include "gui/Application.h"
+#include "system/ShellOpen.h"
 
 namespace plk {
 namespace {

@@ -10,9 +10,9 @@
 #include "face/FaceLayout.h"
 #include "face/FadingWindow.h"
 #include "face/ThemeStrip.h"
-#include "win32/ImageControl.h"
-#include "win32/ImageStrip.h"
-#include "win32/LayeredWindow.h"
+#include "gui/ImageControl.h"
+#include "gui/ImageStrip.h"
+#include "gui/LayeredWindow.h"
 
 namespace plk {
 

@@ -1,7 +1,7 @@
 #include "face/FaceFrame.h"
 
 #include "face/FaceLayout.h"
-#include "win32/LayeredWindow.h"
+#include "gui/LayeredWindow.h"
 
 namespace plk {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "face/FaceFrame.h"
-#include "win32/FadeTimers.h"
-#include "win32/Handles.h"
-#include "win32/LayeredWindow.h"
-#include "win32/Window.h"
+#include "gui/FadeTimers.h"
+#include "system/Handles.h"
+#include "gui/LayeredWindow.h"
+#include "gui/Window.h"
 
 namespace plk {
 

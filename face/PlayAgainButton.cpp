@@ -4,8 +4,8 @@
 
 #include "face/PointerColumn.h"
 #include "resources/resource.h"
-#include "win32/LayeredWindow.h"
-#include "win32/MouseTracking.h"
+#include "gui/LayeredWindow.h"
+#include "gui/MouseTracking.h"
 
 namespace plk {
 namespace {

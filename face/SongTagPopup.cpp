@@ -5,8 +5,8 @@
 #include "platform/FileAttributes.h"
 #include "resources/resource.h"
 #include "face/SongTagText.h"
-#include "win32/LayeredWindow.h"
-#include "win32/WideText.h"
+#include "gui/LayeredWindow.h"
+#include "system/WideText.h"
 
 namespace plk {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "face/CompanionWindow.h"
 #include "face/SongTagFade.h"
-#include "win32/Handles.h"
-#include "win32/TextLabel.h"
+#include "system/Handles.h"
+#include "gui/TextLabel.h"
 
 namespace plk {
 

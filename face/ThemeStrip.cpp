@@ -2,8 +2,8 @@
 
 #include "face/ArtScale.h"
 #include "face/FaceFrame.h"
-#include "win32/Application.h"
-#include "win32/DeflatedBitmap.h"
+#include "gui/Application.h"
+#include "gui/DeflatedBitmap.h"
 
 namespace plk {
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "display/DisplayScale.h"
-#include "win32/ImageStrip.h"
+#include "gui/ImageStrip.h"
 
 namespace plk {
 

@@ -11,12 +11,12 @@
 #include "library/StartFolder.h"
 #include "platform/FileAttributes.h"
 #include "platform/File.h"
-#include "win32/AnsiPath.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/ErrorBox.h"
-#include "win32/FolderPicker.h"
-#include "win32/Notice.h"
+#include "system/AnsiPath.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "gui/ErrorBox.h"
+#include "gui/FolderPicker.h"
+#include "system/Notice.h"
 
 namespace plk {
 namespace {

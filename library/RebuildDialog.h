@@ -11,10 +11,10 @@
 #include "library/IndexRewrite.h"
 #include "library/RetiredWorkers.h"
 #include "library/SearchThread.h"
-#include "win32/CoalescedPaint.h"
-#include "win32/DialogFocus.h"
-#include "win32/GuiThreadCall.h"
-#include "win32/ModelessDialog.h"
+#include "gui/CoalescedPaint.h"
+#include "gui/DialogFocus.h"
+#include "gui/GuiThreadCall.h"
+#include "gui/ModelessDialog.h"
 
 namespace plk {
 

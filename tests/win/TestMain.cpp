@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win32/Application.h"
+#include "gui/Application.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -4,8 +4,8 @@
 
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Handles.h"
-#include "win32/Notice.h"
+#include "system/Handles.h"
+#include "system/Notice.h"
 
 namespace plk::test {
 

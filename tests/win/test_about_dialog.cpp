@@ -9,7 +9,7 @@
 
 #include "about/AboutDialog.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Controls.h"
+#include "gui/Controls.h"
 
 namespace plk {
 namespace {

@@ -16,7 +16,7 @@
 #include "app/AutostartChoice.h"
 #include "app/PlayButtonMenu.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Handles.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "win32/ComApartment.h"
-#include "win32/DllSearch.h"
-#include "win32/ProgramProcess.h"
-#include "win32/SystemLibrary.h"
+#include "system/ComApartment.h"
+#include "system/DllSearch.h"
+#include "system/ProgramProcess.h"
+#include "system/SystemLibrary.h"
 
 namespace plk {
 namespace {

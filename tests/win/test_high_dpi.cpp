@@ -23,13 +23,13 @@
 #include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Application.h"
-#include "win32/CommonControls.h"
-#include "win32/Controls.h"
-#include "win32/DeflatedBitmap.h"
-#include "win32/Handles.h"
+#include "gui/Application.h"
+#include "gui/CommonControls.h"
+#include "gui/Controls.h"
+#include "gui/DeflatedBitmap.h"
+#include "system/Handles.h"
 #include "face/ThemeStrip.h"
-#include "win32/MonitorDpi.h"
+#include "gui/MonitorDpi.h"
 
 namespace plk {
 namespace {

@@ -13,9 +13,9 @@
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/ErrorBox.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "gui/ErrorBox.h"
 
 namespace plk {
 namespace {

@@ -20,9 +20,9 @@
 #include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Application.h"
-#include "win32/Handles.h"
-#include "win32/ShellOpen.h"
+#include "gui/Application.h"
+#include "system/Handles.h"
+#include "system/ShellOpen.h"
 
 namespace plk {
 namespace {

@@ -12,12 +12,12 @@
 #include "app/PlayButton.h"
 #include "platform/FileAttributes.h"
 #include "tests/win/TestSupport.h"
-#include "win32/AnsiPath.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/Event.h"
-#include "win32/Handles.h"
-#include "win32/Placement.h"
+#include "system/AnsiPath.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "system/Event.h"
+#include "system/Handles.h"
+#include "gui/Placement.h"
 
 namespace plk {
 namespace {

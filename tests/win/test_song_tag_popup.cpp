@@ -13,8 +13,8 @@
 #include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Controls.h"
-#include "win32/Handles.h"
+#include "gui/Controls.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {
