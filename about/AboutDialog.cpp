@@ -37,7 +37,8 @@ const char TForm2::kWebSite[] = PLINKETY_WEBSITE;
 const char TForm2::kSupportMail[] = PLINKETY_EMAIL;
 
 TForm2::TForm2(std::function<bool()> highContrast) : highContrast_(std::move(highContrast)) {
-    createDialog("TForm2", "About", 449, 258, Button1);
+    // Enter and Esc both press OK.
+    createDialog("TForm2", "About", 449, 258, Button1, Button1);
     try {
         Image1 = loadJpegResource(IDR_BANNER);
     } catch (const std::exception&) {
@@ -70,6 +71,7 @@ void TForm2::createControls() {
     makeLabel(self, Label2, "Plinkety is free software under the MIT licence.", 7, 231);
     makeDefaultButton(self, Button1, "&OK", {368, 224, 75, 25});
 
+    onCommand(Button1, [this] { Button1Click(); });
     Label4->onClick = [this] { Label4Click(); };
     Label4->onMouseEnter = [this] { Label4MouseEnter(); };
     Label4->onMouseLeave = [this] { Label4MouseLeave(); };
@@ -122,10 +124,6 @@ LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         paint();
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == Button1 && HIWORD(wParam) == BN_CLICKED) Button1Click();
-        if (LOWORD(wParam) == IDCANCEL) Button1Click();  // Esc
         return 0;
     case WM_DPICHANGED: {
         const LRESULT result = ModelessDialog::handleMessage(message, wParam, lParam);

@@ -41,7 +41,6 @@ protected:
 private:
     void createControls();
     void activate(WPARAM state, HWND other);
-    void command(int id, int notification);
 
     TForm1& form1_;
     DialogFocus focus_;

@@ -29,7 +29,7 @@ const char kHint[] = "To move Play button, hold control key and left mouse butto
 
 // Said once at start, instead of "Unable to write to ..." at every change.
 void warnUnreachableFolder() {
-    showNotice(NoticeKind::Warning,
+    showNotice(NoticeKind::kWarning,
                L"Plinkety cannot keep its settings and music library in its folder\r\n\r\n" +
                    Application::exeFolderName() +
                    L"\r\n\r\nThis system's code page cannot spell the folder's name, and the folder has no "
@@ -109,6 +109,8 @@ void TForm1::FormCreate() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     hint_ = std::make_unique<Tooltip>(hwnd(), Image1->hwnd(), kHint);
 }
+
+void TForm1::ReadIndex() { reloadIndex(IndexFileName, Library, NoLibrary); }
 
 void TForm1::readSettings(int defaultLeft, int defaultTop) {
     StayOnTop = settings_.readBool("stayontop", true);
@@ -311,75 +313,6 @@ void TForm1::timerTick(WPARAM id) {
 void TForm1::applyBrightness() {
     timers_.sync(hwnd(), [this](UINT id) { return brightness_.running(static_cast<int>(id)); });
     setFaceAlpha(hwnd(), brightness_.alpha());
-}
-
-void TForm1::menuCommand(UINT id) {
-    switch (id) {
-    case Reindex1: Reindex1Click(); break;
-    case Dontstartautomatically1: Dontstartautomatically1Click(); break;
-    case StartwithWindows1: StartwithWindows1Click(); break;
-    case Startwithcurrentuser1: Startwithcurrentuser1Click(); break;
-    case Alwaysontop1: Alwaysontop1Click(); break;
-    case Black1: themeClick(0); break;
-    case Gray1: themeClick(1); break;
-    case Blue1: themeClick(2); break;
-    case Orange1: themeClick(3); break;
-    case Green1: themeClick(4); break;
-    case Exit1: ExitClick(); break;
-    case Globalhotkey1: Globalhotkey1Click(); break;
-    case est21: est21Click(); break;
-    default: break;
-    }
-}
-
-void TForm1::ExitClick() { Application::Terminate(); }
-
-void TForm1::est21Click() {
-    if (aboutDialog_) aboutDialog_->showDialog();
-}
-
-void TForm1::Globalhotkey1Click() {
-    if (hotkeyDialog_) hotkeyDialog_->showDialog();
-}
-
-void TForm1::Reindex1Click() {
-    if (rebuildDialog_) rebuildDialog_->showDialog();
-}
-
-void TForm1::Alwaysontop1Click() {
-    const bool onTop = !PopupMenu1.isChecked(Alwaysontop1);
-    PopupMenu1.setChecked(Alwaysontop1, onTop);
-    settings_.writeBool("stayontop", onTop);
-    StayOnTop = onTop;
-    // Turned off, the button goes behind every other window at once.
-    if (onTop) placeTopmost(hwnd());
-    else placeAtBottom(hwnd());
-}
-
-void TForm1::Dontstartautomatically1Click() { autostartClick(0); }
-
-void TForm1::StartwithWindows1Click() { autostartClick(1); }
-
-void TForm1::Startwithcurrentuser1Click() { autostartClick(2); }
-
-void TForm1::autostartClick(int mode) { autostart_.choose(mode, Application::reachableExePath()); }
-
-void TForm1::themeClick(int theme) {
-    PopupMenu1.checkRadio(themeItem(theme));
-    const bool invert = theme == 1;  // only Gray has dark labels
-    settings_.writeInteger("schema", theme);
-    settings_.writeBool("clinvert", invert);
-    Theme = theme;
-    InvertLabels = invert;
-    applyTheme();
-}
-
-void TForm1::applyTheme() {
-    Image1->drawImage(ImageList1, Theme);
-    for (Companion* companion : companions_) companion->drawTheme(Theme);
-    Image1->repaint();
-    for (Companion* companion : companions_) companion->repaintImage();
-    if (songTag_) songTag_->setLabelColour(InvertLabels);
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

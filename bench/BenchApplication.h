@@ -7,13 +7,14 @@
 
 #include "gui/Application.h"
 #include "gui/CommonControls.h"
+#include "resources/resource.h"
 
 namespace plk {
 
 template <typename Body>
 int runInApplication(Body&& body) {
     initCommonControls();
-    Application application("Plinkety");
+    Application application("Plinkety", IDI_PLINKETY);
     return body();
 }
 

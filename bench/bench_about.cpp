@@ -108,7 +108,7 @@ int main() {
     // Loaded before the dialog is measured, as in the program, where the
     // Play button's hint has loaded it.
     plk::initCommonControls();
-    plk::Application application("Plinkety");
+    plk::Application application("Plinkety", IDI_PLINKETY);
     plk::benchDecode();
     plk::benchMemory();
     return 0;

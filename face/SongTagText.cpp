@@ -22,7 +22,7 @@ void keepIfNotEmpty(const std::string& text, SongTagLine& line) {
 void keepFrameText(Tid3v2tag& reader, const std::string& frameId, SongTagLine& line) {
     std::u16string text;
     std::uint8_t encoding = 0;
-    reader.getWideTextFrame(frameId, text, &encoding);
+    reader.GetWideTextFrame(frameId, text, &encoding);
     if (text.empty()) return;
     if (encoding != TextEncoding::kLatin1) {
         line = SongTagLine(text);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "resources/resource.h"
 #include "system/AnsiPath.h"
 #include "system/LastError.h"
 
@@ -15,6 +14,7 @@ const char kOwnerClass[] = "PlinketyApplication";
 const char kMessageBoxClass[] = "#32770";
 
 std::string g_title;
+HICON g_icon = nullptr;
 HWND g_owner = nullptr;
 HWND g_mainWindow = nullptr;
 std::vector<HWND> g_dialogs;
@@ -45,13 +45,14 @@ std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.fin
 
 }  // namespace
 
-Application::Application(const std::string& title) {
+Application::Application(const std::string& title, int iconId) {
     g_title = title;
+    g_icon = LoadIconA(instance(), MAKEINTRESOURCEA(iconId));
     WNDCLASSA wc{};
     wc.lpfnWndProc = ownerProc;
     wc.hInstance = instance();
     wc.lpszClassName = kOwnerClass;
-    wc.hIcon = LoadIconA(instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
+    wc.hIcon = g_icon;
     if (!RegisterClassA(&wc)) throwLastError();
     // A zero-size window at the centre of the screen: it carries the title
     // and owns every window, so none of them gets a taskbar button of its own.
@@ -76,6 +77,8 @@ HWND Application::ownerWindow() { return g_owner; }
 void Application::setMainWindow(HWND window) { g_mainWindow = window; }
 
 HINSTANCE Application::instance() { return GetModuleHandleA(nullptr); }
+
+HICON Application::icon() { return g_icon; }
 
 std::string Application::exePath() {
     if (std::optional<std::string> reached = reachableExePath()) return *reached;

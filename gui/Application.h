@@ -13,7 +13,9 @@ namespace plk {
 
 class Application {
 public:
-    explicit Application(const std::string& title);
+    // title names the program on the taskbar and in its boxes; iconId is the
+    // program's icon resource, which every window class of the program shows.
+    Application(const std::string& title, int iconId);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -23,6 +25,7 @@ public:
     // The program's main window: a close sent to the owner window closes it.
     static void setMainWindow(HWND window);
     static HINSTANCE instance();
+    static HICON icon();
     // Full path of the executable, and its folder with a trailing backslash,
     // for the 8-bit calls: as the system names it, or by its short form when
     // the code page cannot spell the name (a user folder named in another

@@ -9,8 +9,9 @@ namespace plk {
 ModelessDialog::~ModelessDialog() { Application::removeDialog(hwnd()); }
 
 void ModelessDialog::createDialog(const char* className, const std::string& caption, int clientWidth,
-                                  int clientHeight, int defaultButton) {
+                                  int clientHeight, int defaultButton, int cancelButton) {
     defaultButton_ = defaultButton;
+    cancelButton_ = cancelButton;
     WindowParams params;
     params.className = className;
     params.text = caption;
@@ -35,8 +36,18 @@ void ModelessDialog::showDialog() {
     SetForegroundWindow(hwnd());
 }
 
+void ModelessDialog::command(int id, int notification) {
+    // Esc comes from the dialog navigation as IDCANCEL, as a click.
+    if (id == IDCANCEL) id = cancelButton_;
+    const auto handler = commands_.find({id, notification});
+    if (handler != commands_.end() && handler->second) handler->second();
+}
+
 LRESULT ModelessDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND:
+        command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
     case DM_GETDEFID:
         // Enter in the dialog (through IsDialogMessage) presses this button.
         return MAKELRESULT(defaultButton_, DC_HASDEFID);

@@ -1,6 +1,5 @@
 #include "gui/Window.h"
 
-#include "resources/resource.h"
 #include "gui/Application.h"
 #include "gui/ErrorBox.h"
 #include "system/LastError.h"
@@ -18,7 +17,7 @@ void registerOnce(const WindowParams& params, WNDPROC proc) {
     wc.lpszClassName = params.className;
     wc.hCursor = params.cursor ? params.cursor : LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = params.background ? params.background : GetSysColorBrush(COLOR_BTNFACE);
-    wc.hIcon = LoadIconA(Application::instance(), MAKEINTRESOURCEA(IDI_PLINKETY));
+    wc.hIcon = Application::icon();
     if (!RegisterClassA(&wc)) throwLastError();
 }
 

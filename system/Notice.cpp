@@ -13,12 +13,12 @@ MessageBoxFunction& testReplacement() {
 }  // namespace
 
 int showNotice(NoticeKind kind, const std::string& text, UINT buttons) {
-    if (kind == NoticeKind::Warning) return showMessageBox(text, "Warning", buttons | MB_ICONWARNING);
+    if (kind == NoticeKind::kWarning) return showMessageBox(text, "Warning", buttons | MB_ICONWARNING);
     return showMessageBox(text, "Information", buttons | MB_ICONINFORMATION);
 }
 
 int showNotice(NoticeKind kind, const std::wstring& text, UINT buttons) {
-    const bool warning = kind == NoticeKind::Warning;
+    const bool warning = kind == NoticeKind::kWarning;
     const UINT flags = buttons | (warning ? MB_ICONWARNING : MB_ICONINFORMATION);
     if (testReplacement()) return testReplacement()(lossyAnsiText(text), warning ? "Warning" : "Information", flags);
     return MessageBoxW(nullptr, text.c_str(), warning ? L"Warning" : L"Information", flags | MB_TASKMODAL);

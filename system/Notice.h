@@ -9,7 +9,7 @@
 
 namespace plk {
 
-enum class NoticeKind { Information, Warning };
+enum class NoticeKind { kInformation, kWarning };
 
 // buttons: MB_OK or MB_OKCANCEL. Returns IDOK, IDCANCEL, ...
 int showNotice(NoticeKind kind, const std::string& text, UINT buttons = MB_OK);

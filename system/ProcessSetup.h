@@ -5,9 +5,9 @@
 
 namespace plk {
 
-class ProgramProcess {
+class ProcessSetup {
 public:
-    ProgramProcess();
+    ProcessSetup();
 };
 
 }  // namespace plk

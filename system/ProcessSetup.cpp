@@ -1,4 +1,4 @@
-#include "system/ProgramProcess.h"
+#include "system/ProcessSetup.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 namespace plk {
 
-ProgramProcess::ProgramProcess() {
+ProcessSetup::ProcessSetup() {
     // A library on a card reader or DVD drive without its medium would raise
     // Windows' "There is no disk in the drive" box at each of a click's
     // existence checks: they fail quietly instead. First, before anything

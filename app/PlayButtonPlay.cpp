@@ -47,8 +47,6 @@ std::uint32_t clockSeed() {
 
 }  // namespace
 
-void TForm1::ReadIndex() { reloadIndex(IndexFileName, Library, NoLibrary); }
-
 void TForm1::Image1Click() { runRandomizedFile(); }
 
 void TForm1::runRandomizedFile() {
@@ -77,7 +75,7 @@ void TForm1::ShowID3(const std::string& path) {
 }
 
 void TForm1::offerRebuild(const std::string& text) {
-    if (showNotice(NoticeKind::Information, text, MB_OKCANCEL) == IDOK && rebuildDialog_) rebuildDialog_->showDialog();
+    if (showNotice(NoticeKind::kInformation, text, MB_OKCANCEL) == IDOK && rebuildDialog_) rebuildDialog_->showDialog();
 }
 
 }  // namespace plk
