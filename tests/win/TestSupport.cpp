@@ -157,6 +157,12 @@ RECT childRect(HWND child) {
     return rect;
 }
 
+void pressEscape(HWND dialog) {
+    const HWND focus = GetFocus();
+    MSG key{focus && IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    IsDialogMessageA(dialog, &key);
+}
+
 std::vector<int> childIds(HWND dialog, bool tabStopsOnly) {
     std::vector<int> ids;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))

@@ -102,5 +102,12 @@ TEST(AboutDialogContrast, InHighContrastTheLinksTakeTheSystemsColoursAndFollowAC
     EXPECT_EQ(web.colour(), link);
 }
 
+TEST_F(AboutDialogTest, EscClosesItAsOkDoes) {
+    dialog.showDialog();
+    ASSERT_TRUE(dialog.visible());
+    test::pressEscape(dialog.hwnd());
+    EXPECT_FALSE(dialog.visible());
+}
+
 }  // namespace
 }  // namespace plk

@@ -10,7 +10,7 @@
 
 #include "system/ComApartment.h"
 #include "system/DllSearch.h"
-#include "system/ProgramProcess.h"
+#include "system/ProcessSetup.h"
 #include "system/SystemLibrary.h"
 
 namespace plk {
@@ -79,9 +79,9 @@ TEST(DllSearch, ADllBesideTheProgramIsNoLongerFoundByName) {
 }
 
 // After the test above: the search stays restricted for the process.
-TEST(ProgramProcess, NoDriveBoxesAndDllsFromTheSystemFolder) {
+TEST(ProcessSetup, NoDriveBoxesAndDllsFromTheSystemFolder) {
     SetErrorMode(0);  // Windows' default; Wine starts programs with the quiet mode already
-    const ProgramProcess process;
+    const ProcessSetup process;
     const UINT quiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
     EXPECT_EQ(GetErrorMode() & quiet, quiet);
     EXPECT_EQ(LoadLibraryA("plkprobe.dll"), nullptr);
