@@ -66,12 +66,5 @@ TEST(ButtonBrightness, HotkeyLightFadesOutFrom235In22Steps) {
     EXPECT_EQ(tickWhileRunning(button, B::Timer2).size(), 17u);
 }
 
-TEST(ButtonBrightness, ATickOfAStoppedTimerChangesNothing) {
-    B button;
-    button.tick(B::Timer1);
-    button.tick(B::Timer2);
-    EXPECT_EQ(button.alpha(), 125);
-}
-
 }  // namespace
 }  // namespace plk::test
