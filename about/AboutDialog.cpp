@@ -4,11 +4,12 @@
 
 #include <utility>
 
+#include "face/FaceFrame.h"
 #include "resources/ProductInfo.h"
 #include "resources/resource.h"
-#include "win32/BitmapPixels.h"
-#include "win32/Controls.h"
-#include "win32/MonitorDpi.h"
+#include "gui/BitmapPixels.h"
+#include "gui/Controls.h"
+#include "gui/MonitorDpi.h"
 
 namespace plk {
 namespace {
@@ -36,7 +37,8 @@ const char TForm2::kWebSite[] = PLINKETY_WEBSITE;
 const char TForm2::kSupportMail[] = PLINKETY_EMAIL;
 
 TForm2::TForm2(std::function<bool()> highContrast) : highContrast_(std::move(highContrast)) {
-    createDialog("TForm2", "About", 449, 258, Button1);
+    // Enter and Esc both press OK.
+    createDialog("TForm2", "About", 449, 258, Button1, Button1);
     try {
         Image1 = loadJpegResource(IDR_BANNER);
     } catch (const std::exception&) {
@@ -48,10 +50,12 @@ TForm2::TForm2(std::function<bool()> highContrast) : highContrast_(std::move(hig
 
 void TForm2::scaleBanner() {
     // The banner is drawn for 96 DPI; at another it is resized with the area
-    // filter, which keeps the lettering smooth.
+    // filter, which keeps the lettering smooth (and, as for every picture of
+    // the program, never makes the floating windows' colour key).
     scaledBanner_.reset();
     if (Image1.bitmap && scale().dpi() != kBaseDpi)
-        scaledBanner_ = resizedBitmap(Image1.bitmap.get(), scale().px(Image1.width), scale().px(Image1.height));
+        scaledBanner_ = resizedBitmap(Image1.bitmap.get(), scale().px(Image1.width), scale().px(Image1.height),
+                                      kColourKey);
 }
 
 void TForm2::createControls() {
@@ -67,6 +71,7 @@ void TForm2::createControls() {
     makeLabel(self, Label2, "Plinkety is free software under the MIT licence.", 7, 231);
     makeDefaultButton(self, Button1, "&OK", {368, 224, 75, 25});
 
+    onCommand(Button1, [this] { Button1Click(); });
     Label4->onClick = [this] { Label4Click(); };
     Label4->onMouseEnter = [this] { Label4MouseEnter(); };
     Label4->onMouseLeave = [this] { Label4MouseLeave(); };
@@ -119,10 +124,6 @@ LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         paint();
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == Button1 && HIWORD(wParam) == BN_CLICKED) Button1Click();
-        if (LOWORD(wParam) == IDCANCEL) Button1Click();  // Esc
         return 0;
     case WM_DPICHANGED: {
         const LRESULT result = ModelessDialog::handleMessage(message, wParam, lParam);

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "win32/HighContrast.h"
-#include "win32/JpegBitmap.h"
-#include "win32/LinkLabel.h"
-#include "win32/ModelessDialog.h"
+#include "gui/HighContrast.h"
+#include "gui/JpegBitmap.h"
+#include "gui/LinkLabel.h"
+#include "gui/ModelessDialog.h"
 
 namespace plk {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "win32/Handles.h"
+#include "system/Handles.h"
 #include "platform/SystemMessage.h"
 
 namespace plk {
@@ -14,7 +14,7 @@ const char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 namespace {
 
-HKEY hiveRoot(RunHive hive) { return hive == RunHive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+HKEY hiveRoot(RunHive hive) { return hive == RunHive::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
 // On 64-bit Windows the registry redirector gives a 32-bit program a copy of
 // the machine's software keys of its own. Both builds write and look in the
@@ -32,7 +32,7 @@ bool machineHasTwoViews() {
 
 // The views that may hold hive's value, the shared one first.
 std::vector<REGSAM> viewsOf(RunHive hive) {
-    if (hive == RunHive::CurrentUser) return {0};
+    if (hive == RunHive::kCurrentUser) return {0};
     if (machineHasTwoViews()) return {kSharedView, KEY_WOW64_32KEY};
     return {kSharedView};
 }
@@ -93,19 +93,19 @@ int placeRunValue(int mode, const std::string& name, const std::string& exePath)
     // leaves the program starting as before.
     switch (mode) {
     case 1:
-        WriteRunValue(RunHive::LocalMachine, kRunKeyPath, name, runCommand(exePath));
-        deleteFromOtherViews(RunHive::LocalMachine, name);
-        DeleteRunValue(name, RunHive::CurrentUser);
+        WriteRunValue(RunHive::kLocalMachine, kRunKeyPath, name, runCommand(exePath));
+        deleteFromOtherViews(RunHive::kLocalMachine, name);
+        DeleteRunValue(name, RunHive::kCurrentUser);
         return 1;
     case 2:
-        WriteRunValue(RunHive::CurrentUser, kRunKeyPath, name, runCommand(exePath));
-        if (DeleteRunValue(name, RunHive::LocalMachine)) return 2;
+        WriteRunValue(RunHive::kCurrentUser, kRunKeyPath, name, runCommand(exePath));
+        if (DeleteRunValue(name, RunHive::kLocalMachine)) return 2;
         // The machine's value starts the program for this user as well.
-        DeleteRunValue(name, RunHive::CurrentUser);
+        DeleteRunValue(name, RunHive::kCurrentUser);
         return 1;
     default: {
-        const bool machineGone = DeleteRunValue(name, RunHive::LocalMachine);
-        DeleteRunValue(name, RunHive::CurrentUser);
+        const bool machineGone = DeleteRunValue(name, RunHive::kLocalMachine);
+        DeleteRunValue(name, RunHive::kCurrentUser);
         return machineGone ? 0 : 1;
     }
     }

@@ -10,7 +10,7 @@ namespace plk {
 
 extern const char kRunKeyPath[];  // Software\Microsoft\Windows\CurrentVersion\Run
 
-enum class RunHive { LocalMachine = 1, CurrentUser = 2 };
+enum class RunHive { kLocalMachine = 1, kCurrentUser = 2 };
 
 // Deletes the value from hive's Run key when it is there; the machine's from
 // both registry views of 64-bit Windows, since earlier x86 builds wrote the

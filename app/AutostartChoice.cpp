@@ -5,7 +5,7 @@
 
 #include "app/Autostart.h"
 #include "app/PlayButtonMenu.h"
-#include "win32/Notice.h"
+#include "system/Notice.h"
 
 namespace plk {
 namespace {
@@ -41,8 +41,8 @@ void AutostartChoice::read() {
 }
 
 void AutostartChoice::writeMissingValue(const std::optional<std::string>& exePath) const {
-    if (mode_ != kUserMode || !exePath || runValueExists(RunHive::CurrentUser, valueName_)) return;
-    WriteRunValue(RunHive::CurrentUser, kRunKeyPath, valueName_, runCommand(*exePath));
+    if (mode_ != kUserMode || !exePath || runValueExists(RunHive::kCurrentUser, valueName_)) return;
+    WriteRunValue(RunHive::kCurrentUser, kRunKeyPath, valueName_, runCommand(*exePath));
 }
 
 void AutostartChoice::choose(int mode, const std::optional<std::string>& exePath) {
@@ -62,7 +62,7 @@ void AutostartChoice::choose(int mode, const std::optional<std::string>& exePath
         return;
     }
     keep(inForce);
-    showNotice(NoticeKind::Warning, kMachineValueStays);
+    showNotice(NoticeKind::kWarning, kMachineValueStays);
 }
 
 void AutostartChoice::keep(int mode) {

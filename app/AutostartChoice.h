@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Settings.h"
-#include "win32/PopupMenu.h"
+#include "gui/PopupMenu.h"
 
 namespace plk {
 

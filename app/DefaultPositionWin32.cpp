@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "win32/MonitorDpi.h"
+#include "gui/MonitorDpi.h"
 
 namespace plk {
 namespace {

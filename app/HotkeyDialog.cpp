@@ -4,19 +4,20 @@
 
 #include "app/Hotkeys.h"
 #include "app/PlayButton.h"
-#include "win32/Controls.h"
+#include "gui/Controls.h"
 
 namespace plk {
 namespace {
 
-bool ofThisProgram(HWND window) {
+bool isWindowOfThisProcess(HWND window) {
     return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
 }  // namespace
 
 TForm5::TForm5(TForm1& form1) : form1_(form1) {
-    createDialog("TForm5", "Set Global Hotkeys", 217, 177, Button1);
+    // Enter presses OK, Esc Cancel.
+    createDialog("TForm5", "Set Global Hotkeys", 217, 177, Button1, Button2);
     createControls();
 }
 
@@ -24,6 +25,8 @@ void TForm5::createControls() {
     const HWND self = hwnd();
     makeDefaultButton(self, Button1, "&OK", {48, 144, 75, 25});
     makeButton(self, Button2, "&Cancel", {136, 144, 75, 25});
+    onCommand(Button1, [this] { Button1Click(); });
+    onCommand(Button2, [this] { Button2Click(); });
     // A group's controls are children of the dialog at the group's offset.
     const struct { int top; const char* caption; ControlId box, label, field; } groups[] = {
         {8, " Play Random Hotkey ", GroupBox1, Label1, HotKey1},
@@ -101,14 +104,14 @@ void TForm5::activate(WPARAM state, HWND other) {
     // it after the hotkeys are withdrawn for good.
     if (LOWORD(state) == WA_INACTIVE) {
         focus_.activate(hwnd(), state);
-        leftProgram_ = !ofThisProgram(other);
+        leftProgram_ = !isWindowOfThisProcess(other);
         if (visible()) form1_.registerStoredHotkeys();
         return;
     }
     form1_.withdrawHotkeys();
     // Coming back from another application, the dialog was the program's
     // active window all along: the fields keep what is typed in them.
-    if (leftProgram_ && !ofThisProgram(other)) {
+    if (leftProgram_ && !isWindowOfThisProcess(other)) {
         leftProgram_ = false;
         focus_.activate(hwnd(), state);
         return;
@@ -117,21 +120,8 @@ void TForm5::activate(WPARAM state, HWND other) {
     FormActivate();
 }
 
-void TForm5::command(int id, int notification) {
-    if (notification != BN_CLICKED) return;
-    switch (id) {
-    case Button1: Button1Click(); break;
-    case Button2:
-    case IDCANCEL: Button2Click(); break;  // Esc
-    default: break;
-    }
-}
-
 LRESULT TForm5::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        command(LOWORD(wParam), HIWORD(wParam));
-        return 0;
     case WM_ACTIVATE:
         activate(wParam, reinterpret_cast<HWND>(lParam));
         return 0;

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "app/HotkeyText.h"
-#include "win32/DialogFocus.h"
-#include "win32/ModelessDialog.h"
+#include "gui/DialogFocus.h"
+#include "gui/ModelessDialog.h"
 
 namespace plk {
 
@@ -41,7 +41,6 @@ protected:
 private:
     void createControls();
     void activate(WPARAM state, HWND other);
-    void command(int id, int notification);
 
     TForm1& form1_;
     DialogFocus focus_;

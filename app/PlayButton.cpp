@@ -6,30 +6,31 @@
 #include "app/Hotkeys.h"
 #include "app/PlayButtonMenu.h"
 #include "app/RecentPlayedMenu.h"
+#include "face/FaceFrame.h"
+#include "face/FaceLayout.h"
+#include "face/PlayAgainButton.h"
+#include "face/SongTagPopup.h"
+#include "face/ThemeStrip.h"
 #include "library/RebuildDialog.h"
-#include "playagain/PlayAgainButton.h"
 #include "resources/resource.h"
 #include "tags/Id3v2Tag.h"
-#include "tags/SongTagPopup.h"
-#include "win32/Application.h"
-#include "win32/ErrorBox.h"
-#include "win32/ImageStrip.h"
-#include "win32/LayeredWindow.h"
-#include "win32/MonitorDpi.h"
-#include "win32/MouseTracking.h"
-#include "win32/Notice.h"
-#include "win32/Placement.h"
-#include "win32/StartupTrace.h"
+#include "gui/Application.h"
+#include "gui/ErrorBox.h"
+#include "gui/LayeredWindow.h"
+#include "gui/MonitorDpi.h"
+#include "gui/MouseTracking.h"
+#include "system/Notice.h"
+#include "gui/Placement.h"
+#include "system/StartupTrace.h"
 
 namespace plk {
 namespace {
 
-const int kButtonSize = 37;  // at 96 DPI
 const char kHint[] = "To move Play button, hold control key and left mouse button";
 
 // Said once at start, instead of "Unable to write to ..." at every change.
 void warnUnreachableFolder() {
-    showNotice(NoticeKind::Warning,
+    showNotice(NoticeKind::kWarning,
                L"Plinkety cannot keep its settings and music library in its folder\r\n\r\n" +
                    Application::exeFolderName() +
                    L"\r\n\r\nThis system's code page cannot spell the folder's name, and the folder has no "
@@ -50,7 +51,7 @@ void startupStep(Step&& step) {
 
 TForm1::TForm1()
     : timers_(FadeTimers::of<ButtonBrightness>()), autostart_(PopupMenu1, settings_, Application::title()) {
-    create(layeredWindowParams("TForm1", Application::title(), kButtonSize, kButtonSize));
+    create(layeredWindowParams("TForm1", Application::title(), kButtonSide, kButtonSide));
     traceStartup("Play button window");
     createControls();
     traceStartup("Play button controls");
@@ -108,6 +109,12 @@ void TForm1::FormCreate() {
     // to see it and comes after it.
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     hint_ = std::make_unique<Tooltip>(hwnd(), Image1->hwnd(), kHint);
+}
+
+void TForm1::ReadIndex() {
+    if (round_) return reloadWithRound();
+    reloadIndex(IndexFileName, Library, NoLibrary);
+    if (AvoidRepeats) takeUpRound(true);
 }
 
 void TForm1::readSettings(int defaultLeft, int defaultTop) {
@@ -168,7 +175,18 @@ void TForm1::endRun() {
     songTag_ = nullptr;
     hotkeyDialog_ = nullptr;
     playAgainButton_ = nullptr;
+    companions_.clear();
     Application::hideWindows();
+}
+
+void TForm1::setSongTag(TForm4& popup) {
+    songTag_ = &popup;
+    companions_.push_back(&popup);
+}
+
+void TForm1::setPlayAgain(TForm6& button) {
+    playAgainButton_ = &button;
+    companions_.push_back(&button);
 }
 
 void TForm1::FormDestroy() { savePosition(); }
@@ -202,7 +220,7 @@ void TForm1::placeButton(const DisplayScale& scale, ScreenPoint place) {
 void TForm1::layOut(const DisplayScale& scale) {
     setScale(scale);
     const FaceLayout face = faceLayout(scale);
-    ImageList1 = loadScaledImageStrip(IDB_PLAYBUTTON, scale, face.buttonPicture());
+    ImageList1 = loadThemeStrip(IDB_PLAYBUTTON, scale, face.buttonPicture());
     Image1->place(face.frame, face.frame, face.buttonPicture().width, face.buttonPicture().height);
 }
 
@@ -217,8 +235,7 @@ void TForm1::WMDpiChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm1::rescaleCompanions() {
-    if (songTag_) songTag_->setDpi(scale().dpi());
-    if (playAgainButton_) playAgainButton_->setDpi(scale().dpi());
+    for (Companion* companion : companions_) companion->setDpi(scale().dpi());
 }
 
 void TForm1::WMDisplayChange() {
@@ -233,8 +250,7 @@ void TForm1::WMDisplayChange() {
     const PixelSize size{now.right - now.left, now.bottom - now.top};
     const ScreenPoint place = reachablePlace(here, size, monitorRects(), home);
     if (place.x == here.x && place.y == here.y) return;
-    if (playAgainButton_) playAgainButton_->hideAtOnce();
-    if (songTag_) songTag_->hideAtOnce();
+    for (Companion* companion : companions_) companion->hideAtOnce();
     takeStartPosition(place);
     placeButton(place);
     InvalidateRect(hwnd(), nullptr, FALSE);
@@ -245,8 +261,7 @@ void TForm1::paint() {
     // Shape1: a black frame with a white fill, under Image1.
     const PaintDc dc(hwnd());
     const FaceLayout face = faceLayout(scale());
-    drawFrame(dc.get(), face.button.width, face.button.height, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
-              face.frame);
+    drawFaceFrame(dc.get(), face.button, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), scale());
     traceStartup("button painted");
 }
 
@@ -254,8 +269,7 @@ void TForm1::FormMouseMove(WPARAM keys) {
     if (!(keys & MK_LBUTTON) || !(keys & MK_CONTROL)) return;
     // Neither companion follows the drag: the Play Again button is placed
     // afresh the next time it shows, the popup with the next song.
-    if (playAgainButton_) playAgainButton_->hideAtOnce();
-    if (songTag_) songTag_->hideAtOnce();
+    for (Companion* companion : companions_) companion->hideAtOnce();
     ReleaseCapture();
     // The system's move loop follows the pointer until the button is
     // released. The low four bits of the move command name the spot being
@@ -304,81 +318,7 @@ void TForm1::timerTick(WPARAM id) {
 
 void TForm1::applyBrightness() {
     timers_.sync(hwnd(), [this](UINT id) { return brightness_.running(static_cast<int>(id)); });
-    setWindowAlpha(hwnd(), brightness_.alpha());
-}
-
-void TForm1::menuCommand(UINT id) {
-    switch (id) {
-    case Reindex1: Reindex1Click(); break;
-    case Dontstartautomatically1: Dontstartautomatically1Click(); break;
-    case StartwithWindows1: StartwithWindows1Click(); break;
-    case Startwithcurrentuser1: Startwithcurrentuser1Click(); break;
-    case Alwaysontop1: Alwaysontop1Click(); break;
-    case Black1: themeClick(0); break;
-    case Gray1: themeClick(1); break;
-    case Blue1: themeClick(2); break;
-    case Orange1: themeClick(3); break;
-    case Green1: themeClick(4); break;
-    case Exit1: ExitClick(); break;
-    case Avoidrepeats1: Avoidrepeats1Click(); break;
-    case Globalhotkey1: Globalhotkey1Click(); break;
-    case est21: est21Click(); break;
-    default:
-        if (isRecentSongItem(id)) RecentSong1Click(recentIndex(id));
-        break;
-    }
-}
-
-void TForm1::ExitClick() { Application::Terminate(); }
-
-void TForm1::est21Click() {
-    if (aboutDialog_) aboutDialog_->showDialog();
-}
-
-void TForm1::Globalhotkey1Click() {
-    if (hotkeyDialog_) hotkeyDialog_->showDialog();
-}
-
-void TForm1::Reindex1Click() {
-    if (rebuildDialog_) rebuildDialog_->showDialog();
-}
-
-void TForm1::Alwaysontop1Click() {
-    const bool onTop = !PopupMenu1.isChecked(Alwaysontop1);
-    PopupMenu1.setChecked(Alwaysontop1, onTop);
-    settings_.writeBool("stayontop", onTop);
-    StayOnTop = onTop;
-    // Turned off, the button goes behind every other window at once.
-    if (onTop) placeTopmost(hwnd());
-    else placeAtBottom(hwnd());
-}
-
-void TForm1::Dontstartautomatically1Click() { autostartClick(0); }
-
-void TForm1::StartwithWindows1Click() { autostartClick(1); }
-
-void TForm1::Startwithcurrentuser1Click() { autostartClick(2); }
-
-void TForm1::autostartClick(int mode) { autostart_.choose(mode, Application::reachableExePath()); }
-
-void TForm1::themeClick(int theme) {
-    PopupMenu1.checkRadio(themeItem(theme));
-    const bool invert = theme == 1;  // only Gray has dark labels
-    settings_.writeInteger("schema", theme);
-    settings_.writeBool("clinvert", invert);
-    Theme = theme;
-    InvertLabels = invert;
-    applyTheme();
-}
-
-void TForm1::applyTheme() {
-    Image1->drawImage(ImageList1, Theme);
-    if (songTag_) songTag_->drawTheme(Theme);
-    if (playAgainButton_) playAgainButton_->drawTheme(Theme);
-    Image1->repaint();
-    if (songTag_) songTag_->repaintImage();
-    if (playAgainButton_) playAgainButton_->repaintImage();
-    if (songTag_) songTag_->setLabelColour(InvertLabels);
+    setFaceAlpha(hwnd(), brightness_.alpha());
 }
 
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

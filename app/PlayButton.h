@@ -6,24 +6,25 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/AutostartChoice.h"
-#include "app/ButtonBrightness.h"
+#include "face/ButtonBrightness.h"
 #include "app/DefaultPosition.h"
 #include "app/RandomPick.h"
 #include "app/Settings.h"
 #include "library/IndexFile.h"
+#include "face/SongTagText.h"
 #include "played/KeptRound.h"
 #include "played/RecentSongs.h"
-#include "tags/SongTagText.h"
-#include "win32/Handles.h"
-#include "win32/ImageControl.h"
-#include "win32/ImageStrip.h"
-#include "win32/PopupMenu.h"
-#include "win32/Tooltip.h"
-#include "win32/Window.h"
-#include "win32/CallbackTimer.h"
-#include "win32/FadeTimers.h"
+#include "system/Handles.h"
+#include "gui/ImageControl.h"
+#include "gui/ImageStrip.h"
+#include "gui/PopupMenu.h"
+#include "gui/Tooltip.h"
+#include "gui/Window.h"
+#include "gui/CallbackTimer.h"
+#include "gui/FadeTimers.h"
 
 namespace plk {
 
@@ -33,6 +34,7 @@ class TForm4;
 class TForm5;
 class TForm6;
 class Tid3v2tag;
+class Companion;
 
 class TForm1 : public Window {
 public:
@@ -102,9 +104,9 @@ public:
     // The windows created after this one, wired by the program's entry.
     void setAboutDialog(TForm2& dialog) { aboutDialog_ = &dialog; }
     void setRebuildDialog(TForm3& dialog) { rebuildDialog_ = &dialog; }
-    void setSongTag(TForm4& popup) { songTag_ = &popup; }
+    void setSongTag(TForm4& popup);
     void setHotkeyDialog(TForm5& dialog) { hotkeyDialog_ = &dialog; }
-    void setPlayAgain(TForm6& button) { playAgainButton_ = &button; }
+    void setPlayAgain(TForm6& button);
 
     HWND image() const { return Image1->hwnd(); }
     const Tooltip& hint() const { return *hint_; }
@@ -204,6 +206,8 @@ private:
     TForm4* songTag_ = nullptr;
     TForm5* hotkeyDialog_ = nullptr;
     TForm6* playAgainButton_ = nullptr;
+    // The popup and Play Again, in that order, for what both do alike.
+    std::vector<Companion*> companions_;
 };
 
 }  // namespace plk

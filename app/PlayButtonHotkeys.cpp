@@ -4,14 +4,13 @@
 #include "app/PlayButton.h"
 
 #include "app/Hotkeys.h"
-#include "playagain/PlayAgainButton.h"
-#include "win32/Application.h"
-#include "win32/ErrorBox.h"
+#include "face/PlayAgainButton.h"
+#include "gui/Application.h"
+#include "gui/ErrorBox.h"
 
 namespace plk {
 namespace {
 
-const BYTE kPressedAlpha = 235;
 const UINT kHandBackDelayMs = 50;
 const UINT kForegroundWatchMs = 100;
 const UINT kTopmostInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 0x13
@@ -66,7 +65,7 @@ void TForm1::WMHotKey(WPARAM id) {
         // Topmost until something places the button again.
         SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostInPlace);
     }
-    setAlpha(kPressedAlpha);
+    setAlpha(kFullAlpha);
     focusHandBack = true;
     Timer3->start();
     // The error box of a song that cannot be read is shown here, while the

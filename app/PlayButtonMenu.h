@@ -1,11 +1,28 @@
 // PopupMenu1, the Play button's right-click menu, in its initial layout.
+// Its items by their design names, with their captions:
+//   est11 "&Options"
+//     Reindex1 "Re&build music library..."
+//     N2 (a separator)
+//     Dontstartautomatically1 "&Don't start automatically"
+//     StartwithWindows1 "&Start with Windows"
+//     Startwithcurrentuser1 "Start with &current user"
+//     N3
+//     Globalhotkey1 "Set global &hotkeys..."
+//     N4
+//     Alwaysontop1 "Always on &top"
+//   apperance1 "&Theme"
+//     Black1 "&Black", Gray1 "&Gray", Blue1 "&Blue", Orange1 "&Orange", Green1 "G&reen"
+//   N1
+//   est21 "A&bout..."
+//   chr131
+//   Exit1 "E&xit"
 #pragma once
 
-#include "win32/PopupMenu.h"
+#include "gui/PopupMenu.h"
 
 namespace plk {
 
-// Command ids, named after the menu items.
+// Command ids, by the items' design names.
 enum PopupMenu1Item : UINT {
     Reindex1 = 100,
     Dontstartautomatically1,

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "played/RecentSongs.h"
-#include "win32/PopupMenu.h"
+#include "gui/PopupMenu.h"
 
 namespace plk {
 

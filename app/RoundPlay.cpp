@@ -8,10 +8,10 @@
 #include "platform/FileAttributes.h"
 #include "played/PlayedFile.h"
 #include "tags/Id3v2Tag.h"
-#include "tags/SongTagText.h"
-#include "win32/Application.h"
-#include "win32/Notice.h"
-#include "win32/WideText.h"
+#include "face/SongTagText.h"
+#include "gui/Application.h"
+#include "system/Notice.h"
+#include "system/WideText.h"
 
 namespace plk {
 namespace {
@@ -27,7 +27,7 @@ std::wstring recentCaption(const std::string& path, const std::optional<SongTagT
 }
 
 void warnRoundNotKept(const std::string& path, const std::string& reason) {
-    showNotice(NoticeKind::Warning,
+    showNotice(NoticeKind::kWarning,
                "Plinkety cannot write the songs of this round to\r\n\r\n" + path + "\r\n\r\n" + reason +
                    "\r\n\r\nRandom play goes on avoiding repeats until Plinkety ends, but a restart "
                    "will not remember the songs played from now on.");

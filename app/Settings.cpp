@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "app/SettingsValue.h"
-#include "win32/Application.h"
+#include "gui/Application.h"
 
 namespace plk {
 namespace {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/SongPath.h"
-#include "win32/SystemLibrary.h"
+#include "system/SystemLibrary.h"
 
 namespace plk {
 namespace {

@@ -8,18 +8,19 @@
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
-#include "playagain/PlayAgainButton.h"
-#include "tags/SongTagPopup.h"
-#include "win32/Application.h"
-#include "win32/ComApartment.h"
-#include "win32/ErrorBox.h"
-#include "win32/ProgramProcess.h"
-#include "win32/StartupTrace.h"
+#include "face/PlayAgainButton.h"
+#include "face/SongTagPopup.h"
+#include "gui/Application.h"
+#include "system/ComApartment.h"
+#include "gui/ErrorBox.h"
+#include "system/ProcessSetup.h"
+#include "system/StartupTrace.h"
+#include "resources/resource.h"
 
 namespace {
 
 int runProgram() {
-    plk::Application application("Plinkety");
+    plk::Application application("Plinkety", IDI_PLINKETY);
     plk::traceStartup("owner window");
 
     // The Play button: the main window, owner of the program state.
@@ -57,7 +58,7 @@ int runProgram() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     plk::traceStartup("WinMain");
-    const plk::ProgramProcess process;
+    const plk::ProcessSetup process;
 
     // A window the system refuses to create ends the program, with the
     // system's reason in the error box rather than a silent abort.

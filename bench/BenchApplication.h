@@ -5,15 +5,16 @@
 
 #include <windows.h>
 
-#include "win32/Application.h"
-#include "win32/CommonControls.h"
+#include "gui/Application.h"
+#include "gui/CommonControls.h"
+#include "resources/resource.h"
 
 namespace plk {
 
 template <typename Body>
 int runInApplication(Body&& body) {
     initCommonControls();
-    Application application("Plinkety");
+    Application application("Plinkety", IDI_PLINKETY);
     return body();
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/StartupTrace.h"
+#include "system/StartupTrace.h"
 
 namespace plk {
 namespace {

@@ -17,10 +17,10 @@
 
 #include "about/AboutDialog.h"
 #include "bench/MedianTime.h"
-#include "win32/CommonControls.h"
+#include "gui/CommonControls.h"
 #include "resources/resource.h"
-#include "win32/Application.h"
-#include "win32/JpegBitmap.h"
+#include "gui/Application.h"
+#include "gui/JpegBitmap.h"
 
 namespace plk {
 namespace {
@@ -98,7 +98,7 @@ int main() {
     // Loaded before the dialog is measured, as in the program, where the
     // Play button's hint has loaded it.
     plk::initCommonControls();
-    plk::Application application("Plinkety");
+    plk::Application application("Plinkety", IDI_PLINKETY);
     plk::benchDecode();
     plk::benchMemory();
     return 0;

@@ -21,12 +21,12 @@
 #include "bench/BenchApplication.h"
 #include "bench/BenchClock.h"
 #include "library/IndexFile.h"
-#include "playagain/PlayAgainButton.h"
-#include "tags/SongTagPopup.h"
+#include "face/PlayAgainButton.h"
+#include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Application.h"
-#include "win32/ShellOpen.h"
+#include "gui/Application.h"
+#include "system/ShellOpen.h"
 
 namespace plk {
 namespace {

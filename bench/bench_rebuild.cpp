@@ -43,12 +43,12 @@
 #include "library/IndexFile.h"
 #include "library/RebuildDialog.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/Event.h"
-#include "win32/GuiThreadCall.h"
-#include "win32/Notice.h"
-#include "win32/Thread.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "system/Event.h"
+#include "gui/GuiThreadCall.h"
+#include "system/Notice.h"
+#include "system/Thread.h"
 
 namespace plk {
 namespace {

@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
     auto readMp3 = [&reader](const std::string& path) {
         std::u16string title, artist;
         if (reader.LoadFromFile(path, 0) <= 0x00FF) {
-            reader.getWideTextFrame("TIT2", title);
-            reader.getWideTextFrame("TPE1", artist);
+            reader.GetWideTextFrame("TIT2", title);
+            reader.GetWideTextFrame("TPE1", artist);
         }
     };
     std::printf("%-34s %10s %14s %14s %8s %8s\n", "case", "ours (us)", "same mp3 (us)", "small tag (us)", "ratio", "ratio");

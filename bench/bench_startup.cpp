@@ -30,8 +30,8 @@
 #include "bench/BenchClock.h"
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Application.h"
-#include "win32/Handles.h"
+#include "gui/Application.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

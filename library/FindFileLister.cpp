@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "platform/SystemMessage.h"
-#include "win32/AnsiPath.h"
-#include "win32/Handles.h"
+#include "system/AnsiPath.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

@@ -11,12 +11,12 @@
 #include "library/StartFolder.h"
 #include "platform/FileAttributes.h"
 #include "platform/File.h"
-#include "win32/AnsiPath.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/ErrorBox.h"
-#include "win32/FolderPicker.h"
-#include "win32/Notice.h"
+#include "system/AnsiPath.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "gui/ErrorBox.h"
+#include "gui/FolderPicker.h"
+#include "system/Notice.h"
 
 namespace plk {
 namespace {
@@ -67,8 +67,9 @@ std::optional<std::string> startFolderFromTyped(const std::wstring& typed) {
 
 TForm3::TForm3(std::function<void()> readIndex, std::size_t maxRecords)
     : readIndex_(std::move(readIndex)), maxRecords_(maxRecords) {
-    // Enter presses Start/Stop.
-    createDialog("TForm3", "Rebuild Music Library", 345, 276, Button5);
+    // Enter presses Start/Stop. There is no Cancel button: Esc does nothing,
+    // and a run goes on until Stop.
+    createDialog("TForm3", "Rebuild Music Library", 345, 276, Button5, 0);
     progress_ = std::make_unique<CoalescedPaint>(hwnd(), kProgressPaintMs);
     createControls();
     FormCreate();
@@ -114,14 +115,19 @@ void TForm3::createControls() {
     makeButton(self, Button6, "&Close", {264, 224, 75, 25});
     makeButton(self, Button4, kPause, {88, 224, 75, 25});
     setStatusBarText(makeStatusBar(self, StatusBar1, {0, 276 - 19, 345, 19}), indexedFiles(0));
+    onCommand(Button1, [this] { Button1Click(); });
+    onCommand(Button2, [this] { Button2Click(); });
+    onCommand(Button3, [this] { Button3Click(); });
+    onCommand(Button4, [this] { Button4Click(); });
+    onCommand(Button5, [this] { Button5Click(); });
+    onCommand(Button6, [this] { Button6Click(); });
+    onCommand(Edit2, [this] { Edit2Change(); }, EN_CHANGE);
+    onCommand(ListBox1, [this] { ListBox1Click(); }, LBN_SELCHANGE);
     setRunState(RunState::kIdle);
 }
 
 LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        command(LOWORD(wParam), HIWORD(wParam));
-        return 0;
     case WM_ACTIVATE:
         focus_.activate(hwnd(), wParam);
         return 0;
@@ -136,20 +142,6 @@ LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     default:
         return ModelessDialog::handleMessage(message, wParam, lParam);
-    }
-}
-
-void TForm3::command(int id, int notification) {
-    switch (id) {
-    case Button1: if (notification == BN_CLICKED) Button1Click(); break;
-    case Button2: if (notification == BN_CLICKED) Button2Click(); break;
-    case Button3: if (notification == BN_CLICKED) Button3Click(); break;
-    case Button4: if (notification == BN_CLICKED) Button4Click(); break;
-    case Button5: if (notification == BN_CLICKED) Button5Click(); break;
-    case Button6: if (notification == BN_CLICKED) Button6Click(); break;
-    case Edit2: if (notification == EN_CHANGE) Edit2Change(); break;
-    case ListBox1: if (notification == LBN_SELCHANGE) ListBox1Click(); break;
-    default: break;  // Esc (IDCANCEL): the dialog has no Cancel button
     }
 }
 
@@ -169,7 +161,7 @@ void TForm3::Button2Click() {
     const std::wstring typed = wideControlText(item(Edit2));
     const std::optional<std::string> pattern = exactAnsiText(typed);
     if (!pattern) {
-        showNotice(NoticeKind::Warning,
+        showNotice(NoticeKind::kWarning,
                    L"The pattern \"" + typed +
                        L"\" cannot be used: it has letters that the language for non-Unicode programs set in "
                        L"Windows cannot spell.\r\n\r\nPlease, type the pattern with other letters or wildcards.");
@@ -192,7 +184,7 @@ void TForm3::Button5Click() {
     if (runState_ == RunState::kIdle)
         Start();
     else
-        stop();
+        Stop();
 }
 
 void TForm3::Button4Click() {
@@ -213,7 +205,7 @@ bool TForm3::running() const { return runState_ != RunState::kIdle; }
 void TForm3::Start() {
     const std::optional<std::string> folder = startFolderFromTyped(wideControlText(item(Edit1)));
     if (!folder) {
-        showNotice(NoticeKind::Warning, kNoSuchFolder);
+        showNotice(NoticeKind::kWarning, kNoSuchFolder);
         return;
     }
     StartFolder = *folder;
@@ -251,7 +243,7 @@ bool TForm3::holdIndex() {
         rewrite_.hold(IndexFileName);
     } catch (const FileError& error) {
         if (error.kind() != FileError::Kind::kInUse) throw;
-        showNotice(NoticeKind::Warning, kAnotherCopy);
+        showNotice(NoticeKind::kWarning, kAnotherCopy);
         return false;
     }
     return true;
@@ -277,7 +269,7 @@ void TForm3::sessionEnding() {
     runHandler([this] { restoreIndex(); });
 }
 
-void TForm3::stop() {
+void TForm3::Stop() {
     // Not waited for: the worker finishes the folder it is in, and its last
     // records still count on the status bar. A paused worker is woken for it.
     if (SearchThread) SearchThread->Terminate();
@@ -325,9 +317,9 @@ void TForm3::searchDone(const SearchResult& result) {
     enterIdle("Done.");
     if (readIndex_) runHandler(readIndex_);
     if (result.end == SearchEnd::kIndexFull)
-        showNotice(NoticeKind::Warning, indexFullMessage(result.fileCount) + passedOverParagraph(result.passedOver));
+        showNotice(NoticeKind::kWarning, indexFullMessage(result.fileCount) + passedOverParagraph(result.passedOver));
     else
-        showNotice(NoticeKind::Information, "Your new music library has been built.\r\n\r\n" +
+        showNotice(NoticeKind::kInformation, "Your new music library has been built.\r\n\r\n" +
                                                 std::to_string(result.fileCount) + " music files found." +
                                                 passedOverParagraph(result.passedOver));
 }

@@ -11,10 +11,10 @@
 #include "library/IndexRewrite.h"
 #include "library/RetiredWorkers.h"
 #include "library/SearchThread.h"
-#include "win32/CoalescedPaint.h"
-#include "win32/DialogFocus.h"
-#include "win32/GuiThreadCall.h"
-#include "win32/ModelessDialog.h"
+#include "gui/CoalescedPaint.h"
+#include "gui/DialogFocus.h"
+#include "gui/GuiThreadCall.h"
+#include "gui/ModelessDialog.h"
 
 namespace plk {
 
@@ -60,13 +60,12 @@ private:
     void FormClose();
     void FormDestroy();
     void createControls();
-    void command(int id, int notification);
     // Where the dialog's run stands. The captions and states of Start/Stop,
     // Pause/Resume, Close and the window menu's Close follow from it alone.
     enum class RunState { kIdle, kRunning, kPaused };
     bool running() const;
     void Start();
-    void stop();
+    void Stop();
     // The run is over for the dialog (its worker may still be finishing a
     // folder); Label3 tells how it ended.
     void enterIdle(const char* outcome);

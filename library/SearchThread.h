@@ -12,9 +12,9 @@
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
 #include "library/LibraryRecord.h"
-#include "win32/Event.h"
-#include "win32/GuiThreadCall.h"
-#include "win32/Thread.h"
+#include "system/Event.h"
+#include "gui/GuiThreadCall.h"
+#include "system/Thread.h"
 
 namespace plk {
 

@@ -23,7 +23,7 @@ std::uint8_t Tid3v2tag::GetTextFrame(const std::string& frameId, std::string& te
     return DecodeText(data->data() + 1, data->size() - 1, data->front(), text);
 }
 
-std::uint8_t Tid3v2tag::getWideTextFrame(const std::string& frameId, std::u16string& text, std::uint8_t* encoding) {
+std::uint8_t Tid3v2tag::GetWideTextFrame(const std::string& frameId, std::u16string& text, std::uint8_t* encoding) {
     text.clear();
     const std::vector<std::uint8_t>* data = nullptr;
     const std::uint8_t code = prepareTextFrame(frameId, data);

@@ -37,7 +37,7 @@ public:
     // GetTextFrame's but for 4, which never comes. encoding, when given,
     // receives the frame's encoding byte (TextDecoder.h) once one was read:
     // a caller may treat Latin-1 text as the bytes it really is.
-    std::uint8_t getWideTextFrame(const std::string& frameId, std::u16string& text,
+    std::uint8_t GetWideTextFrame(const std::string& frameId, std::u16string& text,
                                   std::uint8_t* encoding = nullptr);
 
     std::uint8_t majorVersion() const { return majorVersion_; }

@@ -63,8 +63,8 @@ void readId3Tags(const std::string& path, SongTags& tags) {
     Tid3v2tag reader;
     if (isUsableLoad(reader.LoadFromFile(path, 0))) {
         tags.format = SongFormat::kId3v2;
-        reader.getWideTextFrame("TIT2", tags.title);
-        reader.getWideTextFrame("TPE1", tags.artist);
+        reader.GetWideTextFrame("TIT2", tags.title);
+        reader.GetWideTextFrame("TPE1", tags.artist);
         return;
     }
     Id3v1Tag v1;

@@ -1,7 +1,7 @@
 // The Play button's hover, press and hotkey brightness, tick by tick.
 #include <gtest/gtest.h>
 
-#include "app/ButtonBrightness.h"
+#include "face/ButtonBrightness.h"
 #include "tests/core/FadeTicks.h"
 
 namespace plk::test {
@@ -64,13 +64,6 @@ TEST(ButtonBrightness, HotkeyLightFadesOutFrom235In22Steps) {
     button.tick(B::Timer1);
     EXPECT_EQ(button.alpha(), 205);
     EXPECT_EQ(tickWhileRunning(button, B::Timer2).size(), 17u);
-}
-
-TEST(ButtonBrightness, ATickOfAStoppedTimerChangesNothing) {
-    B button;
-    button.tick(B::Timer1);
-    button.tick(B::Timer2);
-    EXPECT_EQ(button.alpha(), 125);
 }
 
 }  // namespace

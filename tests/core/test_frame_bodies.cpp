@@ -6,7 +6,7 @@
 #include <random>
 
 #include "platform/FileAttributes.h"
-#include "tags/SongTagText.h"
+#include "face/SongTagText.h"
 #include "tests/core/TagTesting.h"
 
 namespace plk::test {

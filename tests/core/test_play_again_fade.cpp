@@ -2,7 +2,7 @@
 // tick by tick.
 #include <gtest/gtest.h>
 
-#include "playagain/PlayAgainFade.h"
+#include "face/PlayAgainFade.h"
 #include "tests/core/FadeTicks.h"
 
 namespace plk::test {

@@ -1,7 +1,7 @@
 // The column between the Play button and the Play Again button, at its bounds.
 #include <gtest/gtest.h>
 
-#include "playagain/PointerColumn.h"
+#include "face/PointerColumn.h"
 
 namespace plk {
 namespace {

@@ -1,7 +1,7 @@
 // The Song Tag popup's fade-in, hold, fade-out and a second song, tick by tick.
 #include <gtest/gtest.h>
 
-#include "tags/SongTagFade.h"
+#include "face/SongTagFade.h"
 #include "tests/core/FadeTicks.h"
 
 namespace plk::test {

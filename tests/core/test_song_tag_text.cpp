@@ -6,7 +6,7 @@
 #include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
-#include "tags/SongTagText.h"
+#include "face/SongTagText.h"
 #include "tests/support/TagBuilder.h"
 
 namespace plk::test {

@@ -81,7 +81,7 @@ TEST(WideText, TableOfEncodingsAndBytes) {
         ASSERT_EQ(loadBytes(tag, TagBuilder(4).frame("TIT2", textBody(c.encoding, c.bytes)).padding(4).build()), 0);
         std::u16string wide = u"stale";
         std::uint8_t encoding = 0xEE;
-        EXPECT_EQ(tag.getWideTextFrame("TIT2", wide, &encoding), c.code);
+        EXPECT_EQ(tag.GetWideTextFrame("TIT2", wide, &encoding), c.code);
         EXPECT_EQ(wide, c.text);
         EXPECT_EQ(encoding, c.encoding);
         std::string old = "stale";

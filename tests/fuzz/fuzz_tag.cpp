@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::uint8_t textCode = tag.GetTextFrame(frames.frameId(n), text);
             // Ask again: the second request sees the frame already decoded.
             std::u16string wide;
-            const std::uint8_t wideCode = tag.getWideTextFrame(frames.frameId(n), wide);
+            const std::uint8_t wideCode = tag.GetWideTextFrame(frames.frameId(n), wide);
             if (textCode == plk::TextCode::kBeyondLatin1) continue;
             std::u16string widened;
             for (const char c : text) widened += static_cast<char16_t>(static_cast<unsigned char>(c));

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "win32/Handles.h"
+#include "system/Handles.h"
 
 namespace plk::test {
 

@@ -5,10 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "win32/Application.h"
+#include "gui/Application.h"
+#include "resources/resource.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    plk::Application application("Plinkety");
+    plk::Application application("Plinkety", IDI_PLINKETY);
     return RUN_ALL_TESTS();
 }

@@ -4,8 +4,8 @@
 
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Handles.h"
-#include "win32/Notice.h"
+#include "system/Handles.h"
+#include "system/Notice.h"
 
 namespace plk::test {
 
@@ -155,6 +155,12 @@ RECT childRect(HWND child) {
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+void pressEscape(HWND dialog) {
+    const HWND focus = GetFocus();
+    MSG key{focus && IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    IsDialogMessageA(dialog, &key);
 }
 
 std::vector<int> childIds(HWND dialog, bool tabStopsOnly) {

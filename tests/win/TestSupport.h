@@ -106,5 +106,8 @@ public:
 RECT childRect(HWND child);
 // The ids of a dialog's children in z-order (the tab order), all or only the tab stops.
 std::vector<int> childIds(HWND dialog, bool tabStopsOnly);
+// Esc in a dialog, as the message loop's dialog navigation (IsDialogMessage)
+// takes it from the control with the focus.
+void pressEscape(HWND dialog);
 
 }  // namespace plk::test

@@ -9,7 +9,7 @@
 
 #include "about/AboutDialog.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Controls.h"
+#include "gui/Controls.h"
 
 namespace plk {
 namespace {
@@ -100,6 +100,13 @@ TEST(AboutDialogContrast, InHighContrastTheLinksTakeTheSystemsColoursAndFollowAC
     EXPECT_EQ(dialog.label5().colour(), link);
     SendMessageA(web.hwnd(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(web.colour(), link);
+}
+
+TEST_F(AboutDialogTest, EscClosesItAsOkDoes) {
+    dialog.showDialog();
+    ASSERT_TRUE(dialog.visible());
+    test::pressEscape(dialog.hwnd());
+    EXPECT_FALSE(dialog.visible());
 }
 
 }  // namespace

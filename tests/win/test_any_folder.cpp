@@ -10,7 +10,7 @@
 #include "library/IndexFile.h"
 #include "platform/FileAttributes.h"
 #include "tests/win/TestSupport.h"
-#include "win32/AnsiPath.h"
+#include "system/AnsiPath.h"
 
 namespace plk {
 namespace {

@@ -16,7 +16,7 @@
 #include "app/AutostartChoice.h"
 #include "app/PlayButtonMenu.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Handles.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {
@@ -80,8 +80,8 @@ private:
 class AutostartTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        DeleteRunValue(kName, RunHive::CurrentUser);
-        DeleteRunValue(kName, RunHive::LocalMachine);
+        DeleteRunValue(kName, RunHive::kCurrentUser);
+        DeleteRunValue(kName, RunHive::kLocalMachine);
         if (twoMachineViews()) {
             EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>");
         }
@@ -89,30 +89,30 @@ protected:
 };
 
 TEST_F(AutostartTest, WriteReplacesAndDeleteRemoves) {
-    WriteRunValue(RunHive::CurrentUser, kRunKeyPath, kName, "C:\\first.exe");
-    WriteRunValue(RunHive::CurrentUser, kRunKeyPath, kName, "C:\\Program Files\\second.exe");
+    WriteRunValue(RunHive::kCurrentUser, kRunKeyPath, kName, "C:\\first.exe");
+    WriteRunValue(RunHive::kCurrentUser, kRunKeyPath, kName, "C:\\Program Files\\second.exe");
     EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "C:\\Program Files\\second.exe");
-    EXPECT_TRUE(runValueExists(RunHive::CurrentUser, kName));
-    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
+    EXPECT_TRUE(runValueExists(RunHive::kCurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kLocalMachine, kName));
 
-    EXPECT_TRUE(DeleteRunValue(kName, RunHive::CurrentUser));
+    EXPECT_TRUE(DeleteRunValue(kName, RunHive::kCurrentUser));
     EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "<absent>");
-    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kCurrentUser, kName));
 }
 
 TEST_F(AutostartTest, DeletingAnAbsentValueIsSilent) {
-    EXPECT_TRUE(DeleteRunValue(kName, RunHive::LocalMachine));
-    EXPECT_TRUE(DeleteRunValue(kName, RunHive::CurrentUser));
-    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_TRUE(DeleteRunValue(kName, RunHive::kLocalMachine));
+    EXPECT_TRUE(DeleteRunValue(kName, RunHive::kCurrentUser));
+    EXPECT_FALSE(runValueExists(RunHive::kCurrentUser, kName));
 }
 
 TEST_F(AutostartTest, EachModeLeavesTheValueInItsOwnHiveOnly) {
     EXPECT_EQ(placeRunValue(1, kName, "C:\\one.exe"), 1);
     EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName), "C:\\one.exe");
-    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kCurrentUser, kName));
 
     EXPECT_EQ(placeRunValue(2, kName, "C:\\two.exe"), 2);
-    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kLocalMachine, kName));
     EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "C:\\two.exe");
 
     // Logon runs the quoted command; the machine's value lies in the 64-bit
@@ -122,11 +122,11 @@ TEST_F(AutostartTest, EachModeLeavesTheValueInItsOwnHiveOnly) {
     if (twoMachineViews()) {
         EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>");
     }
-    EXPECT_TRUE(runValueExists(RunHive::LocalMachine, kName));
+    EXPECT_TRUE(runValueExists(RunHive::kLocalMachine, kName));
 
     EXPECT_EQ(placeRunValue(0, kName, std::string()), 0);
-    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
-    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kLocalMachine, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kCurrentUser, kName));
 }
 
 // Windows runs the Run values of both views at logon: an earlier x86 build's
@@ -147,14 +147,14 @@ TEST_F(AutostartTest, AnOldX86ValueIsRemovedByEveryMode) {
         EXPECT_EQ(placeRunValue(mode, kName, "C:\\new.exe"), mode);
         EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName, KEY_WOW64_32KEY), "<absent>") << mode;
         EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kName), mode == 1 ? "C:\\new.exe" : "<absent>") << mode;
-        EXPECT_EQ(runValueExists(RunHive::LocalMachine, kName), mode == 1);
+        EXPECT_EQ(runValueExists(RunHive::kLocalMachine, kName), mode == 1);
     }
 }
 
 TEST_F(AutostartTest, KeyThatCannotBeOpenedRaisesTheSystemMessage) {
     // A key name beyond the registry's 255-character limit cannot be created.
     try {
-        WriteRunValue(RunHive::CurrentUser, std::string(300, 'k') + "\\x", kName, "C:\\a.exe");
+        WriteRunValue(RunHive::kCurrentUser, std::string(300, 'k') + "\\x", kName, "C:\\a.exe");
         FAIL() << "the key should not open";
     } catch (const std::runtime_error& error) {
         const std::string text = error.what();
@@ -202,7 +202,7 @@ TEST_F(AutostartChoiceTest, ARefusedMachineWriteLeavesTheUsersValueInForce) {
     choice_.read();  // no file: mode 2
     choice_.choose(2, std::string("C:\\Users\\u\\plinkety.exe"));
     const MachineKeyLocked locked;
-    ASSERT_THROW(WriteRunValue(RunHive::LocalMachine, kRunKeyPath, kName, "x"), std::runtime_error)
+    ASSERT_THROW(WriteRunValue(RunHive::kLocalMachine, kRunKeyPath, kName, "x"), std::runtime_error)
         << "the lock holds";
 
     const std::string error = chooseRefused(1, std::string("C:\\Users\\u\\plinkety.exe"));
@@ -240,15 +240,15 @@ TEST_F(AutostartChoiceTest, AProgramNoPathNamesWritesNoValue) {
         EXPECT_EQ(checkedMode(), 0) << mode;
         EXPECT_EQ(storedMode(), 0) << mode;
     }
-    EXPECT_FALSE(runValueExists(RunHive::LocalMachine, kName));
-    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kLocalMachine, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kCurrentUser, kName));
     EXPECT_NO_THROW(choice_.choose(0, std::nullopt));
 
     // At start neither: mode 2 writes its value only for a path.
     std::ofstream(settings_.path()) << "[General]\r\nautostart=2\r\n";
     choice_.read();
     choice_.writeMissingValue(std::nullopt);
-    EXPECT_FALSE(runValueExists(RunHive::CurrentUser, kName));
+    EXPECT_FALSE(runValueExists(RunHive::kCurrentUser, kName));
     choice_.writeMissingValue(std::string("C:\\Plinkety\\plinkety.exe"));
     EXPECT_EQ(readValue(HKEY_CURRENT_USER, kName), "C:\\Plinkety\\plinkety.exe");
     EXPECT_TRUE(boxes_.boxes.empty());

@@ -1,10 +1,10 @@
 // Controls that take every change at once but are drawn at the timer's tick.
-#include "win32/CoalescedPaint.h"
+#include "gui/CoalescedPaint.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/win/TestSupport.h"
-#include "win32/Controls.h"
+#include "gui/Controls.h"
 
 namespace plk {
 namespace {

@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "win32/ComApartment.h"
-#include "win32/DllSearch.h"
-#include "win32/ProgramProcess.h"
-#include "win32/SystemLibrary.h"
+#include "system/ComApartment.h"
+#include "system/DllSearch.h"
+#include "system/ProcessSetup.h"
+#include "system/SystemLibrary.h"
 
 namespace plk {
 namespace {
@@ -79,9 +79,9 @@ TEST(DllSearch, ADllBesideTheProgramIsNoLongerFoundByName) {
 }
 
 // After the test above: the search stays restricted for the process.
-TEST(ProgramProcess, NoDriveBoxesAndDllsFromTheSystemFolder) {
+TEST(ProcessSetup, NoDriveBoxesAndDllsFromTheSystemFolder) {
     SetErrorMode(0);  // Windows' default; Wine starts programs with the quiet mode already
-    const ProgramProcess process;
+    const ProcessSetup process;
     const UINT quiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
     EXPECT_EQ(GetErrorMode() & quiet, quiet);
     EXPECT_EQ(LoadLibraryA("plkprobe.dll"), nullptr);

@@ -17,19 +17,19 @@
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
 #include "library/RebuildDialog.h"
-#include "playagain/PlayAgainButton.h"
+#include "face/PlayAgainButton.h"
 #include "resources/resource.h"
 #include "tags/Id3v2Tag.h"
-#include "tags/SongTagPopup.h"
+#include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Application.h"
-#include "win32/CommonControls.h"
-#include "win32/Controls.h"
-#include "win32/DeflatedBitmap.h"
-#include "win32/Handles.h"
-#include "win32/ImageStrip.h"
-#include "win32/MonitorDpi.h"
+#include "gui/Application.h"
+#include "gui/CommonControls.h"
+#include "gui/Controls.h"
+#include "gui/DeflatedBitmap.h"
+#include "system/Handles.h"
+#include "face/ThemeStrip.h"
+#include "gui/MonitorDpi.h"
 
 namespace plk {
 namespace {
@@ -42,13 +42,6 @@ SIZE clientSize(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     return SIZE{client.right, client.bottom};
-}
-
-RECT childRect(HWND parent, HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 void expectRect(const RECT& rect, int left, int top, int width, int height) {
@@ -182,12 +175,12 @@ TEST(HighDpiDialogs, ClientAreasControlsAndFontsScale) {
     EXPECT_EQ(client.cx, 674);
     EXPECT_EQ(client.cy, 387);
     const HWND ok = GetDlgItem(about.hwnd(), TForm2::Button1);
-    expectRect(childRect(about.hwnd(), ok), 552, 336, 113, 38);
+    expectRect(test::childRect(ok), 552, 336, 113, 38);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(ok, WM_GETFONT, 0, 0)), dialogFont(144));
     LOGFONTA font{};
     GetObjectA(dialogFont(144), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -16) << "8 points at 144 DPI";
-    expectRect(childRect(about.hwnd(), about.label4().hwnd()), 30, 257, 200, 20);
+    expectRect(test::childRect(about.label4().hwnd()), 30, 257, 200, 20);
 
     TForm3 rebuild;
     EXPECT_EQ(clientSize(rebuild.hwnd()).cx, 518);
@@ -200,9 +193,9 @@ TEST(HighDpiDialogs, AChangeOfDpiLaysADialogOutAgain) {
     EXPECT_EQ(clientSize(about.hwnd()).cx, 449);
     EXPECT_EQ(clientSize(about.hwnd()).cy, 258);
     const HWND ok = GetDlgItem(about.hwnd(), TForm2::Button1);
-    expectRect(childRect(about.hwnd(), ok), 368, 224, 75, 25);
+    expectRect(test::childRect(ok), 368, 224, 75, 25);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(ok, WM_GETFONT, 0, 0)), dialogFont(96));
-    expectRect(childRect(about.hwnd(), about.label4().hwnd()), 20, 171, 133, 13);
+    expectRect(test::childRect(about.label4().hwnd()), 20, 171, 133, 13);
 
     TForm3 rebuild;
     changeDpi(rebuild.hwnd(), 96);
@@ -269,6 +262,6 @@ int main(int argc, char** argv) {
         return plk::runChild();
     }
     ::testing::InitGoogleTest(&argc, argv);
-    plk::Application application("Plinkety");
+    plk::Application application("Plinkety", IDI_PLINKETY);
     return RUN_ALL_TESTS();
 }

@@ -13,9 +13,9 @@
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/ErrorBox.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "gui/ErrorBox.h"
 
 namespace plk {
 namespace {
@@ -179,7 +179,7 @@ TEST_F(HotkeyDialogTest, TheHotkeysAreOffOnlyWhileTheDialogHasTheKeyboard) {
     const auto heldNeither = [&] { return !held(kCtrlAlt | VK_F11) && !held(kCtrlAlt | VK_F10); };
     // Cancel, Esc and the close box each give the stored ones back.
     for (const auto close : {+[](HWND dialog) { SendMessageA(GetDlgItem(dialog, TForm5::Button2), BM_CLICK, 0, 0); },
-                             +[](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); },
+                             +[](HWND dialog) { test::pressEscape(dialog); },
                              +[](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); }}) {
         dialog_->showDialog();
         EXPECT_TRUE(heldNeither());

@@ -1,18 +1,19 @@
 // Image strips: cut into whole pictures from the left edge; drawing copies
 // one picture and nothing of its neighbours, and a picture the strip lacks
 // leaves the target as it was.
-#include "win32/ImageStrip.h"
+#include "gui/ImageStrip.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 
+#include "face/ThemeStrip.h"
 #include "resources/art_scales.h"
 #include "resources/resource.h"
-#include "win32/Application.h"
-#include "win32/BitmapPixels.h"
-#include "win32/DeflatedBitmap.h"
+#include "gui/Application.h"
+#include "gui/BitmapPixels.h"
+#include "gui/DeflatedBitmap.h"
 
 namespace plk {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Handles.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

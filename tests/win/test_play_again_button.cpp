@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "playagain/PlayAgainButton.h"
+#include "face/PlayAgainButton.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Controls.h"
+#include "gui/Controls.h"
 
 namespace plk {
 namespace {

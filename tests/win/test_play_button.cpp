@@ -16,13 +16,13 @@
 #include "app/Settings.h"
 #include "library/IndexFile.h"
 #include "platform/File.h"
-#include "playagain/PlayAgainButton.h"
-#include "tags/SongTagPopup.h"
+#include "face/PlayAgainButton.h"
+#include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Application.h"
-#include "win32/Handles.h"
-#include "win32/ShellOpen.h"
+#include "gui/Application.h"
+#include "system/Handles.h"
+#include "system/ShellOpen.h"
 
 namespace plk {
 namespace {

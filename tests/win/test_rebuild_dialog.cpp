@@ -12,12 +12,12 @@
 #include "app/PlayButton.h"
 #include "platform/FileAttributes.h"
 #include "tests/win/TestSupport.h"
-#include "win32/AnsiPath.h"
-#include "win32/Application.h"
-#include "win32/Controls.h"
-#include "win32/Event.h"
-#include "win32/Handles.h"
-#include "win32/Placement.h"
+#include "system/AnsiPath.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "system/Event.h"
+#include "system/Handles.h"
+#include "gui/Placement.h"
 
 namespace plk {
 namespace {
@@ -113,11 +113,11 @@ protected:
     std::unique_ptr<TForm3> dialog;
 };
 
-RECT clientRectOf(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+TEST_F(RebuildDialogTest, EscLeavesItOpen) {
+    // It has no Cancel button: only Close and the close box close it.
+    dialog->showDialog();
+    test::pressEscape(dialog->hwnd());
+    EXPECT_TRUE(dialog->visible());
 }
 
 TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
@@ -147,7 +147,7 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
     };
     for (const Expected& c : controls) {
         SCOPED_TRACE(c.id);
-        const RECT r = clientRectOf(item(c.id));
+        const RECT r = test::childRect(item(c.id));
         EXPECT_EQ(r.left, c.x);
         EXPECT_EQ(r.top, c.y);
         EXPECT_EQ(r.right - r.left, c.w);
@@ -157,8 +157,8 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
         }
         EXPECT_EQ(enabled(c.id), c.enabled);
     }
-    EXPECT_EQ(clientRectOf(item(TForm3::Label1)).left, 20);
-    EXPECT_EQ(clientRectOf(item(TForm3::Label2)).top, 72);
+    EXPECT_EQ(test::childRect(item(TForm3::Label1)).left, 20);
+    EXPECT_EQ(test::childRect(item(TForm3::Label2)).top, 72);
     EXPECT_EQ(text(TForm3::Label1), "Search in:");
     EXPECT_EQ(text(TForm3::Label2), "Search for:");
     EXPECT_EQ(listBoxItems(item(TForm3::ListBox1)), (std::vector<std::string>{"*.mp3", "*.wmv", "*.flac", "*.ogg"}));

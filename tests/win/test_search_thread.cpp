@@ -9,7 +9,7 @@
 
 #include "tests/support/FolderTree.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Handles.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

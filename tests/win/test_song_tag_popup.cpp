@@ -10,11 +10,11 @@
 
 #include "platform/File.h"
 #include "tags/Id3v2Tag.h"
-#include "tags/SongTagPopup.h"
+#include "face/SongTagPopup.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "win32/Controls.h"
-#include "win32/Handles.h"
+#include "gui/Controls.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

@@ -11,7 +11,7 @@
 #include "tags/Id3v2Tag.h"
 #include "tags/TagCodes.h"
 #include "tests/support/FolderTree.h"
-#include "win32/Handles.h"
+#include "system/Handles.h"
 
 namespace plk {
 namespace {

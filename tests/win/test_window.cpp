@@ -1,7 +1,7 @@
 // The shared window plumbing when the system refuses it: the failure is
 // raised with the system's text, for the error box, instead of leaving a
 // window that is not there.
-#include "win32/Window.h"
+#include "gui/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 
 #include "platform/SystemMessage.h"
-#include "win32/Controls.h"
-#include "win32/GuiThreadCall.h"
+#include "gui/Controls.h"
+#include "gui/GuiThreadCall.h"
 
 namespace plk {
 namespace {

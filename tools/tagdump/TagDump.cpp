@@ -58,7 +58,7 @@ void dumpTag(std::ostream& out, const std::string& fileName, bool listFrames, co
     for (const std::string& id : ids) {
         if (wideText) {
             std::u16string text;
-            const unsigned textCode = tag.getWideTextFrame(id, text);
+            const unsigned textCode = tag.GetWideTextFrame(id, text);
             out << id << ' ' << textCode << ' ' << quoted(utf8FromUtf16(text)) << '\n';
             continue;
         }

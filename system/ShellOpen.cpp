@@ -1,0 +1,24 @@
+#include "system/ShellOpen.h"
+
+#include <shellapi.h>
+
+#include <utility>
+
+namespace plk {
+namespace {
+
+ShellOpenFunction& testReplacement() {
+    static ShellOpenFunction replacement;
+    return replacement;
+}
+
+}  // namespace
+
+void shellOpen(HWND owner, const std::string& path) {
+    if (testReplacement()) return testReplacement()(path);
+    ShellExecuteA(owner, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void replaceShellOpenForTesting(ShellOpenFunction replacement) { testReplacement() = std::move(replacement); }
+
+}  // namespace plk
