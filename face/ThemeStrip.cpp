@@ -8,11 +8,9 @@
 namespace plk {
 namespace {
 
-// The 100 % strips are plain bitmap resources; the others are deflated.
+// Every strip is a deflated BMP file.
 BitmapHandle loadStripResource(int resourceId, int percent) {
-    if (percent != 100) return loadDeflatedBitmap(Application::instance(), scaledStripResource(resourceId, percent));
-    return BitmapHandle(static_cast<HBITMAP>(
-        LoadImageA(Application::instance(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return loadDeflatedBitmap(Application::instance(), scaledStripResource(resourceId, percent));
 }
 
 }  // namespace
