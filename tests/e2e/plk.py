@@ -321,18 +321,27 @@ class Plinkety:
         menus = lambda: [w for w in self.find_windows("") if w not in others]
         self.click_button(3)
         wait_for(menus, what="the popup menu")
-        # Near the screen's edge the menu opens up and to the left of the
-        # pointer, which may then rest on a submenu's item and open it; the
-        # keys are for the top menu. Esc closes such a submenu alone.
-        run("xdotool", "mousemove", "0", "0")
-        if len(menus()) > 1:
-            run("xdotool", "key", "--window", self.window, "Escape")
-            wait_for(lambda: len(menus()) == 1, what="the submenu the pointer opened to close")
+        # Near the screen's edge the menu is moved to fit, and the pointer may
+        # then rest on a submenu's item, which opens after the hover delay;
+        # the keys are for the top menu. Esc closes such a submenu alone. (The
+        # pointer stays put: without a window manager the keyboard follows it.)
+        if any(self.pointer_in(window) for window in menus()):
+            time.sleep(0.8)
+            if len(menus()) > 1:
+                run("xdotool", "key", "--window", self.window, "Escape")
+                wait_for(lambda: len(menus()) == 1, what="the submenu the pointer opened to close")
         for key in access_keys:
             open_menus = len(menus())
             run("xdotool", "key", "--window", self.window, key)
             # A key opens a submenu or chooses an item, which closes them all.
             wait_for(lambda: len(menus()) != open_menus, what="the menu's answer to %r" % key)
+
+    def pointer_in(self, window):
+        """Whether the pointer lies inside window."""
+        shell = run("xdotool", "getmouselocation", "--shell").stdout
+        px, py = (int(re.search(r"^%s=(-?\d+)" % axis, shell, re.M).group(1)) for axis in "XY")
+        x, y, w, h = self.geometry(window)
+        return x <= px < x + w and y <= py < y + h
 
     def exit(self, timeout=20):
         """Ends the program with the menu's Exit item."""
