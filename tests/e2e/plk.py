@@ -220,7 +220,7 @@ class Plinkety:
             return [line.rstrip("\r\n") for line in f if line.strip()]
 
     # --- the process ------------------------------------------------------
-    def start(self, wait=True, retried=False):
+    def start(self, wait=True, retried=0):
         """Starts the program and, with wait, waits for its Play button."""
         register_recorder(self.recorder)
         register_url_recorder(self.recorder)
@@ -240,11 +240,16 @@ class Plinkety:
                 # copy was killed, Wine ends a start with status 1 before the
                 # program has shown any window or box. That start is made
                 # once more; a program that fails so twice fails the test.
-                if retried or self.running() or self.process.returncode != 1 or self.message_boxes():
+                if retried >= 2 or self.running() or self.process.returncode != 1 or self.message_boxes():
                     raise
                 print("plk: Wine ended a start with status 1 before any window (%s); starting again"
                       % self.wine_log_tail(), file=sys.stderr)
-                return self.start(wait, retried=True)
+                # Seen: the display refusing Wine's connection for half a
+                # minute ("no driver could be loaded"); wait until it answers.
+                if "no driver could be loaded" in self.wine_log_text():
+                    wait_for(lambda: run("xdpyinfo", check=False).returncode == 0, timeout=90, interval=1,
+                             what="the display to take connections again")
+                return self.start(wait, retried=retried + 1)
         return self
 
     def wait_play_button(self, timeout=60, visible_only=True):
