@@ -213,29 +213,20 @@ BOOL CALLBACK findPicker(HWND window, LPARAM result) {
     return TRUE;
 }
 
-// Selects the item named name among the desktop's children in the picker's
-// tree; false while the tree does not list it yet.
-bool selectDesktopItem(HWND picker, const std::string& name) {
+// Asks the picker to select path (its documented message) and says whether
+// the tree's selected item is now the folder. Selecting by hand in the tree
+// raced the picker filling it on a loaded machine.
+bool selectFolder(HWND picker, const std::string& path) {
+    SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
     const HWND tree = FindWindowExA(picker, nullptr, "SysTreeView32", nullptr);
-    const auto next = [tree](HTREEITEM from, WPARAM relation) {
-        return reinterpret_cast<HTREEITEM>(
-            SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
-    };
-    const HTREEITEM root = next(nullptr, TVGN_ROOT);
-    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
-    for (HTREEITEM child = next(root, TVGN_CHILD); child; child = next(child, TVGN_NEXT)) {
-        char text[MAX_PATH] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = child;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        if (name == text) {
-            return SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child)) != 0;
-        }
-    }
-    return false;
+    char text[MAX_PATH] = {};
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    return item.hItem && SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) &&
+           path.substr(path.rfind('\\') + 1) == text;
 }
 
 void CALLBACK answerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -252,12 +243,11 @@ void CALLBACK answerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
         CoUninitialize();
         g_answer->comBeforePicker = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_FALSE;
     }
-    // The picker fills its tree as it goes, so the folder is looked for tick
-    // after tick (for five seconds at most); the choice is confirmed on the
-    // tick after it is selected.
+    // The folder is selected tick after tick until the tree shows it (five
+    // seconds at most); the choice is confirmed on the tick after.
     const int kMaxSelectTries = 50;
     if (!g_answer->select.empty() && !g_answer->selected && g_answer->selectTries++ < kMaxSelectTries) {
-        g_answer->selected = selectDesktopItem(picker, g_answer->select);
+        g_answer->selected = selectFolder(picker, g_answer->select);
         return;
     }
     KillTimer(nullptr, timer);
@@ -266,13 +256,13 @@ void CALLBACK answerPicker(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
     dialog->showDialog();
-    // A folder on the desktop: the picker lists it right below its root.
+    // A folder on the desktop, which every picker's tree can reach.
     char desktop[MAX_PATH] = {};
     ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
     const std::string name = "plk-picked-" + std::to_string(GetCurrentProcessId());
     const std::string chosen = std::string(desktop) + "\\" + name;
     CreateDirectoryA(chosen.c_str(), nullptr);
-    for (const std::string& select : {std::string(), name}) {
+    for (const std::string& select : {std::string(), chosen}) {
         SCOPED_TRACE(select.empty() ? "cancelled" : "confirmed");
         searchIn("D:\\typed");
         PickerAnswer answer{select};
@@ -282,7 +272,7 @@ TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
         g_answer = nullptr;
         ASSERT_TRUE(answer.found);
         EXPECT_TRUE(answer.comBeforePicker);
-        EXPECT_EQ(text(TForm3::Edit1), select.empty() ? "D:\\typed" : chosen);
+        EXPECT_EQ(text(TForm3::Edit1), select.empty() ? "D:\\typed" : select);
         // Centred on the work area's size, without its left and top edges.
         const RECT area = workArea();
         const int width = answer.placed.right - answer.placed.left;
