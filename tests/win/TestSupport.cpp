@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/Controls.h"
+#include "gui/ModelessDialog.h"
 #include "library/IndexFile.h"
 #include "tests/support/FolderTree.h"
 #include "system/Handles.h"
@@ -155,6 +157,41 @@ RECT childRect(HWND child) {
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+void expectDialogFrame(HWND dialog, const char* caption, int clientWidth, int clientHeight) {
+    EXPECT_EQ(controlText(dialog), caption);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, clientWidth);
+    EXPECT_EQ(client.bottom, clientHeight);
+    EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+}
+
+void expectControlPlaces(const std::vector<ControlPlace>& places) {
+    for (const ControlPlace& place : places) {
+        SCOPED_TRACE(GetDlgCtrlID(place.window));
+        const RECT rect = childRect(place.window);
+        EXPECT_EQ(rect.left, place.x);
+        EXPECT_EQ(rect.top, place.y);
+        EXPECT_EQ(rect.right - rect.left, place.width);
+        EXPECT_EQ(rect.bottom - rect.top, place.height);
+        if (place.text) EXPECT_EQ(controlText(place.window), place.text);
+    }
+}
+
+void expectCentredFirstThenKeepsItsPlace(ModelessDialog& dialog, HWND closeButton) {
+    dialog.showDialog();
+    EXPECT_TRUE(dialog.visible());
+    const RECT first = dialog.windowRect();
+    EXPECT_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - (first.right - first.left)) / 2);
+    EXPECT_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - (first.bottom - first.top)) / 2);
+    SetWindowPos(dialog.hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(closeButton, BM_CLICK, 0, 0);
+    EXPECT_FALSE(dialog.visible());
+    dialog.showDialog();
+    EXPECT_EQ(dialog.windowRect().left, 40);
+    EXPECT_EQ(dialog.windowRect().top, 50);
 }
 
 void pressEscape(HWND dialog) {

@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace plk {
+class ModelessDialog;
+}
+
 namespace plk::test {
 
 // A fresh folder under the temporary folder, removed with all its contents
@@ -104,6 +108,20 @@ public:
 
 // A child window's rectangle in its parent's client coordinates.
 RECT childRect(HWND child);
+
+// A dialog's caption and client size, in a frame the user cannot resize.
+void expectDialogFrame(HWND dialog, const char* caption, int clientWidth, int clientHeight);
+// Where a dialog's layout puts a control, in its client pixels, and its text
+// (nullptr: not checked).
+struct ControlPlace {
+    HWND window;
+    const char* text;
+    int x, y, width, height;
+};
+void expectControlPlaces(const std::vector<ControlPlace>& places);
+// Shown first in the middle of the screen; closed with closeButton after a
+// move, it shows again where the user left it.
+void expectCentredFirstThenKeepsItsPlace(ModelessDialog& dialog, HWND closeButton);
 // The ids of a dialog's children in z-order (the tab order), all or only the tab stops.
 std::vector<int> childIds(HWND dialog, bool tabStopsOnly);
 // Esc in a dialog, as the message loop's dialog navigation (IsDialogMessage)

@@ -22,30 +22,14 @@ protected:
 
 TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
     EXPECT_FALSE(dialog.visible());
-    EXPECT_EQ(controlText(dialog.hwnd()), "About");
-    RECT client{};
-    GetClientRect(dialog.hwnd(), &client);
-    EXPECT_EQ(client.right, 449);
-    EXPECT_EQ(client.bottom, 258);
-    EXPECT_FALSE(GetWindowLongA(dialog.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-
-    struct Expected { HWND window; const char* text; int x, y, w, h; };
-    const Expected controls[] = {
+    test::expectDialogFrame(dialog.hwnd(), "About", 449, 258);
+    test::expectControlPlaces({
         {item(TForm2::GroupBox1), " Contact ", 8, 152, 177, 65},
         {dialog.label4().hwnd(), "plinkety.example.org", 20, 171, 133, 13},
         {dialog.label5().hwnd(), TForm2::kSupportMail, 20, 191, 152, 13},
         {item(TForm2::GroupBox2), " Version Summary ", 192, 152, 249, 65},
         {item(TForm2::Button1), "&OK", 368, 224, 75, 25},
-    };
-    for (const Expected& c : controls) {
-        SCOPED_TRACE(c.text);
-        const RECT r = test::childRect(c.window);
-        EXPECT_EQ(r.left, c.x);
-        EXPECT_EQ(r.top, c.y);
-        EXPECT_EQ(r.right - r.left, c.w);
-        EXPECT_EQ(r.bottom - r.top, c.h);
-        EXPECT_EQ(controlText(c.window), c.text);
-    }
+    });
     EXPECT_EQ(controlText(item(TForm2::Label1)), "Version: 1.0");
     EXPECT_EQ(test::childRect(item(TForm2::Label1)).left, 204);
     EXPECT_EQ(test::childRect(item(TForm2::Label1)).top, 172);
@@ -65,17 +49,7 @@ TEST_F(AboutDialogTest, IsCreatedHiddenWithItsLayout) {
 }
 
 TEST_F(AboutDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
-    dialog.showDialog();
-    EXPECT_TRUE(dialog.visible());
-    const RECT first = dialog.windowRect();
-    EXPECT_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - (first.right - first.left)) / 2);
-    EXPECT_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - (first.bottom - first.top)) / 2);
-    SetWindowPos(dialog.hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(item(TForm2::Button1), BM_CLICK, 0, 0);
-    EXPECT_FALSE(dialog.visible());
-    dialog.showDialog();
-    EXPECT_EQ(dialog.windowRect().left, 40);
-    EXPECT_EQ(dialog.windowRect().top, 50);
+    test::expectCentredFirstThenKeepsItsPlace(dialog, item(TForm2::Button1));
 }
 
 // High contrast as the dialog is told it (Wine keeps no such setting), with

@@ -74,32 +74,17 @@ protected:
 TEST_F(HotkeyDialogTest, IsCreatedHiddenWithItsLayoutAndTabOrder) {
     start("");
     EXPECT_FALSE(dialog_->visible());
-    EXPECT_EQ(controlText(dialog_->hwnd()), "Set Global Hotkeys");
-    RECT client{};
-    GetClientRect(dialog_->hwnd(), &client);
-    EXPECT_EQ(client.right, 217);
-    EXPECT_EQ(client.bottom, 177);
-    EXPECT_FALSE(GetWindowLongA(dialog_->hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-
-    struct Expected { TForm5::ControlId id; const char* text; int x, y, w, h; };
-    const Expected controls[] = {
-        {TForm5::GroupBox1, " Play Random Hotkey ", 8, 8, 201, 57},
-        {TForm5::HotKey1, "", 68, 29, 129, 19},
-        {TForm5::GroupBox2, " Play Again Hotkey ", 8, 72, 201, 57},
-        {TForm5::HotKey2, "", 68, 93, 129, 19},
-        {TForm5::Button1, "&OK", 48, 144, 75, 25},
-        {TForm5::Button2, "&Cancel", 136, 144, 75, 25},
-    };
-    for (const Expected& c : controls) {
-        SCOPED_TRACE(c.id);
-        const RECT r = test::childRect(item(c.id));
-        EXPECT_EQ(r.left, c.x);
-        EXPECT_EQ(r.top, c.y);
-        EXPECT_EQ(r.right - r.left, c.w);
-        EXPECT_EQ(r.bottom - r.top, c.h);
-        EXPECT_EQ(controlText(item(c.id)), c.text);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(item(c.id), WM_GETFONT, 0, 0)), dialogFont());
-    }
+    test::expectDialogFrame(dialog_->hwnd(), "Set Global Hotkeys", 217, 177);
+    test::expectControlPlaces({
+        {item(TForm5::GroupBox1), " Play Random Hotkey ", 8, 8, 201, 57},
+        {item(TForm5::HotKey1), "", 68, 29, 129, 19},
+        {item(TForm5::GroupBox2), " Play Again Hotkey ", 8, 72, 201, 57},
+        {item(TForm5::HotKey2), "", 68, 93, 129, 19},
+        {item(TForm5::Button1), "&OK", 48, 144, 75, 25},
+        {item(TForm5::Button2), "&Cancel", 136, 144, 75, 25},
+    });
+    for (const int id : test::childIds(dialog_->hwnd(), false))
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(dialog_->hwnd(), id), WM_GETFONT, 0, 0)), dialogFont()) << id;
     for (auto [label, top] : {std::pair{TForm5::Label1, 31}, std::pair{TForm5::Label2, 95}}) {
         EXPECT_EQ(test::childRect(item(label)).left, 20);
         EXPECT_EQ(test::childRect(item(label)).top, top);

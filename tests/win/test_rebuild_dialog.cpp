@@ -122,41 +122,26 @@ TEST_F(RebuildDialogTest, EscLeavesItOpen) {
 
 TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
     EXPECT_FALSE(dialog->visible());
-    EXPECT_EQ(controlText(dialog->hwnd()), "Rebuild Music Library");
-    RECT client{};
-    GetClientRect(dialog->hwnd(), &client);
-    EXPECT_EQ(client.right, 345);
-    EXPECT_EQ(client.bottom, 276);
-    EXPECT_FALSE(GetWindowLongA(dialog->hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-
-    struct Expected { TForm3::ControlId id; const char* text; int x, y, w, h; bool enabled; };
-    const Expected controls[] = {
-        {TForm3::GroupBox1, " Settings ", 8, 8, 329, 153, true},
-        {TForm3::Edit1, "C:\\", 88, 35, 145, 21, true},
-        {TForm3::Button1, "&Browse", 248, 32, 75, 25, true},
-        {TForm3::Edit2, "", 88, 72, 145, 21, true},
-        {TForm3::ListBox1, "", 88, 94, 145, 57, true},
-        {TForm3::Button2, "&Add", 248, 72, 75, 25, false},
-        {TForm3::Button3, "&Remove", 248, 104, 75, 25, false},
-        {TForm3::GroupBox2, " Progress ", 8, 168, 329, 41, true},
-        {TForm3::Label3, "", 19, 186, 310, 18, true},
-        {TForm3::Button4, "&Pause", 88, 224, 75, 25, false},
-        {TForm3::Button5, "&Start", 176, 224, 75, 25, true},
-        {TForm3::Button6, "&Close", 264, 224, 75, 25, true},
-        {TForm3::StatusBar1, "", 0, 257, 345, 19, true},
-    };
-    for (const Expected& c : controls) {
-        SCOPED_TRACE(c.id);
-        const RECT r = test::childRect(item(c.id));
-        EXPECT_EQ(r.left, c.x);
-        EXPECT_EQ(r.top, c.y);
-        EXPECT_EQ(r.right - r.left, c.w);
-        EXPECT_EQ(r.bottom - r.top, c.h);
-        if (c.id != TForm3::StatusBar1) {
-            EXPECT_EQ(text(c.id), c.text);
-        }
-        EXPECT_EQ(enabled(c.id), c.enabled);
-    }
+    test::expectDialogFrame(dialog->hwnd(), "Rebuild Music Library", 345, 276);
+    test::expectControlPlaces({
+        {item(TForm3::GroupBox1), " Settings ", 8, 8, 329, 153},
+        {item(TForm3::Edit1), "C:\\", 88, 35, 145, 21},
+        {item(TForm3::Button1), "&Browse", 248, 32, 75, 25},
+        {item(TForm3::Edit2), "", 88, 72, 145, 21},
+        {item(TForm3::ListBox1), "", 88, 94, 145, 57},
+        {item(TForm3::Button2), "&Add", 248, 72, 75, 25},
+        {item(TForm3::Button3), "&Remove", 248, 104, 75, 25},
+        {item(TForm3::GroupBox2), " Progress ", 8, 168, 329, 41},
+        {item(TForm3::Label3), "", 19, 186, 310, 18},
+        {item(TForm3::Button4), "&Pause", 88, 224, 75, 25},
+        {item(TForm3::Button5), "&Start", 176, 224, 75, 25},
+        {item(TForm3::Button6), "&Close", 264, 224, 75, 25},
+        {item(TForm3::StatusBar1), nullptr, 0, 257, 345, 19},
+    });
+    // Add and Remove wait for a pattern to add or an item to remove.
+    for (const TForm3::ControlId id : {TForm3::Edit1, TForm3::Button1, TForm3::Edit2, TForm3::ListBox1, TForm3::Button5})
+        EXPECT_TRUE(enabled(id)) << id;
+    for (const TForm3::ControlId id : {TForm3::Button2, TForm3::Button3}) EXPECT_FALSE(enabled(id)) << id;
     EXPECT_EQ(test::childRect(item(TForm3::Label1)).left, 20);
     EXPECT_EQ(test::childRect(item(TForm3::Label2)).top, 72);
     EXPECT_EQ(text(TForm3::Label1), "Search in:");
@@ -169,27 +154,15 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
 
     // The children's order is the tab order: the first group's controls, the
     // second group's, then Start, Close, Pause.
-    std::vector<int> order;
-    for (HWND child = GetWindow(dialog->hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
-    EXPECT_EQ(order, (std::vector<int>{TForm3::Edit1, TForm3::Button1, TForm3::Edit2, TForm3::ListBox1,
-                                       TForm3::Button2, TForm3::Button3, TForm3::Button5, TForm3::Button6,
-                                       TForm3::Button4}));
+    EXPECT_EQ(test::childIds(dialog->hwnd(), true),
+              (std::vector<int>{TForm3::Edit1, TForm3::Button1, TForm3::Edit2, TForm3::ListBox1, TForm3::Button2,
+                                TForm3::Button3, TForm3::Button5, TForm3::Button6, TForm3::Button4}));
 }
 
 TEST_F(RebuildDialogTest, IsCentredWhenFirstShownAndKeepsItsPlaceAfter) {
     dialog->showDialog();
-    EXPECT_TRUE(dialog->visible());
     EXPECT_EQ(GetFocus(), item(TForm3::Edit1));  // the first tab stop
-    const RECT first = dialog->windowRect();
-    EXPECT_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - (first.right - first.left)) / 2);
-    EXPECT_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - (first.bottom - first.top)) / 2);
-    SetWindowPos(dialog->hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    click(TForm3::Button6);
-    EXPECT_FALSE(dialog->visible());
-    dialog->showDialog();
-    EXPECT_EQ(dialog->windowRect().left, 40);
-    EXPECT_EQ(dialog->windowRect().top, 50);
+    test::expectCentredFirstThenKeepsItsPlace(*dialog, item(TForm3::Button6));
 }
 
 // The folder picker is answered from a timer that runs inside its modal loop.
