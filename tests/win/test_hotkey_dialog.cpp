@@ -83,8 +83,10 @@ TEST_F(HotkeyDialogTest, IsCreatedHiddenWithItsLayoutAndTabOrder) {
         {item(TForm5::Button1), "&OK", 48, 144, 75, 25},
         {item(TForm5::Button2), "&Cancel", 136, 144, 75, 25},
     });
-    for (const int id : test::childIds(dialog_->hwnd(), false))
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(dialog_->hwnd(), id), WM_GETFONT, 0, 0)), dialogFont()) << id;
+    for (const int id : test::childIds(dialog_->hwnd(), false)) {
+        const HWND control = GetDlgItem(dialog_->hwnd(), id);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), dialogFont()) << id;
+    }
     for (auto [label, top] : {std::pair{TForm5::Label1, 31}, std::pair{TForm5::Label2, 95}}) {
         EXPECT_EQ(test::childRect(item(label)).left, 20);
         EXPECT_EQ(test::childRect(item(label)).top, top);

@@ -139,7 +139,8 @@ TEST_F(RebuildDialogTest, IsCreatedHiddenWithItsLayoutAndDefaults) {
         {item(TForm3::StatusBar1), nullptr, 0, 257, 345, 19},
     });
     // Add and Remove wait for a pattern to add or an item to remove.
-    for (const TForm3::ControlId id : {TForm3::Edit1, TForm3::Button1, TForm3::Edit2, TForm3::ListBox1, TForm3::Button5})
+    for (const TForm3::ControlId id :
+         {TForm3::Edit1, TForm3::Button1, TForm3::Edit2, TForm3::ListBox1, TForm3::Button5})
         EXPECT_TRUE(enabled(id)) << id;
     for (const TForm3::ControlId id : {TForm3::Button2, TForm3::Button3}) EXPECT_FALSE(enabled(id)) << id;
     EXPECT_EQ(test::childRect(item(TForm3::Label1)).left, 20);
