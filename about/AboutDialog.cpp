@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "face/FaceFrame.h"
-#include "resources/ProductInfo.h"
-#include "resources/resource.h"
 #include "gui/BitmapPixels.h"
 #include "gui/Controls.h"
 #include "gui/MonitorDpi.h"
+#include "resources/ProductInfo.h"
+#include "resources/resource.h"
 
 namespace plk {
 namespace {

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "system/Handles.h"
 #include "platform/SystemMessage.h"
+#include "system/Handles.h"
 
 namespace plk {
 

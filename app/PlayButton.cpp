@@ -11,17 +11,17 @@
 #include "face/PlayAgainButton.h"
 #include "face/SongTagPopup.h"
 #include "face/ThemeStrip.h"
-#include "library/RebuildDialog.h"
-#include "resources/resource.h"
-#include "tags/Id3v2Tag.h"
 #include "gui/Application.h"
 #include "gui/ErrorBox.h"
 #include "gui/LayeredWindow.h"
 #include "gui/MonitorDpi.h"
 #include "gui/MouseTracking.h"
-#include "system/Notice.h"
 #include "gui/Placement.h"
+#include "library/RebuildDialog.h"
+#include "resources/resource.h"
+#include "system/Notice.h"
 #include "system/StartupTrace.h"
+#include "tags/Id3v2Tag.h"
 
 namespace plk {
 namespace {

@@ -9,22 +9,22 @@
 #include <vector>
 
 #include "app/AutostartChoice.h"
-#include "face/ButtonBrightness.h"
 #include "app/DefaultPosition.h"
 #include "app/RandomPick.h"
 #include "app/Settings.h"
-#include "library/IndexFile.h"
+#include "face/ButtonBrightness.h"
 #include "face/SongTagText.h"
-#include "played/KeptRound.h"
-#include "played/RecentSongs.h"
-#include "system/Handles.h"
+#include "gui/CallbackTimer.h"
+#include "gui/FadeTimers.h"
 #include "gui/ImageControl.h"
 #include "gui/ImageStrip.h"
 #include "gui/PopupMenu.h"
 #include "gui/Tooltip.h"
 #include "gui/Window.h"
-#include "gui/CallbackTimer.h"
-#include "gui/FadeTimers.h"
+#include "library/IndexFile.h"
+#include "played/KeptRound.h"
+#include "played/RecentSongs.h"
+#include "system/Handles.h"
 
 namespace plk {
 

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "played/RecentSongs.h"
 #include "gui/PopupMenu.h"
+#include "played/RecentSongs.h"
 
 namespace plk {
 

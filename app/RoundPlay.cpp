@@ -5,13 +5,13 @@
 #include "app/PlayButtonMenu.h"
 #include "app/RecentPlayedMenu.h"
 #include "app/SongPath.h"
-#include "platform/FileAttributes.h"
-#include "played/PlayedFile.h"
-#include "tags/Id3v2Tag.h"
 #include "face/SongTagText.h"
 #include "gui/Application.h"
+#include "platform/FileAttributes.h"
+#include "played/PlayedFile.h"
 #include "system/Notice.h"
 #include "system/WideText.h"
+#include "tags/Id3v2Tag.h"
 
 namespace plk {
 namespace {

@@ -7,15 +7,15 @@
 #include "about/AboutDialog.h"
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
-#include "library/RebuildDialog.h"
 #include "face/PlayAgainButton.h"
 #include "face/SongTagPopup.h"
 #include "gui/Application.h"
-#include "system/ComApartment.h"
 #include "gui/ErrorBox.h"
+#include "library/RebuildDialog.h"
+#include "resources/resource.h"
+#include "system/ComApartment.h"
 #include "system/ProcessSetup.h"
 #include "system/StartupTrace.h"
-#include "resources/resource.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 
 #include "about/AboutDialog.h"
 #include "bench/MedianTime.h"
-#include "gui/CommonControls.h"
-#include "resources/resource.h"
 #include "gui/Application.h"
+#include "gui/CommonControls.h"
 #include "gui/JpegBitmap.h"
+#include "resources/resource.h"
 
 namespace plk {
 namespace {

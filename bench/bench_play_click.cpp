@@ -20,13 +20,13 @@
 #include "app/PlayButton.h"
 #include "bench/BenchApplication.h"
 #include "bench/BenchClock.h"
-#include "library/IndexFile.h"
 #include "face/PlayAgainButton.h"
 #include "face/SongTagPopup.h"
-#include "tests/support/SongFiles.h"
-#include "tests/support/FolderTree.h"
 #include "gui/Application.h"
+#include "library/IndexFile.h"
 #include "system/ShellOpen.h"
+#include "tests/support/FolderTree.h"
+#include "tests/support/SongFiles.h"
 
 namespace plk {
 namespace {

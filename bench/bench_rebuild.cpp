@@ -38,17 +38,17 @@
 
 #include "bench/BenchApplication.h"
 #include "bench/BenchClock.h"
+#include "gui/Application.h"
+#include "gui/Controls.h"
+#include "gui/GuiThreadCall.h"
 #include "library/FindFileLister.h"
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
 #include "library/RebuildDialog.h"
-#include "tests/support/FolderTree.h"
-#include "gui/Application.h"
-#include "gui/Controls.h"
 #include "system/Event.h"
-#include "gui/GuiThreadCall.h"
 #include "system/Notice.h"
 #include "system/Thread.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {

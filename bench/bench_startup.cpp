@@ -28,10 +28,10 @@
 #include <vector>
 
 #include "bench/BenchClock.h"
-#include "library/IndexFile.h"
-#include "tests/support/FolderTree.h"
 #include "gui/Application.h"
+#include "library/IndexFile.h"
 #include "system/Handles.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {

@@ -12,9 +12,9 @@
 
 #include "face/FaceFrame.h"
 #include "gui/FadeTimers.h"
-#include "system/Handles.h"
 #include "gui/LayeredWindow.h"
 #include "gui/Window.h"
+#include "system/Handles.h"
 
 namespace plk {
 

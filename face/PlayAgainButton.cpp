@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "face/PointerColumn.h"
-#include "resources/resource.h"
 #include "gui/LayeredWindow.h"
 #include "gui/MouseTracking.h"
+#include "resources/resource.h"
 
 namespace plk {
 namespace {

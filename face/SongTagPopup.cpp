@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "platform/FileAttributes.h"
-#include "resources/resource.h"
 #include "face/SongTagText.h"
 #include "gui/LayeredWindow.h"
+#include "platform/FileAttributes.h"
+#include "resources/resource.h"
 #include "system/WideText.h"
 
 namespace plk {

@@ -10,8 +10,8 @@
 #include "face/CompanionWindow.h"
 #include "face/SongTagFade.h"
 #include "face/SongTagText.h"
-#include "system/Handles.h"
 #include "gui/TextLabel.h"
+#include "system/Handles.h"
 
 namespace plk {
 

@@ -4,12 +4,12 @@
 
 #include <map>
 
-#include "system/AnsiPath.h"
 #include "gui/Application.h"
 #include "gui/CommonControls.h"
+#include "gui/Window.h"
+#include "system/AnsiPath.h"
 #include "system/Handles.h"
 #include "system/LastError.h"
-#include "gui/Window.h"
 
 namespace plk {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "system/AnsiPath.h"
 #include "gui/Application.h"
-#include "system/ComApartment.h"
 #include "gui/Placement.h"
+#include "system/AnsiPath.h"
+#include "system/ComApartment.h"
 
 namespace plk {
 namespace {

@@ -7,10 +7,10 @@
 
 #include <functional>
 
-#include "system/Handles.h"
 #include "gui/ImageStrip.h"
 #include "gui/MouseTracking.h"
 #include "gui/Window.h"
+#include "system/Handles.h"
 
 namespace plk {
 

@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "system/Handles.h"
 #include "gui/MouseTracking.h"
 #include "gui/Window.h"
+#include "system/Handles.h"
 
 namespace plk {
 

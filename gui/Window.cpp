@@ -2,8 +2,8 @@
 
 #include "gui/Application.h"
 #include "gui/ErrorBox.h"
-#include "system/LastError.h"
 #include "gui/MonitorDpi.h"
+#include "system/LastError.h"
 
 namespace plk {
 namespace {

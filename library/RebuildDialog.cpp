@@ -7,15 +7,15 @@
 #include <optional>
 #include <utility>
 
-#include "library/PassedOverText.h"
-#include "library/StartFolder.h"
-#include "platform/FileAttributes.h"
-#include "platform/File.h"
-#include "system/AnsiPath.h"
 #include "gui/Application.h"
 #include "gui/Controls.h"
 #include "gui/ErrorBox.h"
 #include "gui/FolderPicker.h"
+#include "library/PassedOverText.h"
+#include "library/StartFolder.h"
+#include "platform/File.h"
+#include "platform/FileAttributes.h"
+#include "system/AnsiPath.h"
 #include "system/Notice.h"
 
 namespace plk {

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "library/IndexRewrite.h"
-#include "library/RetiredWorkers.h"
-#include "library/SearchThread.h"
 #include "gui/CoalescedPaint.h"
 #include "gui/DialogFocus.h"
 #include "gui/GuiThreadCall.h"
 #include "gui/ModelessDialog.h"
+#include "library/IndexRewrite.h"
+#include "library/RetiredWorkers.h"
+#include "library/SearchThread.h"
 
 namespace plk {
 

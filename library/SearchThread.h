@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "gui/GuiThreadCall.h"
 #include "library/FolderWalk.h"
 #include "library/IndexFile.h"
 #include "library/LibraryRecord.h"
 #include "system/Event.h"
-#include "gui/GuiThreadCall.h"
 #include "system/Thread.h"
 
 namespace plk {

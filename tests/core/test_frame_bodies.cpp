@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "platform/FileAttributes.h"
 #include "face/SongTagText.h"
+#include "platform/FileAttributes.h"
 #include "tests/core/TagTesting.h"
 
 namespace plk::test {

@@ -2,11 +2,11 @@
 // the file's name; and the ID3v1 fields as they stand in the file.
 #include <gtest/gtest.h>
 
+#include "face/SongTagText.h"
 #include "platform/File.h"
 #include "platform/FileAttributes.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Tag.h"
-#include "face/SongTagText.h"
 #include "tests/support/TagBuilder.h"
 
 namespace plk::test {

@@ -5,9 +5,9 @@
 #include "gui/Controls.h"
 #include "gui/ModelessDialog.h"
 #include "library/IndexFile.h"
-#include "tests/support/FolderTree.h"
 #include "system/Handles.h"
 #include "system/Notice.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk::test {
 

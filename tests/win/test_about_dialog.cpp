@@ -8,8 +8,8 @@
 #include <string>
 
 #include "about/AboutDialog.h"
-#include "tests/win/TestSupport.h"
 #include "gui/Controls.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

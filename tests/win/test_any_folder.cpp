@@ -9,8 +9,8 @@
 #include "app/Settings.h"
 #include "library/IndexFile.h"
 #include "platform/FileAttributes.h"
-#include "tests/win/TestSupport.h"
 #include "system/AnsiPath.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

@@ -15,8 +15,8 @@
 #include "app/Autostart.h"
 #include "app/AutostartChoice.h"
 #include "app/PlayButtonMenu.h"
-#include "tests/win/TestSupport.h"
 #include "system/Handles.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

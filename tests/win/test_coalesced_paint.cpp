@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/win/TestSupport.h"
 #include "gui/Controls.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

@@ -12,10 +12,10 @@
 
 #include "app/HotkeyDialog.h"
 #include "app/PlayButton.h"
-#include "tests/win/TestSupport.h"
 #include "gui/Application.h"
 #include "gui/Controls.h"
 #include "gui/ErrorBox.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

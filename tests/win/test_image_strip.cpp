@@ -9,11 +9,11 @@
 #include <cstdint>
 
 #include "face/ThemeStrip.h"
-#include "resources/art_scales.h"
-#include "resources/resource.h"
 #include "gui/Application.h"
 #include "gui/BitmapPixels.h"
 #include "gui/DeflatedBitmap.h"
+#include "resources/art_scales.h"
+#include "resources/resource.h"
 
 namespace plk {
 namespace {

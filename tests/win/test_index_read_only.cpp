@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "library/IndexFile.h"
-#include "tests/support/FolderTree.h"
 #include "system/Handles.h"
+#include "tests/support/FolderTree.h"
 
 namespace plk {
 namespace {

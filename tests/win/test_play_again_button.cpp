@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "face/PlayAgainButton.h"
-#include "tests/win/TestSupport.h"
 #include "gui/Controls.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

@@ -14,15 +14,15 @@
 #include "app/PlayButton.h"
 #include "app/PlayButtonMenu.h"
 #include "app/Settings.h"
-#include "library/IndexFile.h"
-#include "platform/File.h"
 #include "face/PlayAgainButton.h"
 #include "face/SongTagPopup.h"
-#include "tests/support/SongFiles.h"
-#include "tests/win/TestSupport.h"
 #include "gui/Application.h"
+#include "library/IndexFile.h"
+#include "platform/File.h"
 #include "system/Handles.h"
 #include "system/ShellOpen.h"
+#include "tests/support/SongFiles.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

@@ -10,14 +10,14 @@
 #include <memory>
 
 #include "app/PlayButton.h"
-#include "platform/FileAttributes.h"
-#include "tests/win/TestSupport.h"
-#include "system/AnsiPath.h"
 #include "gui/Application.h"
 #include "gui/Controls.h"
+#include "gui/Placement.h"
+#include "platform/FileAttributes.h"
+#include "system/AnsiPath.h"
 #include "system/Event.h"
 #include "system/Handles.h"
-#include "gui/Placement.h"
+#include "tests/win/TestSupport.h"
 
 namespace plk {
 namespace {

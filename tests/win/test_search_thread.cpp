@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "system/Handles.h"
 #include "tests/support/FolderTree.h"
 #include "tests/win/TestSupport.h"
-#include "system/Handles.h"
 
 namespace plk {
 namespace {

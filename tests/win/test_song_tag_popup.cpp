@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/File.h"
-#include "tags/Id3v2Tag.h"
 #include "face/SongTagPopup.h"
+#include "gui/Controls.h"
+#include "platform/File.h"
+#include "system/Handles.h"
+#include "tags/Id3v2Tag.h"
 #include "tests/support/SongFiles.h"
 #include "tests/win/TestSupport.h"
-#include "gui/Controls.h"
-#include "system/Handles.h"
 
 namespace plk {
 namespace {

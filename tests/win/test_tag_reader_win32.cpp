@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "system/Handles.h"
 #include "tags/Id3v2Tag.h"
 #include "tags/TagCodes.h"
 #include "tests/support/FolderTree.h"
-#include "system/Handles.h"
 
 namespace plk {
 namespace {

@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/SystemMessage.h"
 #include "gui/Controls.h"
 #include "gui/GuiThreadCall.h"
+#include "platform/SystemMessage.h"
 
 namespace plk {
 namespace {
