@@ -233,7 +233,11 @@ TEST_F(RebuildDialogTest, BrowsePlacesThePickerAndTakesTheChosenFolder) {
     // A folder on the desktop, which every picker's tree can reach.
     char desktop[MAX_PATH] = {};
     ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
-    const std::string name = "plk-picked-" + std::to_string(GetCurrentProcessId());
+    // Wine links both builds' desktops to the same home folder, and their
+    // wineservers hand out the same process ids: the name tells the two
+    // builds' runs apart as well.
+    const std::string name = "plk-picked-" + std::to_string(sizeof(void*) * 8) + "-" +
+                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
     const std::string chosen = std::string(desktop) + "\\" + name;
     CreateDirectoryA(chosen.c_str(), nullptr);
     for (const std::string& select : {std::string(), chosen}) {
