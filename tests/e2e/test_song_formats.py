@@ -1,7 +1,8 @@
 """Songs of other formats than MP3 in the real program: a click on a FLAC
-file and on an .m4a file shows their Cyrillic title and artist in the Song
-Tag popup (seen in Wine's trace of what is drawn), and a click on an Ogg file
-without tags shows no popup at all, as before."""
+file shows its Cyrillic title and artist in the Song Tag popup (seen in
+Wine's trace of what is drawn), and a click on an Ogg file without tags
+shows no popup at all, as before. Every format's reader is tested natively;
+here the point is the click's way to the popup, which they all share."""
 
 import os
 import struct
@@ -24,19 +25,6 @@ def flac_file(title, artist):
     comment = vorbis_comment(["TITLE=" + title, "ARTIST=" + artist])
     return (b"fLaC" + b"\x00" + struct.pack(">I", 34)[1:] + bytes(34)
             + b"\x84" + struct.pack(">I", len(comment))[1:] + comment + b"\xFF\xF8" + bytes(4000))
-
-
-def atom(kind, body):
-    return struct.pack(">I", 8 + len(body)) + kind + body
-
-
-def m4a_file(title, artist):
-    """ftyp, mdat, then moov with the iTunes item list (moov last)."""
-    def item(kind, text):
-        return atom(kind, atom(b"data", struct.pack(">II", 1, 0) + text.encode()))
-    ilst = atom(b"ilst", item(b"\xa9nam", title) + item(b"\xa9ART", artist))
-    meta = atom(b"meta", bytes(4) + atom(b"hdlr", bytes(8) + b"mdirappl" + bytes(9)) + ilst)
-    return atom(b"ftyp", b"M4A " + bytes(4)) + atom(b"mdat", bytes(4000)) + atom(b"moov", atom(b"udta", meta))
 
 
 def ogg_crc(data):
@@ -64,7 +52,6 @@ def tagless_ogg_file():
 SONGS = {
     "tagless.ogg": (tagless_ogg_file(), None),
     "song.flac": (flac_file("Группа крови", "Кино"), ("Группа крови", "Кино")),
-    "song.m4a": (m4a_file("Звезда по имени Солнце", "Виктор Цой"), ("Звезда по имени Солнце", "Виктор Цой")),
 }
 
 
@@ -87,7 +74,7 @@ class SongFormats(plk.PlinketyTestCase):
                             what="the shell to open %s" % name)
         self.assertEqual(song.lower(), plk.windows_path(os.path.join(self.music, name)).lower())
 
-    def test_titles_of_flac_and_m4a_show_and_a_tagless_ogg_shows_none(self):
+    def test_the_title_of_a_flac_shows_and_a_tagless_ogg_shows_none(self):
         program = self.new_program()
         self.music = os.path.join(program.folder, "music")
         os.makedirs(self.music)
@@ -104,13 +91,11 @@ class SongFormats(plk.PlinketyTestCase):
         self.assertEqual(program.find_windows("Song Tag"), [], "no popup for a file without a title")
         self.assertEqual([text for text, flags in program.drawn_texts() if flags == SINGLE_LINE_NO_PREFIX], [])
 
-        for name in ("song.flac", "song.m4a"):
-            plk.wait_for(lambda: not program.find_windows("Song Tag"), timeout=15, what="the popup to hide")
-            self.click_for(program, name)
-            program.wait_window("Song Tag")
-            for line in SONGS[name][1]:
-                plk.wait_for(lambda: (line, SINGLE_LINE_NO_PREFIX) in program.drawn_texts(),
-                             what="%r drawn in the popup" % line)
+        self.click_for(program, "song.flac")
+        program.wait_window("Song Tag")
+        for line in SONGS["song.flac"][1]:
+            plk.wait_for(lambda: (line, SINGLE_LINE_NO_PREFIX) in program.drawn_texts(),
+                         what="%r drawn in the popup" % line)
 
 
 if __name__ == "__main__":
