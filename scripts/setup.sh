@@ -57,6 +57,32 @@ missing_packages() {
 has_i386() { dpkg --print-foreign-architectures | grep -qx i386; }
 i386_ready() { ! plk_runs_32bit || has_i386; }
 
+# A mirror caught mid-sync (or a proxy holding an old copy) serves a package
+# list of the wrong size; apt-get then fails the whole update, though it has
+# read every other list. The update is tried again; when it keeps failing,
+# the install falls back on the release's own versions. Without this, an
+# update list missing for i386 alone makes apt pair a newer amd64 library with
+# an older i386 one, which multiarch refuses, and nothing installs.
+update_package_lists() {
+  local try
+  for try in 1 2 3 4; do
+    apt-get update -q && return 0
+    [ "$try" -lt 4 ] || break
+    echo "setup: apt-get update failed (try $try of 4); trying again in $((try * 30)) s" >&2
+    sleep $((try * 30))
+  done
+  return 1
+}
+
+install_packages() {
+  apt-get install -y -q --no-install-recommends "$@" && return 0
+  local release
+  release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  [ -n "$release" ] || return 1
+  echo "setup: installing again from $release's own versions, since a package list is missing" >&2
+  apt-get install -y -q --no-install-recommends -t "$release" "$@"
+}
+
 main() {
   local missing
   missing=$(missing_packages | tr '\n' ' ')
@@ -81,9 +107,15 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
   fi
-  apt-get update -q
-  # shellcheck disable=SC2086
-  apt-get install -y -q --no-install-recommends $(missing_packages | tr '\n' ' ')
+  local lists_complete=1
+  update_package_lists || lists_complete=0
+  # shellcheck disable=SC2046
+  if [ "$lists_complete" = 1 ]; then
+    apt-get install -y -q --no-install-recommends $(missing_packages)
+  else
+    echo "setup: apt-get update kept failing; installing from the package lists it did read" >&2
+    install_packages $(missing_packages)
+  fi
   echo "setup: done"
 }
 
