@@ -74,9 +74,13 @@ update_package_lists() {
   return 1
 }
 
+# lists_complete (1 or 0) tells whether the update read every list; only
+# when it did not is a failed install tried again with the release's versions.
 install_packages() {
+  local lists_complete=$1 release
+  shift
   apt-get install -y -q --no-install-recommends "$@" && return 0
-  local release
+  [ "$lists_complete" = 0 ] || return 1
   release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
   [ -n "$release" ] || return 1
   echo "setup: installing again from $release's own versions, since a package list is missing" >&2
@@ -108,14 +112,12 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
   fi
   local lists_complete=1
-  update_package_lists || lists_complete=0
-  # shellcheck disable=SC2046
-  if [ "$lists_complete" = 1 ]; then
-    apt-get install -y -q --no-install-recommends $(missing_packages)
-  else
+  if ! update_package_lists; then
     echo "setup: apt-get update kept failing; installing from the package lists it did read" >&2
-    install_packages $(missing_packages)
+    lists_complete=0
   fi
+  # shellcheck disable=SC2046
+  install_packages "$lists_complete" $(missing_packages)
   echo "setup: done"
 }
 
