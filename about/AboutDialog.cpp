@@ -1,7 +1,5 @@
 #include "about/AboutDialog.h"
 
-#include <shellapi.h>
-
 #include <utility>
 
 #include "face/FaceFrame.h"
@@ -10,6 +8,7 @@
 #include "gui/MonitorDpi.h"
 #include "resources/ProductInfo.h"
 #include "resources/resource.h"
+#include "system/Shell32.h"
 
 namespace plk {
 namespace {
@@ -106,7 +105,7 @@ void TForm2::recolourLinks() {
 void TForm2::openAddress(const std::string& address) {
     // The user's browser or mail program; what the shell makes of an address
     // it cannot open is its own business.
-    ShellExecuteA(hwnd(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOW);
+    shellExecuteA(hwnd(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 void TForm2::paint() {

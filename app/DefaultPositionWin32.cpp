@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include "gui/MonitorDpi.h"
+#include "system/Shell32.h"
 
 namespace plk {
 namespace {
@@ -34,7 +33,7 @@ ScreenPoint defaultButtonPosition() {
     const int margin = DisplayScale(primaryMonitorDpi()).px(kDefaultMargin);
     APPBARDATA taskbar{};
     taskbar.cbSize = sizeof taskbar;
-    if (SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar)) return defaultPosition(width, height, screenRect(taskbar.rc), margin);
+    if (shAppBarMessage(ABM_GETTASKBARPOS, &taskbar)) return defaultPosition(width, height, screenRect(taskbar.rc), margin);
     RECT work{};
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return defaultPositionFromWorkArea(screenRect(work), margin);
     return defaultPositionFromWorkArea(ScreenRect{0, 0, width, height}, margin);

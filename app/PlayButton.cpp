@@ -81,6 +81,7 @@ void TForm1::FormCreate() {
     if (!Application::exeFolderReachable()) startupStep([] { warnUnreachableFolder(); });
     IndexFileName = Application::exeFolder() + kIndexFileName;
     const ScreenPoint home = defaultButtonPosition();
+    traceStartup("default place");
     readSettings(home.x, home.y);
     traceStartup("settings read");
     // A place saved on a monitor that has since gone, or beyond a lowered
@@ -93,6 +94,7 @@ void TForm1::FormCreate() {
     takeStartPosition(reachablePlace(ScreenPoint{StartPosX, StartPosY}, faceLayout(savedScale).button,
                                      monitorRects(), home));
     hideTaskbarButton();
+    traceStartup("taskbar button hidden");
     if (StayOnTop) placeTopmost(hwnd());
     // Sized for the monitor it starts on; posX and posY stay screen pixels.
     placeButton(ScreenPoint{StartPosX, StartPosY});

@@ -48,7 +48,7 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 # window tests link the same code.
 add_library(plinkety_gui STATIC)
 target_link_libraries(plinkety_gui PUBLIC plinkety_core JPEG::JPEG
-  shell32 advapi32 user32 gdi32 kernel32)
+  advapi32 user32 gdi32 kernel32)
 
 set(PLINKETY_HARNESS ${CMAKE_SOURCE_DIR}/tests/harness)
 set_property(GLOBAL PROPERTY PLINKETY_WINE_TESTS "")

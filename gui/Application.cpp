@@ -5,6 +5,7 @@
 
 #include "system/AnsiPath.h"
 #include "system/LastError.h"
+#include "system/SystemLibrary.h"
 
 namespace plk {
 namespace {
@@ -41,6 +42,16 @@ std::wstring moduleFileName() {
     }
 }
 
+// The owner window may be activated, at start for one, but never takes a
+// keystroke. Without an input context its activation does not
+// set up the input method for it: under Wine that was some 10 ms before the
+// button could show. Dialogs and their edits keep the thread's own context.
+void takeNoTextInput(HWND window) {
+    using AssociateContext = void*(WINAPI*)(HWND, void*);
+    if (const auto associate = systemFunction<AssociateContext>("imm32.dll", "ImmAssociateContext"))
+        associate(window, nullptr);
+}
+
 std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\') + 1); }
 
 }  // namespace
@@ -62,6 +73,7 @@ Application::Application(const std::string& title, int iconId) {
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr,
                               nullptr, instance(), nullptr);
     if (!g_owner) throwLastError();
+    takeNoTextInput(g_owner);
 }
 
 Application::~Application() {

@@ -1,13 +1,12 @@
 #include "gui/FolderPicker.h"
 
-#include <shlobj.h>
-
 #include <memory>
 
 #include "gui/Application.h"
 #include "gui/Placement.h"
 #include "system/AnsiPath.h"
 #include "system/ComApartment.h"
+#include "system/Shell32.h"
 
 namespace plk {
 namespace {
@@ -30,10 +29,10 @@ std::wstring BrowseForFolder(const std::string& Title, UINT Flags) {
     info.ulFlags = Flags;
     info.lpfn = BrowseCallback;
     info.lParam = 0;
-    std::unique_ptr<ITEMIDLIST, TaskMemoryFreer> chosen(SHBrowseForFolderW(&info));
+    std::unique_ptr<ITEMIDLIST, TaskMemoryFreer> chosen(shBrowseForFolderW(&info));
     if (!chosen) return std::wstring();
     wchar_t path[MAX_PATH + 1] = {};
-    if (!SHGetPathFromIDListW(chosen.get(), path)) return std::wstring();
+    if (!shGetPathFromIDListW(chosen.get(), path)) return std::wstring();
     return path;
 }
 

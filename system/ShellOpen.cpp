@@ -1,8 +1,8 @@
 #include "system/ShellOpen.h"
 
-#include <shellapi.h>
-
 #include <utility>
+
+#include "system/Shell32.h"
 
 namespace plk {
 namespace {
@@ -16,7 +16,7 @@ ShellOpenFunction& testReplacement() {
 
 void shellOpen(HWND owner, const std::string& path) {
     if (testReplacement()) return testReplacement()(path);
-    ShellExecuteA(owner, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
+    shellExecuteA(owner, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 void replaceShellOpenForTesting(ShellOpenFunction replacement) { testReplacement() = std::move(replacement); }
