@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <imm.h>
+
 #include <fstream>
 #include <string>
 
@@ -146,6 +148,8 @@ TEST_F(PlayButtonTest, TheOwnerWindowIsActivatedBeforeTheButtonShows) {
     TForm1 form;
     hook.reset();
     EXPECT_EQ(g_activated, (std::vector<std::string>{"PlinketyApplication", "TForm1"}));
+    // It never takes a keystroke: no input method is set up for it.
+    EXPECT_EQ(ImmGetContext(Application::ownerWindow()), nullptr);
 }
 
 TEST_F(PlayButtonTest, RandomPlayOpensTheExistingFileAndPlayAgainRepeatsIt) {
