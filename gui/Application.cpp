@@ -43,9 +43,9 @@ std::wstring moduleFileName() {
 }
 
 // The owner window may be activated, at start for one, but never takes a
-// keystroke. Without an input context its activation does not
-// set up the input method for it: under Wine that was some 10 ms before the
-// button could show. Dialogs and their edits keep the thread's own context.
+// keystroke. Without an input context its activation does not set up the
+// input method for it: under Wine that was some 10 ms before the button
+// could show. Dialogs and their edits keep the thread's own context.
 void takeNoTextInput(HWND window) {
     using AssociateContext = void*(WINAPI*)(HWND, void*);
     if (const auto associate = systemFunction<AssociateContext>("imm32.dll", "ImmAssociateContext"))
