@@ -161,6 +161,12 @@ LRESULT CALLBACK Application::ownerProc(HWND window, UINT message, WPARAM wParam
         else Terminate();
         return 0;
     }
+    // The owner window never takes a keystroke and has no input context
+    // (takeNoTextInput), so there is no input method window to show for it.
+    // Handed on, its activation at start would load the input method itself,
+    // some 3 ms under Wine before the button can show; the first dialog that
+    // takes text loads it instead.
+    if (message == WM_IME_SETCONTEXT) return 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
