@@ -95,9 +95,9 @@ void TForm1::FormCreate() {
                                      monitorRects(), home));
     hideTaskbarButton();
     traceStartup("taskbar button hidden");
-    if (StayOnTop) placeTopmost(hwnd());
-    // Sized for the monitor it starts on; posX and posY stay screen pixels.
-    placeButton(ScreenPoint{StartPosX, StartPosY});
+    // Sized for the monitor it starts on, and put on top of other windows
+    // in the same request; posX and posY stay screen pixels.
+    placeButton(ScreenPoint{StartPosX, StartPosY}, StayOnTop ? HWND_TOPMOST : nullptr);
     applyBrightness();  // at rest
     traceStartup("button placed");
     startupStep([this] { ReadIndex(); });
@@ -208,15 +208,15 @@ void TForm1::takeStartPosition(ScreenPoint place) {
     StartPosY = place.y;
 }
 
-void TForm1::placeButton(ScreenPoint place) {
-    placeButton(DisplayScale(dpiAtPoint(POINT{place.x, place.y})), place);
+void TForm1::placeButton(ScreenPoint place, HWND insertAfter) {
+    placeButton(DisplayScale(dpiAtPoint(POINT{place.x, place.y})), place, insertAfter);
 }
 
-void TForm1::placeButton(const DisplayScale& scale, ScreenPoint place) {
+void TForm1::placeButton(const DisplayScale& scale, ScreenPoint place, HWND insertAfter) {
     layOut(scale);
     Image1->drawImage(ImageList1, Theme);
     const FaceLayout face = faceLayout(scale);
-    moveWindowTo(hwnd(), place.x, place.y, face.button.width, face.button.height);
+    moveWindowTo(hwnd(), place.x, place.y, face.button.width, face.button.height, insertAfter);
 }
 
 void TForm1::layOut(const DisplayScale& scale) {

@@ -122,8 +122,9 @@ private:
     void takeStartPosition(ScreenPoint place);
     // The button at place, laid out for scale (by default the scale of the
     // monitor nearest to place) and drawn.
-    void placeButton(ScreenPoint place);
-    void placeButton(const DisplayScale& scale, ScreenPoint place);
+    // Sized for the monitor at place; insertAfter as for moveWindowTo.
+    void placeButton(ScreenPoint place, HWND insertAfter = nullptr);
+    void placeButton(const DisplayScale& scale, ScreenPoint place, HWND insertAfter = nullptr);
     // The picture and its strip at scale; the window keeps its size.
     void layOut(const DisplayScale& scale);
     void WMDpiChanged(WPARAM wParam, LPARAM lParam);

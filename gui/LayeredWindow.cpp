@@ -36,8 +36,8 @@ void placeAtBottom(HWND window) {
     SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
 }
 
-void moveWindowTo(HWND window, int left, int top, int width, int height) {
-    SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+void moveWindowTo(HWND window, int left, int top, int width, int height, HWND insertAfter) {
+    SetWindowPos(window, insertAfter, left, top, width, height, (insertAfter ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE);
 }
 
 void drawFrame(HDC dc, int width, int height, HBRUSH fill, int thickness) {

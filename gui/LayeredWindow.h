@@ -23,8 +23,10 @@ void setWindowAlpha(HWND window, int alpha, COLORREF colourKey);
 void placeTopmost(HWND window);
 void placeAtBottom(HWND window);
 
-// Moves and sizes the window without touching its z-order or activating it.
-void moveWindowTo(HWND window, int left, int top, int width, int height);
+// Moves and sizes the window without activating it. Its place in the z-order
+// stays, unless insertAfter names one (HWND_TOPMOST, say): one request
+// instead of two for a window placed and raised together.
+void moveWindowTo(HWND window, int left, int top, int width, int height, HWND insertAfter = nullptr);
 
 // A black outline thickness pixels thick round width × height, filled with fill.
 void drawFrame(HDC dc, int width, int height, HBRUSH fill, int thickness);
