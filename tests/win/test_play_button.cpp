@@ -538,6 +538,21 @@ TEST_F(PlayButtonTest, TheRunEndsWithHotkeysWithdrawnPositionSavedAndWindowsHidd
     EXPECT_FALSE(IsWindowVisible(face.again.hwnd()));
 }
 
+TEST_F(PlayButtonTest, StartsInTheTopmostBandWhereTheSettingsSaySoAndAtItsPlace) {
+    // The band is taken in the same request that sizes and places the button.
+    const std::pair<const char*, bool> cases[] = {{"", true}, {"stayontop=1\r\n", true}, {"stayontop=0\r\n", false}};
+    for (const auto& [line, topmost] : cases) {
+        SCOPED_TRACE(line);
+        std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nposX=120\r\nposY=90\r\n" << line;
+        TForm1 form;
+        EXPECT_EQ((GetWindowLongA(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, topmost);
+        const RECT placed = form.windowRect();
+        EXPECT_EQ(placed.left, 120);
+        EXPECT_EQ(placed.top, 90);
+        EXPECT_EQ(placed.right - placed.left, 37);
+    }
+}
+
 TEST_F(PlayButtonTest, HotkeyPutsAButtonThatIsNotOnTopIntoTheTopmostBand) {
     std::ofstream(folder_ + "settings.ini") << "[General]\r\nautostart=0\r\nstayontop=0\r\n";
     TForm1 form;
