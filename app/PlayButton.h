@@ -122,7 +122,7 @@ private:
     void takeStartPosition(ScreenPoint place);
     // The button at place, laid out for scale (by default the scale of the
     // monitor nearest to place) and drawn.
-    // Sized for the monitor at place; insertAfter as for moveWindowTo.
+    // insertAfter, when given, is its new place in the z-order (moveWindowTo).
     void placeButton(ScreenPoint place, HWND insertAfter = nullptr);
     void placeButton(const DisplayScale& scale, ScreenPoint place, HWND insertAfter = nullptr);
     // The picture and its strip at scale; the window keeps its size.

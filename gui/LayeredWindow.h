@@ -24,8 +24,8 @@ void placeTopmost(HWND window);
 void placeAtBottom(HWND window);
 
 // Moves and sizes the window without activating it. Its place in the z-order
-// stays, unless insertAfter names one (HWND_TOPMOST, say): one request
-// instead of two for a window placed and raised together.
+// stays, unless insertAfter names one (HWND_TOPMOST, say; HWND_TOP is null and
+// so means none): one request instead of two for a window placed and raised.
 void moveWindowTo(HWND window, int left, int top, int width, int height, HWND insertAfter = nullptr);
 
 // A black outline thickness pixels thick round width × height, filled with fill.
