@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -9,6 +10,7 @@
 
 #include "library/IndexFile.h"
 #include "library/IndexRewrite.h"
+#include "library/LoadedIndex.h"
 
 namespace plk {
 namespace {
@@ -239,6 +241,59 @@ TEST_F(IndexFileTest, ReloadAfterTheFileGoesKeepsTheOldRecords) {
     reloadIndex(path_, library, noLibrary);
     EXPECT_TRUE(noLibrary);
     EXPECT_EQ(library.size(), 1u);
+}
+
+// What a start's ReadIndex is handed from a load made ahead must be what
+// its own reload would have given: the records, the missing flag, the error.
+TEST_F(IndexFileTest, ALoadKeptForLaterHandsOverWhatTheReloadGives) {
+    struct Outcome {
+        std::vector<std::string> paths;
+        bool noLibrary = false;
+        std::string error;
+    };
+    const auto collect = [](TLibrary& library, bool noLibrary, const std::string& error) {
+        Outcome outcome{{}, noLibrary, error};
+        for (const TLibraryRecord& record : library) outcome.paths.push_back(record.path());
+        return outcome;
+    };
+    const auto errorOf = [](auto&& step) -> std::string {
+        try {
+            step();
+        } catch (const std::exception& error) {
+            return error.what();
+        }
+        return std::string();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> files = {
+        {"no file", [] {}},
+        {"two records and a fragment",
+         [this] { write(recordBytes(1, "C:\one.mp3") + recordBytes(2, "C:\two.mp3") + "frag"); }},
+        {"too large", [this] {
+             write("");
+             ASSERT_EQ(::truncate(path_.c_str(), off_t(kMaxIndexRecords + 1) * 260), 0);
+         }},
+    };
+    for (const auto& [what, makeFile] : files) {
+        SCOPED_TRACE(what);
+        std::remove(path_.c_str());
+        makeFile();
+        TLibrary reloaded;
+        bool reloadedMissing = false;
+        const std::string reloadError = errorOf([&] { reloadIndex(path_, reloaded, reloadedMissing); });
+        const Outcome expected = collect(reloaded, reloadedMissing, reloadError);
+
+        LoadedIndex ahead;
+        ahead.load(path_);
+        std::remove(path_.c_str());  // handed over from memory, not read again
+        TLibrary taken;
+        bool takenMissing = !expected.noLibrary;
+        const std::string takeError = errorOf([&] { ahead.takeInto(taken, takenMissing); });
+        const Outcome got = collect(taken, takenMissing, takeError);
+
+        EXPECT_EQ(got.paths, expected.paths);
+        EXPECT_EQ(got.noLibrary, expected.noLibrary);
+        EXPECT_EQ(got.error, expected.error);
+    }
 }
 
 TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {
