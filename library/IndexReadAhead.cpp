@@ -9,7 +9,7 @@ IndexReadAhead::IndexReadAhead(std::string path) : path_(std::move(path)) {
     try {
         reader_.emplace([this] { loaded_.load(path_); });
     } catch (const std::runtime_error&) {
-        reader_.reset();
+        // No thread: reader_ stays empty, and takeInto reads.
     }
 }
 
