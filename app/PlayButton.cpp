@@ -1,7 +1,5 @@
 #include "app/PlayButton.h"
 
-#include <utility>
-
 #include "about/AboutDialog.h"
 #include "app/DefaultPositionWin32.h"
 #include "app/HotkeyDialog.h"
@@ -19,7 +17,6 @@
 #include "gui/MonitorDpi.h"
 #include "gui/MouseTracking.h"
 #include "gui/Placement.h"
-#include "library/IndexReadAhead.h"
 #include "library/RebuildDialog.h"
 #include "resources/resource.h"
 #include "system/Notice.h"
@@ -52,9 +49,8 @@ void startupStep(Step&& step) {
 
 }  // namespace
 
-TForm1::TForm1(IndexReadAhead* indexAhead)
-    : indexAhead_(indexAhead),
-      timers_(FadeTimers::of<ButtonBrightness>()), autostart_(PopupMenu1, settings_, Application::title()) {
+TForm1::TForm1()
+    : timers_(FadeTimers::of<ButtonBrightness>()), autostart_(PopupMenu1, settings_, Application::title()) {
     create(layeredWindowParams("TForm1", Application::title(), kButtonSide, kButtonSide));
     traceStartup("Play button window");
     createControls();
@@ -119,10 +115,7 @@ void TForm1::FormCreate() {
 
 void TForm1::ReadIndex() {
     if (round_) return reloadWithRound();
-    // The first load, at start, may have been read ahead; later ones read.
-    IndexReadAhead* const ahead = std::exchange(indexAhead_, nullptr);
-    if (ahead && ahead->path() == IndexFileName) ahead->takeInto(Library, NoLibrary);
-    else reloadIndex(IndexFileName, Library, NoLibrary);
+    reloadIndex(IndexFileName, Library, NoLibrary);
     if (AvoidRepeats) takeUpRound(true);
 }
 

@@ -35,13 +35,10 @@ class TForm5;
 class TForm6;
 class Tid3v2tag;
 class Companion;
-class IndexReadAhead;
 
 class TForm1 : public Window {
 public:
-    // The index read ahead, when there is one, is what the start's ReadIndex
-    // takes instead of reading the file; it must outlive the start.
-    explicit TForm1(IndexReadAhead* indexAhead = nullptr);
+    TForm1();
     ~TForm1() override;
 
     // Reloads Library and NoLibrary from the index file beside the program.
@@ -185,7 +182,6 @@ private:
     // The message box that a hotkey being served has raised, or none.
     HWND hotkeyBox() const;
 
-    IndexReadAhead* indexAhead_;  // until the first ReadIndex
     TSettings settings_;
     ImageStrip ImageList1;
     std::unique_ptr<ImageControl> Image1;

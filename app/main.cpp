@@ -11,7 +11,6 @@
 #include "face/SongTagPopup.h"
 #include "gui/Application.h"
 #include "gui/ErrorBox.h"
-#include "library/IndexReadAhead.h"
 #include "library/RebuildDialog.h"
 #include "resources/resource.h"
 #include "system/ComApartment.h"
@@ -21,13 +20,11 @@
 namespace {
 
 int runProgram() {
-    // Read while the windows before the button's ReadIndex are made.
-    plk::IndexReadAhead indexAhead(plk::Application::exeFolder() + plk::kIndexFileName);
     plk::Application application("Plinkety", IDI_PLINKETY);
     plk::traceStartup("owner window");
 
     // The Play button: the main window, owner of the program state.
-    plk::TForm1 form1(&indexAhead);
+    plk::TForm1 form1;
     application.setMainWindow(form1.hwnd());
     plk::traceStartup("Play button created");
     // The shell asks its callers for a single-threaded apartment: a player

@@ -9,7 +9,6 @@
 
 #include "library/IndexFile.h"
 #include "library/IndexRewrite.h"
-#include "library/LoadedIndex.h"
 
 namespace plk {
 namespace {
@@ -240,32 +239,6 @@ TEST_F(IndexFileTest, ReloadAfterTheFileGoesKeepsTheOldRecords) {
     reloadIndex(path_, library, noLibrary);
     EXPECT_TRUE(noLibrary);
     EXPECT_EQ(library.size(), 1u);
-}
-
-// A start's ReadIndex is handed, from memory, what its own reload would
-// have given: the records, the missing flag, the error.
-TEST_F(IndexFileTest, ALoadKeptForLaterHandsOverWhatTheReloadGives) {
-    LoadedIndex ahead;
-    TLibrary library;
-    bool noLibrary = true;
-    write(recordBytes(1, "C:\\one.mp3") + recordBytes(2, "C:\\two.mp3") + "frag");
-    ahead.load(path_);
-    std::remove(path_.c_str());
-    ahead.takeInto(library, noLibrary);
-    EXPECT_FALSE(noLibrary);
-    ASSERT_EQ(library.size(), 2u);
-    EXPECT_EQ(library[1].path(), "C:\\two.mp3");
-
-    ahead.load(path_);
-    ahead.takeInto(library, noLibrary);
-    EXPECT_TRUE(noLibrary);
-    EXPECT_TRUE(library.empty());
-
-    write("");
-    ASSERT_EQ(::truncate(path_.c_str(), off_t(kMaxIndexRecords + 1) * 260), 0);
-    ahead.load(path_);
-    EXPECT_THROW(ahead.takeInto(library, noLibrary), IndexTooLarge);
-    EXPECT_FALSE(noLibrary);
 }
 
 TEST_F(IndexFileTest, WriterCreatesTruncatesAndAppendsWholeRecords) {

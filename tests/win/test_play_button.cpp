@@ -20,7 +20,6 @@
 #include "face/SongTagPopup.h"
 #include "gui/Application.h"
 #include "library/IndexFile.h"
-#include "library/IndexReadAhead.h"
 #include "platform/File.h"
 #include "system/Handles.h"
 #include "system/ShellOpen.h"
@@ -552,27 +551,6 @@ TEST_F(PlayButtonTest, StartsInTheTopmostBandWhereTheSettingsSaySoAndAtItsPlace)
         EXPECT_EQ(placed.top, 90);
         EXPECT_EQ(placed.right - placed.left, 37);
     }
-}
-
-TEST_F(PlayButtonTest, TheStartTakesTheIndexReadAheadOfItsOwnFileOnly) {
-    writeIndex({"C:\\Music\\one.mp3", "C:\\Music\\two.mp3"});
-    const std::string other = folder_ + "other.dat";
-    ASSERT_TRUE(CopyFileA((folder_ + "plkindex.dat").c_str(), other.c_str(), FALSE));
-    // What the start took is gone from the read-ahead; another file's
-    // records are left there, and the start reads its own.
-    const std::pair<std::string, std::size_t> cases[] = {{folder_ + "plkindex.dat", 0}, {other, 2}};
-    for (const auto& [path, left] : cases) {
-        SCOPED_TRACE(path);
-        IndexReadAhead ahead(path);
-        TForm1 form(&ahead);
-        EXPECT_EQ(form.Library.size(), 2u);
-        EXPECT_FALSE(form.NoLibrary);
-        TLibrary rest;
-        bool missing = true;
-        ahead.takeInto(rest, missing);
-        EXPECT_EQ(rest.size(), left);
-    }
-    DeleteFileA(other.c_str());
 }
 
 TEST_F(PlayButtonTest, HotkeyPutsAButtonThatIsNotOnTopIntoTheTopmostBand) {
