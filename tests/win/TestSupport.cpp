@@ -176,7 +176,9 @@ void expectControlPlaces(const std::vector<ControlPlace>& places) {
         EXPECT_EQ(rect.top, place.y);
         EXPECT_EQ(rect.right - rect.left, place.width);
         EXPECT_EQ(rect.bottom - rect.top, place.height);
-        if (place.text) EXPECT_EQ(controlText(place.window), place.text);
+        if (place.text) {
+            EXPECT_EQ(controlText(place.window), place.text);
+        }
     }
 }
 

@@ -120,7 +120,11 @@ test::SongBytes utf16Body(const std::u16string& text) {
 }
 
 test::SongBytes body(std::uint8_t encoding, const std::string& bytes) {
-    test::SongBytes body{encoding};
+    // Reserved first: GCC 12 takes the growth of a one-byte vector for an
+    // out-of-bounds copy and warns.
+    test::SongBytes body;
+    body.reserve(bytes.size() + 1);
+    body.push_back(encoding);
     body.insert(body.end(), bytes.begin(), bytes.end());
     return body;
 }
