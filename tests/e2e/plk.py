@@ -249,6 +249,13 @@ class Plinkety:
                 if "no driver could be loaded" in self.wine_log_text():
                     wait_for(lambda: run("xdpyinfo", check=False).returncode == 0, timeout=90, interval=1,
                              what="the display to take connections again")
+                    # Seen too: the prefix's desktop process (explorer) failed
+                    # to reach the display and stays without a driver while
+                    # the prefix's server runs, so every later start of any
+                    # test fails alike. Ending the server ends that desktop;
+                    # the next start makes a new one.
+                    run("wineserver", "-k", check=False)
+                    run("wineserver", "-w", check=False)
                 return self.start(wait, retried=retried + 1)
         return self
 
